@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+/// The modal dialogs of the program: message boxes, the colour chooser and the save dialog.
+/// Windows receive one of these instead of calling the dialogs themselves, so tests can
+/// answer them.
+class Dialogos {
+public:
+    enum class Icone { Nenhum, Informacao };
+
+    /// What the save dialog is given before each showing.
+    struct PedidoGuardar {
+        QString pastaInicial;
+        QString filtro;             ///< e.g. "Mapa de bits (*.bmp)"
+        QString extensaoPredefinida; ///< without the dot, e.g. "bmp"
+    };
+
+    /// What the save dialog answers; an empty name means the user cancelled.
+    struct RespostaGuardar {
+        QString ficheiro;
+        bool extensaoDiferente = false; ///< the typed extension is not the default one
+    };
+
+    virtual ~Dialogos() = default;
+
+    /// A modal box titled "Quilora" with one OK button.
+    virtual void mensagem(QWidget* pai, const QString& texto, Icone icone) = 0;
+    /// The colour chooser; nothing when the user cancels.
+    virtual std::optional<QColor> escolherCor(QWidget* pai, const QColor& inicial) = 0;
+    /// The save dialog, which itself asks before replacing a file.
+    virtual RespostaGuardar escolherFicheiro(QWidget* pai, const PedidoGuardar& pedido) = 0;
+};

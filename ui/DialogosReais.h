@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Dialogos.h"
+
+/// The dialogs as the user sees them: QMessageBox, QColorDialog and QFileDialog.
+class DialogosReais final : public Dialogos {
+public:
+    void mensagem(QWidget* pai, const QString& texto, Icone icone) override;
+    std::optional<QColor> escolherCor(QWidget* pai, const QColor& inicial) override;
+    RespostaGuardar escolherFicheiro(QWidget* pai, const PedidoGuardar& pedido) override;
+};
