@@ -1,0 +1,59 @@
+#include "Catalogo.h"
+
+#include <cassert>
+
+namespace {
+
+constexpr Moldura kSemMoldura{};
+constexpr Substituto kSemSubstituto{};
+
+// The tool tips keep two blanks after "transformação" before the captions that start with a
+// sign, a bar or a, and three before those that start with f.
+// clang-format off
+constexpr std::array<Transformacao, 10> kCatalogo{{
+    // number, control, caption, tool tip,
+    //   place {left, top, width, tab}, uses a, uses b, build,
+    //   wrap, replacement of x, closing wrap, a must not be zero
+    {1, "Option1", "| f(x) |", "Clique aqui para desenhar a transformação  | f(x) |.",
+        {240, 360, 975, 10}, false, false, Construcao::Envolver,
+        {Parametro::Nenhum, "Abs(", ")"}, kSemSubstituto, kSemMoldura, false},
+    {2, "Option2", "f(|x|)", "Clique aqui para desenhar a transformação   f(|x|).",
+        {240, 840, 735, 11}, false, false, Construcao::Substituir,
+        kSemMoldura, {"(abs(x))", Parametro::Nenhum, ""}, kSemMoldura, false},
+    {3, "Option3", "- f(x)", "Clique aqui para desenhar a transformação  - f(x).",
+        {1530, 360, 735, 12}, false, false, Construcao::Envolver,
+        {Parametro::Nenhum, "-(", ")"}, kSemSubstituto, kSemMoldura, false},
+    {4, "Option4", "f(-x)", "Clique aqui para desenhar a transformação   f(-x).",
+        {1545, 840, 795, 13}, false, false, Construcao::Substituir,
+        kSemMoldura, {"(-x)", Parametro::Nenhum, ""}, kSemMoldura, false},
+    {5, "Option5", "a + f(x)", "Clique aqui para desenhar a transformação  a + f(x).",
+        {2820, 840, 1035, 14}, true, false, Construcao::Envolver,
+        {Parametro::A, "+ (", ")"}, kSemSubstituto, kSemMoldura, true},
+    {6, "Option6", "f(ax)", "Clique aqui para desenhar a transformação   f(ax).",
+        {5640, 360, 795, 15}, true, false, Construcao::Substituir,
+        kSemMoldura, {"(", Parametro::A, "*x)"}, kSemMoldura, false},
+    {7, "Option7", "a+f(x+b)", "Clique aqui para desenhar a transformação  a + f(x+b).",
+        {4200, 840, 975, 16}, true, true, Construcao::Substituir,
+        kSemMoldura, {"(x+(", Parametro::B, "))"}, {Parametro::A, "+(", ")"}, false},
+    {8, "Option8", "f(x+b)", "Clique aqui para desenhar a transformação   f(x+b).",
+        {4230, 360, 855, 17}, false, true, Construcao::Substituir,
+        kSemMoldura, {"(x+(", Parametro::B, "))"}, kSemMoldura, false},
+    {9, "Option9", "a.f(x)", "Clique aqui para desenhar a transformação  a.f(x).",
+        {5640, 840, 795, 18}, true, false, Construcao::Envolver,
+        {Parametro::A, "* (", ")"}, kSemSubstituto, kSemMoldura, true},
+    {10, "Option10", "- f(-x)", "Clique aqui para desenhar a transformação  - f(-x).",
+        {2820, 360, 855, 19}, false, false, Construcao::Substituir,
+        kSemMoldura, {"(-x)", Parametro::Nenhum, ""}, {Parametro::Nenhum, "-(", ")"}, false},
+}};
+// clang-format on
+
+} // namespace
+
+const std::array<Transformacao, 10>& catalogo() {
+    return kCatalogo;
+}
+
+const Transformacao& transformacao(int numero) {
+    assert(numero >= 1 && numero <= static_cast<int>(kCatalogo.size()));
+    return kCatalogo[static_cast<std::size_t>(numero - 1)];
+}

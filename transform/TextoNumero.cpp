@@ -1,0 +1,43 @@
+#include "TextoNumero.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+std::optional<QString> textoDoNumero(double valor) {
+    if (!std::isfinite(valor))
+        return std::nullopt;
+    if (valor == 0)
+        return QStringLiteral("0"); // negative zero too: the interpreter has no "-0"
+
+    // Round to 15 significant digits first; the scientific form gives them as d.dddde±x.
+    char buffer[32];
+    const auto [fim, erro] =
+        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::scientific, 14);
+    if (erro != std::errc())
+        return std::nullopt;
+    const std::string cientifico(buffer, fim);
+    const auto posE = cientifico.find('e');
+    const bool negativo = cientifico[0] == '-';
+    std::string algarismos;
+    for (std::size_t k = negativo ? 1 : 0; k < posE; ++k)
+        if (cientifico[k] != '.')
+            algarismos += cientifico[k];
+    while (algarismos.size() > 1 && algarismos.back() == '0')
+        algarismos.pop_back();
+    const int expoente = std::atoi(cientifico.c_str() + posE + 1);
+
+    // The value is 0.algarismos times 10^(expoente + 1); write it out in plain digits.
+    std::string texto = negativo ? "-" : "";
+    const int inteiros = expoente + 1;
+    if (inteiros <= 0) {
+        texto += "0." + std::string(static_cast<std::size_t>(-inteiros), '0') + algarismos;
+    } else if (static_cast<std::size_t>(inteiros) >= algarismos.size()) {
+        texto += algarismos + std::string(inteiros - algarismos.size(), '0');
+    } else {
+        texto += algarismos.substr(0, static_cast<std::size_t>(inteiros)) + '.' +
+                 algarismos.substr(static_cast<std::size_t>(inteiros));
+    }
+    return QString::fromLatin1(texto);
+}

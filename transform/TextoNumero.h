@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+/// The text a parameter field gets back after its evaluation: at most 15 significant digits,
+/// trailing zeros dropped, no exponent, "." as decimal point whatever the locale, a leading "-"
+/// for negatives (0.5, 3.14159265358979, 100000000000000000000, 0.0000001). The interpreter
+/// reads it back as the number it shows. Nothing for a value that is not finite.
+std::optional<QString> textoDoNumero(double valor);
