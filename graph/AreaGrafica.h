@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PontaSeta.h"
+#include "Quadro.h"
+
+#include <QRect>
+#include <QString>
+
+/// A graph area: the persistent picture, its live overlay at the same place and scale, and
+/// the two arrowheads of the axes (children of the persistent picture).
+class AreaGrafica {
+public:
+    /// Names of the four controls, e.g. "Picture1", "Picture3", "Image2", "Image3".
+    struct Nomes {
+        QString persistente, sobreposicao, setaCima, setaDireita;
+    };
+
+    /// Creates the pictures as children of `pai` at `geometria` (border included).
+    AreaGrafica(QWidget* pai, const QRect& geometria, const Nomes& nomes);
+    AreaGrafica(const AreaGrafica&) = delete;
+    AreaGrafica& operator=(const AreaGrafica&) = delete;
+
+    Quadro& persistente() { return *m_persistente; }
+    Quadro& sobreposicao() { return *m_sobreposicao; }
+    PontaSeta& setaCima() { return *m_setaCima; }
+    PontaSeta& setaDireita() { return *m_setaDireita; }
+
+    /// The persistent picture's content, for copying and saving.
+    const QImage& imagem() const { return m_persistente->imagem(); }
+
+    /// Clears the persistent picture, then the overlay.
+    void limpar();
+    /// Gives both pictures a background colour (both are erased).
+    void corFundo(const QColor& cor);
+    /// Hides both arrowheads.
+    void esconderSetas();
+
+private:
+    Quadro* m_persistente;
+    Quadro* m_sobreposicao;
+    PontaSeta* m_setaCima;
+    PontaSeta* m_setaDireita;
+};
+
+/// While alive, the persistent picture is hidden and the live overlay shown over it, so the
+/// points of a plot appear as they are set; the destructor shows the persistent picture again.
+class SobreposicaoVisivel {
+public:
+    explicit SobreposicaoVisivel(AreaGrafica& area);
+    ~SobreposicaoVisivel();
+    SobreposicaoVisivel(const SobreposicaoVisivel&) = delete;
+    SobreposicaoVisivel& operator=(const SobreposicaoVisivel&) = delete;
+
+private:
+    AreaGrafica& m_area;
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+/// A picture surface: a widget that keeps a QImage of its inner size (inside a 2-pixel sunken
+/// border) and paints only from it. Drawing happens in user coordinates set by escala(); the
+/// same class serves as the persistent picture of a graph area and as its live overlay, which
+/// forgets its content whenever it is hidden.
+class Quadro : public QWidget {
+    Q_OBJECT
+public:
+    /// Width of the sunken border on each side, in pixels.
+    static constexpr int kBorda = 2;
+
+    explicit Quadro(QWidget* pai = nullptr);
+
+    /// Whether the picture keeps its content while hidden (the live overlay does not).
+    void definirPersistente(bool persistente);
+    bool persistente() const { return m_persistente; }
+
+    /// Repaints the whole picture in its background colour, forgetting everything drawn.
+    void limpar();
+
+    /// One user unit per pixel, origin at the top-left inner corner.
+    void escalaPixel();
+    /// Inner drawing surface, in pixels.
+    int larguraInterior() const { return m_imagem.width(); }
+    int alturaInterior() const { return m_imagem.height(); }
+
+    /// Maps the top-left inner corner to (x1, y1) and the bottom-right one to (x2, y2); with
+    /// y1 > y2 the y axis points up.
+    void escala(double x1, double y1, double x2, double y2);
+    double escalaX1() const { return m_x1; }
+    double escalaY1() const { return m_y1; }
+    double escalaX2() const { return m_x2; }
+    double escalaY2() const { return m_y2; }
+
+    /// Pixel column and row (inside the border) of a user point; may lie outside the image.
+    double pixelX(double x) const;
+    double pixelY(double y) const;
+    /// Whether the user abscissa/ordinate lies within the picture widened by `folga` pixels.
+    bool dentroX(double x, double folga = 0) const;
+    bool dentroY(double y, double folga = 0) const;
+
+    /// Solid line in the fore colour and the current draw width, both ends included.
+    void linha(float x1, float y1, float x2, float y2);
+    /// One dot of the current draw width in the given colour.
+    void ponto(float x, float y, QRgb cor);
+
+    /// Where the next text is printed (its top-left corner), in user coordinates.
+    void posicao(float x, float y);
+    float posicaoX() const { return m_posX; }
+    float posicaoY() const { return m_posY; }
+    /// Draws the text at the current position in the current font and the fore colour, with a
+    /// transparent background. In the font "symbol" the letter p shows as π.
+    void imprimir(const QString& texto);
+
+    void nomeFonte(const QString& nome) { m_nomeFonte = nome; }
+    void tamanhoFonte(double pontos) { m_tamanhoFonte = pontos; }
+    void negrito(bool sim) { m_negrito = sim; }
+    const QString& nomeFonte() const { return m_nomeFonte; }
+    double tamanhoFonte() const { return m_tamanhoFonte; }
+    bool negrito() const { return m_negrito; }
+
+    /// Width in pixels of lines and points.
+    void larguraTraco(int pixels);
+    int larguraTraco() const { return m_largura; }
+
+    /// Changes the background colour, which erases what was drawn.
+    void corFundo(const QColor& cor);
+    QColor corFundo() const { return m_fundo; }
+    QColor corFrente() const { return m_frente; }
+
+    /// The content of the picture (background and everything drawn), of the inner size.
+    const QImage& imagem() const { return m_imagem; }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    void hideEvent(QHideEvent* evento) override;
+
+private:
+    void pintarPixel(int px, int py, QRgb cor);
+    void marcarAlterado();
+    QFont fonteActual() const;
+
+    QImage m_imagem;
+    bool m_persistente = true;
+    bool m_pinturaPendente = false;
+    QColor m_fundo = Qt::white;
+    QColor m_frente = Qt::black;
+    double m_x1 = 0, m_y1 = 0, m_x2 = 1, m_y2 = 1;
+    float m_posX = 0, m_posY = 0;
+    QString m_nomeFonte = QStringLiteral("MS Sans Serif");
+    double m_tamanhoFonte = 8.25;
+    bool m_negrito = false;
+    int m_largura = 1;
+};

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "AreaGrafica.h"
+#include "DesenhoEixos.h"
+#include "JanelaGrafica.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QRect>
+#include <memory>
+
+class Dialogos;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QWindow;
+
+/// Converts twips (1/1440 inch) to pixels of the 1024x768 screen the window is laid out for.
+constexpr int twipsParaPixels(int twips) {
+    return (twips >= 0 ? twips + 7 : twips - 7) / 15;
+}
+/// A rectangle given in twips (left, top, width, height), in pixels.
+QRect rectanguloTwips(int esquerda, int topo, int largura, int altura);
+
+/// The main window: the expression of f, the two graph areas, the axis table, and the menu bar.
+/// It deletes itself when closed, so showing it again means creating a new one.
+///
+/// Other parts of the window plug in through areaCliente() (controls placed with setGeometry
+/// in client coordinates): the transformation group `Frame2` (7680, 180, 7455, 1335), the
+/// function buttons group `Frame4`, the transformation buttons group `Frame3` and the table
+/// headings `Image1`.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Dialogos& dialogos, QWidget* pai = nullptr);
+    ~Form1() override;
+
+    /// The client area under the menu bar (1016 x 714 pixels).
+    QWidget* areaCliente() const { return m_cliente; }
+    Dialogos& dialogos() const { return m_dialogos; }
+
+    AreaGrafica& areaFuncao() { return *m_areaFuncao; }
+    AreaGrafica& areaTransformada() { return *m_areaTransformada; }
+    JanelaGrafica& janela() { return m_janela; }
+    const JanelaGrafica& janela() const { return m_janela; }
+
+    /// The text box of the expression of f.
+    QLineEdit* funcao1() const { return m_funcao1; }
+    /// The axis table as the controls hold it now.
+    TabelaEixos tabelaEixos() const;
+
+    /// Redraws the axes of one area from the table (clearing it); false when a message was shown.
+    bool redesenharArea(AreaGrafica& area);
+    /// Redraws the function area, then the transform area.
+    void redesenharAmbas();
+
+    /// The four colour choices (CommonDialog1 to CommonDialog4), reset at every activation.
+    QColor corGraficoFuncao() const { return m_corGraficoFuncao; }
+    QColor corFundoFuncao() const { return m_corFundoFuncao; }
+    QColor corGraficoTransformada() const { return m_corGraficoTransformada; }
+    QColor corFundoTransformada() const { return m_corFundoTransformada; }
+    void definirCorGraficoFuncao(const QColor& cor) { m_corGraficoFuncao = cor; }
+    void definirCorFundoFuncao(const QColor& cor) { m_corFundoFuncao = cor; }
+    void definirCorGraficoTransformada(const QColor& cor) { m_corGraficoTransformada = cor; }
+    void definirCorFundoTransformada(const QColor& cor) { m_corFundoTransformada = cor; }
+
+    /// The buttons of this window that other groups may take over (keeping names and wiring).
+    QPushButton* botaoDesenhar() const { return m_desenhar; }
+    QPushButton* botaoEixosRad() const { return m_eixosRad; }
+    QPushButton* botaoDesenharEixos() const { return m_desenharEixos; }
+
+signals:
+    void instrucoesPedidas();
+    void sintaxePedida();
+    void funcoesDefinidasPedidas();
+    void abandonarPedido();
+    /// After every activation step (axes redrawn, focus in Função1, colours reset).
+    void activada();
+
+public slots:
+    /// Click of `Desenhar`: plots f in the function area.
+    void desenhar();
+    /// Click of `DesenharEixos`: redraws both areas.
+    void desenharEixos();
+    /// Click of `EixosRadGráfico`: switches the x graduation between units and radians.
+    void alternarRadianos();
+
+private:
+    void createMenus();
+    void createControls();
+    void createExpressionGroup();
+    void createGraphAreas();
+    void createAxisTable();
+    void createButtons();
+    void carregar();
+    void activar();
+    void aoMudarJanelaActiva(QWindow* janela);
+    bool pertenceAEstaJanela(QWindow* janela) const;
+
+    Dialogos& m_dialogos;
+    QWidget* m_cliente = nullptr;
+    JanelaGrafica m_janela;
+    std::unique_ptr<AreaGrafica> m_areaFuncao;
+    std::unique_ptr<AreaGrafica> m_areaTransformada;
+    std::unique_ptr<DesenhoEixos> m_desenhoEixos;
+
+    QColor m_corGraficoFuncao = QColor(0, 0, 255);
+    QColor m_corFundoFuncao = QColor(255, 255, 255);
+    QColor m_corGraficoTransformada = QColor(0, 0, 255);
+    QColor m_corFundoTransformada = QColor(255, 255, 255);
+
+    // Activation comes from another window of the program, never from one of this window's
+    // own dialogs nor from another application; the first showing counts.
+    bool m_vemDeOutraJanela = true;
+
+    QGroupBox* m_frame1 = nullptr;
+    QLineEdit* m_funcao1 = nullptr;
+    QLineEdit* m_xmin = nullptr;
+    QLineEdit* m_xmax = nullptr;
+    QLineEdit* m_ymin = nullptr;
+    QLineEdit* m_ymax = nullptr;
+    QLineEdit* m_passoX = nullptr;
+    QLineEdit* m_passoY = nullptr;
+    QCheckBox* m_gradNumX = nullptr;
+    QCheckBox* m_marcaX = nullptr;
+    QCheckBox* m_gradNumY = nullptr;
+    QCheckBox* m_marcaY = nullptr;
+    QPushButton* m_desenhar = nullptr;
+    QPushButton* m_eixosRad = nullptr;
+    QPushButton* m_desenharEixos = nullptr;
+};
