@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Dialogos.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <deque>
+#include <optional>
+
+/// Dialogs answered from a script written by the test, recording what the program showed.
+class DialogosGuiados final : public Dialogos {
+public:
+    struct Mensagem {
+        QString texto;
+        Icone icone;
+    };
+
+    void mensagem(QWidget*, const QString& texto, Icone icone) override {
+        mensagens.push_back({texto, icone});
+    }
+
+    std::optional<QColor> escolherCor(QWidget*, const QColor& inicial) override {
+        coresIniciais.push_back(inicial);
+        if (cores.empty())
+            return std::nullopt;
+        const std::optional<QColor> cor = cores.front();
+        cores.pop_front();
+        return cor;
+    }
+
+    RespostaGuardar escolherFicheiro(QWidget*, const PedidoGuardar& pedido) override {
+        pedidos.push_back(pedido);
+        if (ficheiros.empty())
+            return {};
+        const RespostaGuardar resposta = ficheiros.front();
+        ficheiros.pop_front();
+        return resposta;
+    }
+
+    /// Answers of the colour chooser in order; std::nullopt is a cancel, and so is running out.
+    std::deque<std::optional<QColor>> cores;
+    /// Answers of the save dialog in order; running out is a cancel.
+    std::deque<RespostaGuardar> ficheiros;
+
+    QList<Mensagem> mensagens;
+    QList<QColor> coresIniciais;
+    QList<PedidoGuardar> pedidos;
+};
