@@ -1,0 +1,322 @@
+#include "Evaluator.h"
+
+#include "InterpreterError.h"
+#include "RandomGenerator.h"
+
+#include <algorithm>
+
+namespace quilora::interpreter {
+
+namespace {
+
+constexpr double failureMarker = 1000.0;
+constexpr double piValue = 3.14159265358979;
+constexpr double eValue = 2.718281828;
+
+Status applyArithmetic(TokenKind kind, double left, double right, double& result) {
+    Calc calc;
+    double value = 0.0;
+    switch (kind) {
+    case TokenKind::Plus:
+        value = calc.add(left, right);
+        break;
+    case TokenKind::Minus:
+        value = calc.sub(left, right);
+        break;
+    case TokenKind::Times:
+        value = calc.mul(left, right);
+        break;
+    case TokenKind::Divide:
+        value = calc.div(left, right);
+        break;
+    case TokenKind::IntDivide:
+        value = calc.intDiv(left, right);
+        break;
+    case TokenKind::Power:
+        value = calc.pow(left, right);
+        break;
+    default:
+        value = calc.mod(left, right);
+        break;
+    }
+    if (calc.ok())
+        result = value;
+    return calc.status();
+}
+
+} // namespace
+
+void Evaluator::prepare(const ParsedExpression& expression) {
+    const int count = static_cast<int>(expression.tokens.size());
+    m_startCells.assign(static_cast<std::size_t>(count) + 1, Cell{});
+    m_startSet.resize(count);
+    m_set.resize(count);
+    for (int position = 1; position <= count; ++position) {
+        if (expression.tokens[position - 1].kind == TokenKind::Empty)
+            continue;
+        m_startCells[position] = Cell{Cell::Kind::Text, position - 1, 0.0};
+        m_startSet.insert(position);
+    }
+    m_cells = m_startCells;
+    m_slots.assign(static_cast<std::size_t>(count), -1);
+    m_bound = false;
+}
+
+// Names are bound to variable slots once per change of the table's shape, not per run.
+void Evaluator::bindNames(const VariableTable& variables) {
+    const auto& tokens = m_expression->tokens;
+    for (std::size_t index = 0; index < tokens.size(); ++index) {
+        const Token& token = tokens[index];
+        const bool lookedUp = token.kind == TokenKind::Name || token.kind == TokenKind::CloseParen;
+        m_slots[index] = lookedUp ? variables.find(token.text) : -1;
+    }
+    m_boundShape = variables.shape();
+    m_bound = true;
+}
+
+bool Evaluator::run(const ParsedExpression& expression, const VariableTable& variables,
+                    double& value) {
+    m_expression = &expression;
+    m_variables = &variables;
+    if (expression.tokens.empty())
+        throw indexError();
+    if (!m_bound || m_boundShape != variables.shape())
+        bindNames(variables);
+    std::copy(m_startCells.begin(), m_startCells.end(), m_cells.begin());
+    m_set.assign(m_startSet);
+    m_i = m_p = m_l = m_r = m_f = m_c = 0;
+    m_x1 = m_x2 = 0.0;
+
+    m_count = static_cast<int>(expression.order.size());
+    for (m_i = 1; m_i <= m_count; ++m_i)
+        runEntry();
+
+    // The result is the leftmost cell that still holds something.
+    double result = 0.0;
+    const Status status = cellNumber(m_set.next(0), result);
+    if (status == Status::Ok) {
+        value = result;
+        return true;
+    }
+    if (status == Status::Overflow)
+        throw overflowError();
+    if (m_p < 1)
+        throw indexError();
+    markFailure();
+    return false;
+}
+
+void Evaluator::runEntry() {
+    m_p = m_expression->order[m_i - 1];
+    const Cell cell = m_cells[m_p];
+    if (cell.kind == Cell::Kind::Number)
+        return;
+    if (cell.kind == Cell::Kind::Empty) {
+        // An operator emptied by an earlier failure: the test for a function head fails on the
+        // empty text, and the call steps then run with it.
+        markFailure();
+        return applyCall(nullptr);
+    }
+    const Token& token = m_expression->tokens[cell.token];
+    switch (token.kind) {
+    case TokenKind::Sign:
+        return applySign();
+    case TokenKind::Plus:
+    case TokenKind::Minus:
+    case TokenKind::Times:
+    case TokenKind::Divide:
+    case TokenKind::IntDivide:
+    case TokenKind::Power:
+    case TokenKind::Modulo:
+        return applyOperator(token.kind);
+    case TokenKind::OpenParen:
+        return applyGroup();
+    case TokenKind::FunctionHead:
+        return applyCall(&token);
+    default:
+        return applyName(cell.token);
+    }
+}
+
+void Evaluator::applySign() {
+    m_r = m_set.next(m_p);
+    double operand = 0.0;
+    const Status status = cellNumber(m_r, operand);
+    if (status == Status::Ok)
+        setNumber(m_p, -operand);
+    else
+        failStep(status);
+    emptyOrFail(m_r);
+}
+
+void Evaluator::applyOperator(TokenKind kind) {
+    m_l = m_set.previous(m_p);
+    m_r = m_set.next(m_p);
+    // Left before right; the right operand is not read once the left one failed.
+    double left = 0.0;
+    double right = 0.0;
+    double result = 0.0;
+    Status status = cellNumber(m_l, left);
+    if (status == Status::Ok)
+        status = cellNumber(m_r, right);
+    if (status == Status::Ok)
+        status = applyArithmetic(kind, left, right, result);
+    if (status == Status::Ok)
+        setNumber(m_l, result);
+    else
+        failStep(status);
+    emptyOrFail(m_r);
+    setEmpty(m_p);
+}
+
+void Evaluator::applyGroup() {
+    takeClosing();
+    m_f = m_set.next(m_p);
+    if (m_f < m_c) {
+        // The group's first content moves into the "(" cell as it is, text or number.
+        if (m_f == 0) {
+            markFailure();
+            markFailure();
+        } else {
+            m_cells[m_p] = m_cells[m_f];
+            m_set.insert(m_p);
+            setEmpty(m_f);
+        }
+        setEmpty(m_c);
+    } else {
+        setNumber(m_p, 0.0);
+        emptyOrFail(m_c);
+    }
+}
+
+void Evaluator::applyCall(const Token* head) {
+    const std::string_view text = head ? std::string_view(head->text) : std::string_view();
+    takeClosing();
+    m_f = m_set.next(m_p);
+    m_l = m_set.previous(m_c);
+    if (m_f >= m_c)
+        throw invalidArgumentError(text);
+    readArgument(m_f, m_x1);
+    if (m_l <= m_p)
+        throw invalidArgumentError(text);
+    readArgument(m_l, m_x2);
+    emptyCallCells();
+    if (!head || head->function == FunctionId::None)
+        throw undefinedFunctionError(text);
+    double value = 0.0;
+    const Status status = evaluateFunction(head->function, m_x1, m_x2, value);
+    if (status == Status::Ok)
+        setNumber(m_p, value);
+    else
+        failStep(status);
+}
+
+void Evaluator::applyName(int tokenIndex) {
+    const Token& token = m_expression->tokens[tokenIndex];
+    switch (token.constant) {
+    case Constant::Pi:
+        return setNumber(m_p, piValue);
+    case Constant::E:
+        return setNumber(m_p, eValue);
+    case Constant::Rnd:
+        return setNumber(m_p, randomNext());
+    case Constant::None:
+        break;
+    }
+    const int slot = m_slots[tokenIndex] >= 0 ? m_slots[tokenIndex] : m_variables->find(token.text);
+    if (slot < 0)
+        throw undefinedVariableError(token.text);
+    setNumber(m_p, m_variables->valueAt(slot));
+}
+
+// The entry after a "(" or a function head is its own ")".
+void Evaluator::takeClosing() {
+    ++m_i;
+    if (m_i <= m_count)
+        m_c = m_expression->order[m_i - 1];
+    else
+        markFailure();
+}
+
+void Evaluator::readArgument(int position, double& argument) {
+    double value = 0.0;
+    const Status status = cellNumber(position, value);
+    if (status == Status::Ok)
+        argument = value;
+    else
+        failStep(status);
+}
+
+// Empties the last argument, the first, the head and the ")", in that order; one step.
+void Evaluator::emptyCallCells() {
+    for (int position : {m_l, m_f, m_p, m_c}) {
+        if (position == 0) {
+            markFailure();
+            return;
+        }
+        setEmpty(position);
+    }
+}
+
+Status Evaluator::cellNumber(int position, double& value) const {
+    if (position == 0)
+        return Status::Failed;
+    const Cell& cell = m_cells[position];
+    if (cell.kind == Cell::Kind::Number) {
+        value = cell.number;
+        return Status::Ok;
+    }
+    if (cell.kind == Cell::Kind::Empty)
+        return Status::Failed;
+    const Token& token = m_expression->tokens[cell.token];
+    if (token.kind != TokenKind::Number)
+        return Status::Failed;
+    switch (token.number.kind) {
+    case NumberText::Converts:
+        value = token.number.value;
+        return Status::Ok;
+    case NumberText::TooLarge:
+        return Status::Overflow;
+    case NumberText::NotNumber:
+        break;
+    }
+    return Status::Failed;
+}
+
+void Evaluator::failStep(Status status) {
+    switch (status) {
+    case Status::Overflow:
+        throw overflowError();
+    case Status::DivisionByZero:
+        throw divisionByZeroError();
+    case Status::Failed:
+        markFailure();
+        break;
+    case Status::Ok:
+        break;
+    }
+}
+
+void Evaluator::markFailure() {
+    setNumber(m_p, failureMarker);
+}
+
+void Evaluator::setNumber(int position, double value) {
+    m_cells[position] = Cell{Cell::Kind::Number, 0, value};
+    m_set.insert(position);
+}
+
+void Evaluator::setEmpty(int position) {
+    m_cells[position].kind = Cell::Kind::Empty;
+    m_set.erase(position);
+}
+
+// Writing position 0 (a neighbour search that found nothing) fails the step.
+void Evaluator::emptyOrFail(int position) {
+    if (position == 0)
+        markFailure();
+    else
+        setEmpty(position);
+}
+
+} // namespace quilora::interpreter

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "FunctionTable.h"
+#include "NumberConversion.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quilora::interpreter {
+
+/// What a cell of the token list is, resolved once when the text is read.
+enum class TokenKind : unsigned char {
+    Empty, ///< the mark an argument separator leaves
+    Number,
+    Name,
+    FunctionHead, ///< a name with its "(", such as "sen("
+    OpenParen,
+    CloseParen,
+    Sign, ///< "~", the unary minus
+    Plus,
+    Minus,
+    Times,
+    Divide,
+    IntDivide, ///< "\"
+    Power,
+    Modulo, ///< "%"
+};
+
+/// The named constants; a name that is none of them is looked up among the variables.
+enum class Constant : unsigned char { None, Pi, E, Rnd };
+
+/// One token. The text is kept only for the descriptions of errors (and name look-ups).
+struct Token {
+    TokenKind kind = TokenKind::Empty;
+    FunctionId function = FunctionId::None;
+    Constant constant = Constant::None;
+    ConvertedNumber number;
+    std::string text;
+};
+
+/// The result of reading an expression: its tokens (position q is tokens[q - 1]), their
+/// priorities and the evaluation order of 1-based positions.
+struct ParsedExpression {
+    std::vector<Token> tokens;
+    std::vector<std::int16_t> priorities;
+    std::vector<std::int32_t> order;
+};
+
+} // namespace quilora::interpreter

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ExpressionToken.h"
+
+#include <string_view>
+
+namespace quilora::interpreter {
+
+/// Reads an expression (already in lower case) into tokens, priorities and the evaluation
+/// order. Raises error 1100 for unequal numbers of parentheses and error 6 when a 16-bit counter
+/// (characters, positions, depth or priority) would run out of range.
+ParsedExpression parseExpression(std::string_view text);
+
+} // namespace quilora::interpreter

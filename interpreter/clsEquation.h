@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Evaluator.h"
+#include "ExpressionToken.h"
+#include "InterpreterError.h"
+#include "VariableTable.h"
+
+#include <string>
+#include <string_view>
+
+/// An analytic expression with its named variables and its last computed value. The text is
+/// read into tokens once per Equation write and evaluated as often as asked; errors are raised
+/// as InterpreterError, silent failures leave the marker 1000 in the result.
+class clsEquation {
+public:
+    clsEquation();
+
+    /// Stores the flag; a changed value makes the solution stale. No computation reads it:
+    /// angles are always radians.
+    void Graus(bool value);
+    bool Graus() const;
+
+    /// Forgets every variable.
+    void VarClear();
+
+    /// Sets a new expression (stored in lower case); it is read again at the next Solve.
+    void Equation(std::string_view text);
+    /// The expression as stored, in lower case.
+    const std::string& Equation() const;
+
+    /// Forgets one variable; an unknown name is no error.
+    void VarRemove(std::string_view name);
+
+    /// The last computed value; solves first while it is stale, and then its errors reach the
+    /// reader.
+    double Solution();
+
+    /// Evaluates the expression for the current variables. On an error the earlier solution
+    /// stays and the object stays stale.
+    void Solve();
+
+    /// The value stored under a name (case is ignored), 0 when there is none.
+    double Var(std::string_view name) const;
+    /// Stores a value under a name (case is ignored).
+    void Var(std::string_view name, double value);
+
+private:
+    void Parse();
+
+    bool m_dirty = false;
+    bool m_parsed = true;
+    quilora::interpreter::VariableTable m_variables;
+    std::string m_equationText;
+    bool m_grausFlag = false;
+    double m_solutionValue = 0.0;
+    quilora::interpreter::ParsedExpression m_expression;
+    quilora::interpreter::Evaluator m_evaluator;
+};
