@@ -1,0 +1,17 @@
+#include "DesenharTransformada.h"
+
+#include "CicloDeTracado.h"
+#include "PonteiroOcupado.h"
+
+#include <exception>
+
+void DesenharTransformada(clsEquation& equacao, AreaGrafica& area, const JanelaGrafica& janela,
+                          const QColor& cor) {
+    PonteiroOcupado ocupado;
+    SobreposicaoVisivel sobreposicao(area);
+    try {
+        CicloDeTracado(equacao, area, janela, cor, PoliticaFalha::Saltar);
+    } catch (const std::exception&) {
+        // A transformation never reports a failure: what was drawn stays, the rest is skipped.
+    }
+}
