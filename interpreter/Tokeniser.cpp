@@ -76,7 +76,7 @@ private:
 
 void Tokeniser::emit(TokenKind kind, std::string text, int priority) {
     // The next position is a 16-bit counter too: it may not pass 32767.
-    if (m_result.tokens.size() + 2 > static_cast<std::size_t>(maxCounter) + 1)
+    if (m_result.tokens.size() + 2 > static_cast<std::size_t>(maxCounter))
         throw overflowError();
     Token token;
     token.kind = kind;
