@@ -1,0 +1,94 @@
+#pragma once
+
+#include "clsEquation.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+/// What must hold for any text given to the interpreter, whatever its bytes: shared by the
+/// fuzz target and by the test that replays saved inputs.
+namespace ExpressionInvariants {
+
+/// Texts longer than this say nothing new: the character limit is already passed.
+constexpr std::size_t kMaxBytes = 40000;
+
+inline bool IsReportedNumber(int number) {
+    return number == 6 || number == 9 || number == 11 || (number >= 1100 && number <= 1105);
+}
+
+inline bool SameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+inline std::string CheckError(const InterpreterError& error) {
+    if (!IsReportedNumber(error.number())) {
+        return "unexpected error number " + std::to_string(error.number());
+    }
+    if (error.source() != "Interpretador") {
+        return "error source '" + error.source() + "'";
+    }
+    if (error.description().empty()) {
+        return "error " + std::to_string(error.number()) + " without a description";
+    }
+    return "";
+}
+
+/// Solves the text at a few abscissas; returns what broke, or an empty text when all held.
+inline std::string Violation(std::string_view bytes) {
+    if (bytes.size() > kMaxBytes) {
+        return "";
+    }
+    static constexpr double abscissas[] = {0.0, -2.5, 3.0, 1e6, -1e300, 0.001};
+    clsEquation equation;
+    equation.Var("a", 1.5);
+    equation.Equation(bytes);
+    if (equation.Equation().size() != bytes.size()) {
+        return "the stored text changed length";
+    }
+    double last = equation.Solution(); // nothing written yet that needs solving: stays 0
+    for (double x : abscissas) {
+        equation.Var("x", x);
+        try {
+            equation.Solve();
+            double value = equation.Solution();
+            if (!std::isfinite(value)) {
+                return "a non-finite solution";
+            }
+            if (!SameBits(equation.Solution(), value)) {
+                return "a second read changed the solution";
+            }
+            last = value;
+            continue;
+        } catch (const InterpreterError& error) {
+            if (std::string broken = CheckError(error); !broken.empty()) {
+                return broken;
+            }
+            try {
+                equation.Solution(); // still dirty: solves again and must fail the same way
+                return "a read after an error did not report it again";
+            } catch (const InterpreterError& again) {
+                if (again.number() != error.number() ||
+                    again.description() != error.description()) {
+                    return "a read after an error reported another error";
+                }
+            }
+        }
+        // '+0' ends without a value of its own, which shows the value kept through the error
+        equation.Equation("+0");
+        try {
+            equation.Solve();
+        } catch (const InterpreterError&) {
+            return "'+0' reported an error";
+        }
+        if (!SameBits(equation.Solution(), last)) {
+            return "the solution changed after a reported error";
+        }
+        equation.Equation(bytes);
+    }
+    return "";
+}
+
+} // namespace ExpressionInvariants

@@ -1,0 +1,263 @@
+#include "ExpressionGenerator.h"
+#include "Outcome.h"
+#include "ReferenceEquation.h"
+
+#include "clsEquation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Abscissas that reach every kind of failure: domain limits, zero divisors, 32-bit rounding
+// out of range, overflow, subnormals and a negative zero.
+const std::vector<double> kAbscissas = {0.0,     3.0,      -2.5, 0.5,          -1.0,
+                                        1.0,     1e10,     -7.0, 2147483648.0, 1e300,
+                                        -1e-300, 4.9e-322, -0.0, 709.9,        -0.001};
+
+/// Feeds the same sequence of writes and solves to the library and to the reference and
+/// collects every difference a caller could see.
+class Comparison {
+public:
+    Comparison() {
+        for (auto [name, value] : {std::pair{"a", 2.5}, {"xy", -3.0}, {"x2", 0.25}, {"b_1", 1e5}}) {
+            m_library.Var(name, value);
+            m_reference.Var(name, value);
+        }
+    }
+
+    void Expression(const std::string& text, const std::vector<double>& abscissas) {
+        m_library.Equation(text);
+        m_reference.Equation(text);
+        for (double x : abscissas) {
+            m_library.Var("x", x);
+            m_reference.Var("x", x);
+            Compare(text, x, SolveOutcome<InterpreterError>(m_library),
+                    SolveOutcome<ReferenceError>(m_reference));
+            // a second read must not evaluate again, and after an error it reports it again
+            Compare(text, x, ReadOutcome<InterpreterError>(m_library),
+                    ReadOutcome<ReferenceError>(m_reference));
+        }
+        ++m_expressions;
+    }
+
+    void ExpectNoDifference() const {
+        EXPECT_EQ(m_differences, 0) << m_report.str();
+        EXPECT_GT(m_expressions, 0);
+        std::ostringstream seen;
+        for (const auto& [number, count] : m_seen) {
+            seen << " " << number << ":" << count;
+        }
+        std::printf("%d evaluations; outcomes (0 = value):%s\n", m_evaluations, seen.str().c_str());
+    }
+
+private:
+    void Compare(const std::string& text, double x, const Outcome& library,
+                 const Outcome& reference) {
+        ++m_evaluations;
+        ++m_seen[reference.solved ? 0 : reference.number];
+        if (library == reference) {
+            return;
+        }
+        if (++m_differences <= 25) {
+            std::ostringstream xText;
+            xText.precision(17);
+            xText << x;
+            m_report << "\n  '" << text << "' at x = " << xText.str() << ": library " << library
+                     << ", reference " << reference;
+        }
+    }
+
+    clsEquation m_library;
+    ReferenceEquation m_reference;
+    int m_expressions = 0;
+    int m_evaluations = 0;
+    int m_differences = 0;
+    std::map<int, int> m_seen;
+    std::ostringstream m_report;
+};
+
+void CompareMany(unsigned seed, int count,
+                 const std::function<std::string(ExpressionGenerator&)>& next,
+                 const std::vector<double>& abscissas = kAbscissas) {
+    ExpressionGenerator generator(seed);
+    Comparison comparison;
+    for (int k = 0; k < count; ++k) {
+        comparison.Expression(next(generator), abscissas);
+    }
+    comparison.ExpectNoDifference();
+}
+
+} // namespace
+
+TEST(Differential, WellFormedExpressionsAgreeBitForBit) {
+    CompareMany(20261208u, 3000, [](ExpressionGenerator& g) { return g.WellFormed(); });
+}
+
+TEST(Differential, JunkOverTheTokenAlphabetAgrees) {
+    // what junk does hardly depends on x: fewer abscissas, more texts
+    CompareMany(7u, 8000, [](ExpressionGenerator& g) { return g.Junk(); },
+                {0.0, 3.0, -2.5, 1e300, -0.0});
+}
+
+TEST(Differential, MangledExpressionsAgree) {
+    CompareMany(1100u, 3000, [](ExpressionGenerator& g) { return g.Mangled(); });
+}
+
+TEST(Differential, HandPickedCornersAgree) {
+    const std::vector<std::string> corners = {"x^-(1)",
+                                              "(2^)(3)",
+                                              "(+1)",
+                                              "+5",
+                                              "5+",
+                                              ")(",
+                                              "x)+(1",
+                                              "())(",
+                                              "1)+((2)",
+                                              "(x))+((x)",
+                                              "max(,)",
+                                              "max(1,)",
+                                              "max(,1)",
+                                              "sen(,)",
+                                              "(,)",
+                                              "(,2)",
+                                              ",",
+                                              ",,x",
+                                              "x,",
+                                              "~",
+                                              "--x",
+                                              "---x",
+                                              "-(-(-x))",
+                                              "2^-x",
+                                              "x^--2",
+                                              "%",
+                                              "x%",
+                                              "%x",
+                                              "x\\",
+                                              "\\x",
+                                              "((((x))))",
+                                              "(((x)))(",
+                                              "sen(cos(x)",
+                                              "sen(x)cos(x)",
+                                              "2sen(x)",
+                                              "x2x",
+                                              "2x2",
+                                              "x.5",
+                                              "2..5",
+                                              ".",
+                                              "..",
+                                              "5.",
+                                              ".5x",
+                                              "2(3)(4)",
+                                              "(2)(3)",
+                                              "abs(-x)",
+                                              "abs(x,,)",
+                                              "min(x,2,3,4)",
+                                              "mod(x,0)",
+                                              "mod(x,3)",
+                                              "x\\0.4",
+                                              "x%0.5",
+                                              "x\\-0.5",
+                                              "(-x)^0.5",
+                                              "0^x",
+                                              "x^0",
+                                              "x^1e",
+                                              "e^x",
+                                              "pi^pi^pi^pi",
+                                              "10^x",
+                                              "x*x*x*x*x*x*x",
+                                              "1/x",
+                                              "x/x",
+                                              "0/x",
+                                              "x-x",
+                                              "sqr(x)",
+                                              "log(x)",
+                                              "logn(x,x)",
+                                              "logn(2,x)",
+                                              "arcsec(x)",
+                                              "arccosec(x)",
+                                              "arcsech(x)",
+                                              "arccosech(x)",
+                                              "arcsinh(x)",
+                                              "arccosh(x)",
+                                              "arctgh(x)",
+                                              "arccotgh(x)",
+                                              "sinh(x)",
+                                              "cosh(x)",
+                                              "tanh(x)",
+                                              "sech(x)",
+                                              "cosech(x)",
+                                              "cotgh(x)",
+                                              "exp(x)",
+                                              "exp(-x)",
+                                              "graus(x)",
+                                              "rad(x)",
+                                              "mant(x)",
+                                              "int(x)",
+                                              "fix(x)",
+                                              "sgn(x)",
+                                              "tg(x)",
+                                              "sec(x)",
+                                              "cosec(x)",
+                                              "cotg(x)",
+                                              "x*1e308",
+                                              "x(",
+                                              "x)",
+                                              "(x",
+                                              "())",
+                                              "sen",
+                                              "sen x",
+                                              "sen()+1",
+                                              "()()",
+                                              "(())",
+                                              "a*x",
+                                              "A+X",
+                                              "x_1",
+                                              "_",
+                                              "__(1)",
+                                              " 1/2(x+(2))^2-4 ",
+                                              "2+( 1/2(x+(2))^2-4 )",
+                                              "(x^3-2x)/(x^2+1)",
+                                              "max(sen(x),cos(x))*exp(-abs(x)/5)",
+                                              "sqr(x)*log(x+20)",
+                                              "sen(2x)+abs(x)",
+                                              "2147483647.5\\1",
+                                              "-2147483648.5%x",
+                                              "2147483648%x",
+                                              "x%2147483648",
+                                              "-2147483648%-1",
+                                              "-2147483648mod(1,1)",
+                                              "mod(-2147483648,-1)",
+                                              std::string(400, '9'),
+                                              "1+" + std::string(400, '9'),
+                                              std::string(400, '9') + "+x",
+                                              "0." + std::string(400, '0') + "1",
+                                              "x*0." + std::string(330, '0') + "25"};
+    Comparison comparison;
+    for (const std::string& text : corners) {
+        comparison.Expression(text, kAbscissas);
+    }
+    comparison.ExpectNoDifference();
+}
+
+TEST(Differential, PlotSweepAgrees) {
+    // The abscissas a plot really visits: repeated addition of 0.001 from -10.
+    std::vector<double> sweep;
+    for (double x = -10; x <= 10; x += 0.001) {
+        sweep.push_back(x);
+    }
+    Comparison comparison;
+    for (const char* text : {"1/2x^2-4", "sqr(x)*log(x+20)", "arcsin(x)", "x\\1.5", "mant(x)",
+                             "tg(x)", "1/(x-1)*0+x", "x^x"}) {
+        comparison.Expression(text, sweep);
+    }
+    comparison.ExpectNoDifference();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+/// What one Solve shows its caller: a value (compared bit for bit) or an error.
+struct Outcome {
+    bool solved = false;
+    double value = 0;
+    int number = 0;
+    std::string source;
+    std::string description;
+
+    bool operator==(const Outcome& other) const {
+        if (solved != other.solved) {
+            return false;
+        }
+        if (solved) {
+            return std::bit_cast<std::uint64_t>(value) == std::bit_cast<std::uint64_t>(other.value);
+        }
+        return number == other.number && source == other.source && description == other.description;
+    }
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
+    if (outcome.solved) {
+        std::ostringstream text;
+        text.precision(17);
+        text << outcome.value << " [0x" << std::hex << std::bit_cast<std::uint64_t>(outcome.value)
+             << "]";
+        return out << text.str();
+    }
+    return out << "error " << outcome.number << " (" << outcome.source << ") '"
+               << outcome.description << "'";
+}
+
+/// Runs Solve and reads Solution the way the plot does, catching the evaluator's error type.
+template <class Error, class Equation> Outcome SolveOutcome(Equation& equation) {
+    Outcome outcome;
+    try {
+        equation.Solve();
+        outcome.value = equation.Solution();
+        outcome.solved = true;
+    } catch (const Error& error) {
+        outcome.number = error.number();
+        outcome.source = error.source();
+        outcome.description = error.description();
+    }
+    return outcome;
+}
+
+/// Reads Solution alone, which solves again only while something changed.
+template <class Error, class Equation> Outcome ReadOutcome(Equation& equation) {
+    Outcome outcome;
+    try {
+        outcome.value = equation.Solution();
+        outcome.solved = true;
+    } catch (const Error& error) {
+        outcome.number = error.number();
+        outcome.source = error.source();
+        outcome.description = error.description();
+    }
+    return outcome;
+}

@@ -1,0 +1,14 @@
+#include "DocumentedExamples.h"
+#include "ReferenceEquation.h"
+#include "StateChecks.h"
+
+#include <gtest/gtest.h>
+
+// The yardstick must itself reproduce every documented behaviour before it judges the library.
+TEST(ReferenceEquation, ReproducesTheDocumentedExamples) {
+    CheckDocumentedExamples<ReferenceEquation, ReferenceError>();
+}
+
+TEST(ReferenceEquation, FollowsTheObjectLifecycle) {
+    CheckStateMachine<ReferenceEquation, ReferenceError>();
+}
