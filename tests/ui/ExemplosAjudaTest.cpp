@@ -1,0 +1,147 @@
+// The help pages teach only what the interpreter really does.
+#include "FunctionTable.h"
+#include "clsEquation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextDocumentFragment>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+QString lerPagina(const QString& nome) {
+    QFile ficheiro(QStringLiteral(":/ajuda/") + nome);
+    if (!ficheiro.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(ficheiro.readAll());
+}
+
+QStringList paginas(const QString& filtro) {
+    return QDir(QStringLiteral(":/ajuda")).entryList({filtro}, QDir::Files, QDir::Name);
+}
+
+// The plain text of every <code class="..."> of a page, with its entities resolved.
+QStringList codigos(const QString& html, const QString& classe) {
+    static const QString modelo = QStringLiteral("<code class=\"%1\">(.*?)</code>");
+    QStringList encontrados;
+    QRegularExpression re(modelo.arg(classe));
+    for (const auto& m : re.globalMatch(html))
+        encontrados << QTextDocumentFragment::fromHtml(m.captured(1)).toPlainText();
+    return encontrados;
+}
+
+// Abscissas away from the points where a division by zero is the mathematics' own answer.
+constexpr double kAbcissas[] = {-2.7, -0.6, 0.35, 1.3, 2.9};
+
+} // namespace
+
+TEST(PaginasDeAjuda, SaoTrintaETodasAbrem) {
+    EXPECT_EQ(paginas(QStringLiteral("instrucoes*.html")).size(), 3);
+    EXPECT_EQ(paginas(QStringLiteral("sintaxe*.html")).size(), 4);
+    EXPECT_EQ(paginas(QStringLiteral("funcoes*.html")).size(), 23);
+    for (const QString& nome : paginas(QStringLiteral("*.html")))
+        EXPECT_TRUE(lerPagina(nome).contains(QStringLiteral("<h1>"))) << nome.toStdString();
+}
+
+TEST(PaginasDeAjuda, TodosOsExemplosSaoAvaliadosSemErro) {
+    int total = 0;
+    for (const QString& nome : paginas(QStringLiteral("*.html"))) {
+        for (const QString& exemplo : codigos(lerPagina(nome), QStringLiteral("exemplo"))) {
+            ++total;
+            clsEquation equacao;
+            equacao.Equation(exemplo.toStdString());
+            for (double x : kAbcissas) {
+                equacao.Var("x", x);
+                try {
+                    equacao.Solve();
+                } catch (const InterpreterError& erro) {
+                    ADD_FAILURE() << nome.toStdString() << ": '" << exemplo.toStdString()
+                                  << "' with x = " << x << " raises " << erro.number() << " "
+                                  << erro.description();
+                    break;
+                }
+            }
+        }
+    }
+    EXPECT_GT(total, 150);
+}
+
+TEST(PaginasDeAjuda, OsExemplosErradosNaoDaoOQueParecem) {
+    // Each wrong form is shown beside its right one; none may give the same value as it.
+    const struct {
+        const char* errado;
+        const char* certo;
+    } pares[] = {
+        {"sen(x)cos(x)", "sen(x)*cos(x)"},
+        {"(x+1)(x-1)", "(x+1)*(x-1)"},
+        {"x²", "x^2"},
+        {"3,5", "3.5"},
+        {"1/2x", "1/(2x)"},
+    };
+    for (const auto& par : pares) {
+        clsEquation errado;
+        clsEquation certo;
+        errado.Equation(par.errado);
+        certo.Equation(par.certo);
+        errado.Var("x", 1.3);
+        certo.Var("x", 1.3);
+        EXPECT_NE(errado.Solution(), certo.Solution()) << par.errado;
+    }
+    for (const char* texto : {"sen x", "x2", "1e3", "pix", "x(x+1)", "x^-1", "sen(x"}) {
+        clsEquation equacao;
+        equacao.Equation(texto);
+        equacao.Var("x", 1.3);
+        EXPECT_THROW(equacao.Solve(), InterpreterError) << texto;
+    }
+}
+
+TEST(PaginasDeAjuda, OsValoresEnsinadosSaoOsDoInterpretador) {
+    const struct {
+        const char* expressao;
+        double valor;
+    } casos[] = {
+        {"2^3^2", 64},         {"-2^2", -4},
+        {"1/2*4", 2},          {"1/2x", 0.65},
+        {"7\\2", 3},           {"7%3", 1},
+        {"mod(7.5,2)", 0},     {"mod(-7,3)", -1},
+        {"fix(-1.5)", -1},     {"int(-1.5)", -2},
+        {"mant(-1.25)", 0.75}, {"1 000", 1000},
+        {"e", 2.718281828},    {"arccotg(-1)", 2.356194490192345},
+        {"sen(rad(30))", 0.5},
+    };
+    for (const auto& caso : casos) {
+        clsEquation equacao;
+        equacao.Equation(caso.expressao);
+        equacao.Var("x", 1.3);
+        EXPECT_NEAR(equacao.Solution(), caso.valor, 1e-9) << caso.expressao;
+    }
+}
+
+TEST(PaginasDeAjuda, CadaFuncaoDoInterpretadorTemOSeuTitulo) {
+    // Pages 3 to 23 describe the functions in alphabetical order, one heading each.
+    QStringList titulos;
+    const QStringList nomes = paginas(QStringLiteral("funcoes*.html"));
+    for (qsizetype i = 2; i < nomes.size(); ++i) {
+        static const QRegularExpression h2(QStringLiteral("<h2>(.*?)</h2>"));
+        for (const auto& m : h2.globalMatch(lerPagina(nomes.at(i))))
+            titulos << QTextDocumentFragment::fromHtml(m.captured(1)).toPlainText();
+    }
+    QStringList primeiros;
+    QSet<QString> cabecasDescritas;
+    static const QRegularExpression cabeca(QStringLiteral("([a-z0-9]+)\\("));
+    for (const QString& titulo : titulos) {
+        primeiros << titulo.section(QLatin1Char('('), 0, 0).section(QLatin1Char(' '), 0, 0);
+        for (const auto& m : cabeca.globalMatch(titulo))
+            cabecasDescritas.insert(m.captured(1) + QLatin1Char('('));
+    }
+    QStringList ordenados = primeiros;
+    ordenados.sort();
+    EXPECT_EQ(primeiros, ordenados);
+    for (const auto& funcao : quilora::interpreter::functionHeads) {
+        const QString head = QString::fromLatin1(funcao.head.data(), funcao.head.size());
+        EXPECT_TRUE(cabecasDescritas.contains(head)) << head.toStdString();
+    }
+}

@@ -1,0 +1,63 @@
+#include "Form2.h"
+
+#include <QPushButton>
+
+namespace {
+
+DesenhoJanelaAjuda desenhoInstrucoes() {
+    DesenhoJanelaAjuda d;
+    d.titulo = QStringLiteral("INSTRUÇÕES");
+    d.areaCliente = QSize(pixeis(7530), pixeis(9540));
+    d.botaoFechar = QRect(240, 8820, 1275, 315);
+    d.setaEsquerda = QPoint(6420, 8760);
+    d.setaDireita = QPoint(6900, 8760);
+    d.tamanhoPagina = QSize(7395, 8295);
+    for (int i = 1; i <= 3; ++i) {
+        d.paginas << QStringLiteral(":/ajuda/instrucoes%1.html").arg(i, 2, 10, QChar('0'));
+        d.nomesPaginas << QStringLiteral("Image%1").arg(i);
+    }
+    return d;
+}
+
+} // namespace
+
+Form2::Form2(QWidget* parent) : JanelaAjuda(desenhoInstrucoes(), parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setaEsquerda()->setEnabled(false);
+    setaDireita()->setEnabled(true);
+}
+
+void Form2::seguinte() {
+    if (paginaVisivel(1)) {
+        mostrarPagina(1, false);
+        mostrarPagina(3, false);
+        mostrarPagina(2, true);
+        setaDireita()->setEnabled(true);
+        setaEsquerda()->setEnabled(true);
+    } else if (paginaVisivel(2)) {
+        mostrarPagina(1, false);
+        mostrarPagina(2, false);
+        mostrarPagina(3, true);
+        setaDireita()->setEnabled(false);
+        setaEsquerda()->setEnabled(true);
+    }
+}
+
+void Form2::anterior() {
+    if (paginaVisivel(2)) {
+        mostrarPagina(1, true);
+        mostrarPagina(2, false);
+        mostrarPagina(3, false);
+        setaDireita()->setEnabled(true);
+        setaEsquerda()->setEnabled(false);
+    }
+    // A separate test, not an "else": from page 2 the first test has already left page 3 hidden.
+    if (paginaVisivel(3)) {
+        mostrarPagina(1, false);
+        mostrarPagina(3, false);
+        mostrarPagina(2, true);
+        setaDireita()->setEnabled(true);
+        setaEsquerda()->setEnabled(true);
+    }
+}

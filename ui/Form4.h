@@ -1,0 +1,10 @@
+#pragma once
+
+#include "VisorPaginas.h"
+
+/// "SINTAXE": four pages on how to write expressions.
+class Form4 final : public VisorPaginas {
+    Q_OBJECT
+public:
+    explicit Form4(QWidget* parent = nullptr);
+};

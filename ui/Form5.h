@@ -1,0 +1,10 @@
+#pragma once
+
+#include "VisorPaginas.h"
+
+/// "FUNÇÕES DEFINIDAS": twenty-three pages on the functions and constants of expressions.
+class Form5 final : public VisorPaginas {
+    Q_OBJECT
+public:
+    explicit Form5(QWidget* parent = nullptr);
+};
