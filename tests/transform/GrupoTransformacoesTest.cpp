@@ -1,0 +1,354 @@
+#include "GrupoTransformacoes.h"
+#include "BotaoOpcao.h"
+#include "DialogosGuiao.h"
+#include "Form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kAzul = qRgb(0, 0, 255);
+const QRgb kVermelho = qRgb(255, 0, 0);
+
+struct GrupoTest : ::testing::Test {
+    GrupoTest() : form(new Form1(dialogos)) {
+        grupo = form->findChild<GrupoTransformacoes*>(QStringLiteral("Frame2"));
+        if (!grupo)
+            grupo = new GrupoTransformacoes(*form);
+        form->show();
+        form->activateWindow();
+        QApplication::setActiveWindow(form);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+    }
+    ~GrupoTest() override { delete form; }
+
+    template <typename T> T* controlo(const char* nome) const {
+        return form->findChild<T*>(QString::fromUtf8(nome));
+    }
+    void escrever(const char* nome, const char* texto) const {
+        controlo<QLineEdit>(nome)->setText(QString::fromUtf8(texto));
+    }
+    // Through the window, as the window system delivers them: a double-click is two clicks
+    // close together, the second of which Qt reports as a double-click.
+    QPoint noMeio(int opcao) const {
+        BotaoOpcao* botao = grupo->opcao(opcao);
+        return botao->mapTo(form, QPoint(6, botao->height() / 2));
+    }
+    void clicar(int opcao) const {
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, noMeio(opcao));
+    }
+    void duploClique(int opcao) const {
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, noMeio(opcao));
+    }
+    QString construido(int opcao) const {
+        return opcao == 1 || opcao == 3 || opcao == 5 || opcao == 9 ? grupo->textos().Função2
+                                                                    : grupo->textos().Função3;
+    }
+    int marcada() const {
+        int n = 0;
+        for (int k = 1; k <= 10; ++k)
+            if (grupo->opcao(k)->isChecked())
+                n = n == 0 ? k : -1;
+        return n;
+    }
+    const QImage& imagem2() const { return form->areaTransformada().imagem(); }
+    int contar(QRgb cor) const {
+        int n = 0;
+        const QImage& imagem = imagem2();
+        for (int y = 0; y < imagem.height(); ++y)
+            for (int x = 0; x < imagem.width(); ++x)
+                n += imagem.pixel(x, y) == cor ? 1 : 0;
+        return n;
+    }
+    // Whether the point (x, y) of the window shows `cor`, within a pixel either way.
+    bool temCorEm(double x, double y, QRgb cor = kAzul) const {
+        const Quadro& quadro = form->areaTransformada().persistente();
+        const int px = static_cast<int>(std::floor(quadro.pixelX(x)));
+        const int py = static_cast<int>(std::floor(quadro.pixelY(y)));
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (imagem2().valid(px + dx, py + dy) && imagem2().pixel(px + dx, py + dy) == cor)
+                    return true;
+        return false;
+    }
+    void redesenharEixos() const { controlo<QPushButton>("DesenharEixos")->click(); }
+
+    DialogosGuiao dialogos;
+    Form1* form;
+    GrupoTransformacoes* grupo = nullptr;
+};
+
+TEST_F(GrupoTest, ControlosDoGrupo) {
+    EXPECT_EQ(grupo->title(), QStringLiteral("Quilora"));
+    EXPECT_EQ(grupo->geometry(), QRect(512, 12, 497, 89));
+    EXPECT_TRUE(grupo->font().bold());
+    EXPECT_EQ(grupo->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    auto* opcao5 = controlo<QWidget>("Option5");
+    EXPECT_EQ(opcao5->geometry(), QRect(188, 56, 69, 17));
+    EXPECT_FALSE(opcao5->font().bold());
+    EXPECT_EQ(opcao5->accessibleName(), QStringLiteral("a + f(x)"));
+    EXPECT_EQ(controlo<QWidget>("Option7")->toolTip(),
+              QStringLiteral("Clique aqui para desenhar a transformação  a + f(x+b)."));
+    EXPECT_EQ(controlo<QWidget>("Option8")->accessibleDescription(),
+              QStringLiteral("Clique aqui para desenhar a transformação   f(x+b)."));
+    auto* a = controlo<QLineEdit>("ValorDeA");
+    EXPECT_EQ(a->text(), QStringLiteral("2"));
+    EXPECT_EQ(a->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    EXPECT_EQ(a->accessibleName(), QStringLiteral("ValorDeA"));
+    EXPECT_EQ(a->toolTip(), QStringLiteral("Escreva aqui o valor de a da transformação."));
+    EXPECT_EQ(controlo<QLabel>("Label4")->toolTip(),
+              QStringLiteral("Escreva aqui o valor de b da transformação."));
+    EXPECT_EQ(controlo<QLabel>("Label3")->text(), QStringLiteral("a ="));
+    auto* linha = controlo<QWidget>("Line1");
+    EXPECT_EQ(linha->palette().color(QPalette::Window), QColor(255, 255, 255));
+    EXPECT_EQ(linha->width(), 1);
+    EXPECT_EQ(marcada(), 0);
+}
+
+// The parabola f = 1/2x^2-4 with a = b = 2: a point each transform goes through, and a point
+// of f itself that the transform does not share.
+struct Grafico {
+    int opcao;
+    const char* texto;
+    double x, y;
+    double xAusente, yAusente;
+};
+
+class GraficoDaTransformada : public GrupoTest, public ::testing::WithParamInterface<Grafico> {};
+
+TEST_P(GraficoDaTransformada, TextoEPontos) {
+    const Grafico& g = GetParam();
+    clicar(g.opcao);
+    EXPECT_EQ(construido(g.opcao).toStdString(), g.texto);
+    EXPECT_EQ(marcada(), g.opcao);
+    EXPECT_TRUE(temCorEm(g.x, g.y));
+    EXPECT_FALSE(temCorEm(g.xAusente, g.yAusente));
+    EXPECT_TRUE(dialogos.mensagens.empty());
+    EXPECT_TRUE(form->areaTransformada().persistente().isVisible());
+    EXPECT_FALSE(form->areaTransformada().sobreposicao().isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+const Grafico kGraficos[] = {
+    {1, "Abs(1/2x^2-4)", 0, 4, 0, -4},
+    {2, " 1/2(abs(x))^2-4 ", 2, -2, 0, 4},
+    {3, "-(1/2x^2-4)", 2, 2, 0, -4},
+    {4, " 1/2(-x)^2-4 ", -2, -2, 0, 4},
+    {5, "2+ (1/2x^2-4)", 0, -2, 0, -4},
+    {6, " 1/2(2*x)^2-4 ", 1, -2, 2, -2},
+    {7, "2+( 1/2(x+(2))^2-4 )", -2, -2, 0, -4},
+    {8, " 1/2(x+(2))^2-4 ", -2, -4, 0, -4},
+    {9, "2* (1/2x^2-4)", 0, -8, 0, -4},
+    {10, "-( 1/2(-x)^2-4 )", 2, 2, 0, -4},
+};
+INSTANTIATE_TEST_SUITE_P(Parabola, GraficoDaTransformada, ::testing::ValuesIn(kGraficos));
+
+TEST_F(GrupoTest, NovoCliqueNaOpcaoMarcadaNaoFazNada) {
+    clicar(3);
+    const int pontos = contar(kAzul);
+    EXPECT_GT(pontos, 500);
+    form->definirCorGraficoTransformada(QColor(255, 0, 0));
+    clicar(3);
+    EXPECT_EQ(contar(kVermelho), 0);
+    EXPECT_EQ(marcada(), 3);
+}
+
+TEST_F(GrupoTest, DuploCliqueTiraAMarcaEOCliqueSeguinteDesenhaDeNovo) {
+    clicar(3);
+    duploClique(3);
+    EXPECT_EQ(marcada(), 0);
+    EXPECT_GT(contar(kAzul), 500); // the graph stays
+    form->definirCorGraficoTransformada(QColor(255, 0, 0));
+    clicar(3);
+    EXPECT_EQ(marcada(), 3);
+    EXPECT_TRUE(temCorEm(2, 2, kVermelho));
+}
+
+TEST_F(GrupoTest, DuploCliqueNumaOpcaoNaoMarcadaDesenhaENaoDeixaMarca) {
+    clicar(1);
+    duploClique(3);
+    EXPECT_EQ(marcada(), 0);
+    EXPECT_TRUE(temCorEm(2, 2));
+}
+
+TEST_F(GrupoTest, OutraOpcaoTiraAMarcaDaAnteriorEJuntaOsGraficos) {
+    clicar(1);
+    form->definirCorGraficoTransformada(QColor(255, 0, 0));
+    clicar(5);
+    EXPECT_EQ(marcada(), 5);
+    EXPECT_TRUE(temCorEm(0, 4, kAzul));
+    EXPECT_TRUE(temCorEm(0, -2, kVermelho));
+}
+
+TEST_F(GrupoTest, ResetTiraTodasAsMarcasSemDesenhar) {
+    grupo->reset();
+    EXPECT_EQ(contar(kAzul), 0);
+    clicar(7);
+    const QImage antes = imagem2();
+    grupo->reset();
+    EXPECT_EQ(marcada(), 0);
+    EXPECT_EQ(imagem2(), antes);
+    form->definirCorGraficoTransformada(QColor(255, 0, 0));
+    clicar(7);
+    EXPECT_TRUE(temCorEm(-2, -2, kVermelho));
+}
+
+TEST_F(GrupoTest, AMarcaFicaDepoisDosEixosEONovoCliqueNaoDesenha) {
+    clicar(3);
+    redesenharEixos();
+    EXPECT_EQ(contar(kAzul), 0);
+    EXPECT_EQ(marcada(), 3);
+    clicar(3);
+    EXPECT_EQ(contar(kAzul), 0);
+    grupo->transformadaApagada();
+    clicar(3);
+    EXPECT_GT(contar(kAzul), 500);
+}
+
+TEST_F(GrupoTest, TecladoEscolheComoUmClique) {
+    grupo->opcao(1)->setFocus();
+    QTest::keyClick(grupo->opcao(1), Qt::Key_Space);
+    EXPECT_EQ(marcada(), 1);
+    EXPECT_TRUE(temCorEm(0, 4));
+    QTest::keyClick(grupo->opcao(1), Qt::Key_Down);
+    EXPECT_EQ(marcada(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), grupo->opcao(2));
+    EXPECT_TRUE(temCorEm(2, -2));
+    QTest::keyClick(grupo->opcao(2), Qt::Key_Up);
+    QTest::keyClick(grupo->opcao(1), Qt::Key_Up);
+    EXPECT_EQ(marcada(), 10);
+    QTest::keyClick(grupo->opcao(10), Qt::Key_Space);
+    EXPECT_EQ(marcada(), 10);
+}
+
+struct Parametro {
+    int opcao;
+    const char* a;
+    const char* b;
+    const char* mensagem; // empty: no message
+    const char* aDepois;
+    const char* bDepois;
+    const char* texto; // built text; null when nothing is built
+};
+
+class Parametros : public GrupoTest, public ::testing::WithParamInterface<Parametro> {};
+
+TEST_P(Parametros, VerificacaoAvaliacaoEEscrita) {
+    const Parametro& p = GetParam();
+    escrever("ValorDeA", p.a);
+    escrever("ValorDeB", p.b);
+    clicar(p.opcao);
+    EXPECT_EQ(controlo<QLineEdit>("ValorDeA")->text().toStdString(), p.aDepois);
+    EXPECT_EQ(controlo<QLineEdit>("ValorDeB")->text().toStdString(), p.bDepois);
+    if (*p.mensagem) {
+        ASSERT_EQ(dialogos.mensagens.size(), 1u);
+        EXPECT_EQ(dialogos.mensagens[0].texto.toStdString(), p.mensagem);
+        EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
+        const char* campo = QString::fromUtf8(p.mensagem).endsWith(u'a') ? "ValorDeA" : "ValorDeB";
+        EXPECT_EQ(QApplication::focusWidget(), controlo<QWidget>(campo));
+        EXPECT_EQ(contar(kAzul), 0);
+    } else {
+        EXPECT_TRUE(dialogos.mensagens.empty());
+    }
+    if (p.texto)
+        EXPECT_EQ(construido(p.opcao).toStdString(), p.texto);
+    else
+        EXPECT_TRUE(grupo->textos().Função2.isEmpty() && grupo->textos().Função3.isEmpty());
+}
+
+const Parametro kParametros[] = {
+    {5, "1/2", "2", "", "0.5", "2", "0.5+ (1/2x^2-4)"},
+    {6, "pi", "2", "", "3.14159265358979", "2", " 1/2(3.14159265358979*x)^2-4 "},
+    {9, "   2", "2", "", "2", "2", "2* (1/2x^2-4)"},
+    {8, "2", "-2*3", "", "2", "-6", " 1/2(x+(-6))^2-4 "},
+    // 1e3 reads as 1 times a variable e3, which does not exist
+    {7, "1e3", "2", "", "1e3", "2", "1e3+( 1/2(x+(2))^2-4 )"},
+    {7, "-1.50", "0.25+0.5", "", "-1.5", "0.75", "-1.5+( 1/2(x+(0.75))^2-4 )"},
+    {6, "x", "2", "", "x", "2", " 1/2(x*x)^2-4 "},
+    {5, "1/0", "2", "", "1/0", "2", "1/0+ (1/2x^2-4)"},
+    {5, "2*(3", "2", "", "2*(3", "2", "2*(3+ (1/2x^2-4)"},
+    {5, "   ", "2", "É necessário indicar o valor de a", "   ", "2", nullptr},
+    {6, "", "2", "É necessário indicar o valor de a", "", "2", nullptr},
+    {7, " ", "", "É necessário indicar o valor de a", " ", "", nullptr},
+    {7, "1/2", " ", "É necessário indicar o valor de b", "1/2", " ", nullptr},
+    {8, "", "", "É necessário indicar o valor de b", "", "", nullptr},
+    // options without parameters neither check nor rewrite them
+    {1, "", "1/2", "", "", "1/2", "Abs(1/2x^2-4)"},
+};
+INSTANTIATE_TEST_SUITE_P(AeB, Parametros, ::testing::ValuesIn(kParametros));
+
+TEST_F(GrupoTest, AZeroNaoDesenhaNasOpcoes5E9) {
+    for (int opcao : {5, 9}) {
+        escrever("ValorDeA", "0*5");
+        clicar(opcao);
+        EXPECT_EQ(controlo<QLineEdit>("ValorDeA")->text(), QStringLiteral("0"));
+        EXPECT_EQ(contar(kAzul), 0);
+    }
+    EXPECT_EQ(grupo->textos().Função2, QStringLiteral("0* (1/2x^2-4)"));
+    // the other options draw with a = 0: f(0x) is the constant f(0)
+    clicar(6);
+    EXPECT_TRUE(temCorEm(-7, -4));
+    EXPECT_TRUE(temCorEm(7, -4));
+    EXPECT_TRUE(dialogos.mensagens.empty());
+}
+
+TEST_F(GrupoTest, ValorDeAQueNaoComecaPorNumeroContaComoZero) {
+    escrever("ValorDeA", "pi*x");
+    clicar(5);
+    EXPECT_EQ(grupo->textos().Função2, QStringLiteral("pi*x+ (1/2x^2-4)"));
+    EXPECT_EQ(contar(kAzul), 0);
+}
+
+TEST_F(GrupoTest, FuncaoVaziaNaoDesenhaNemAvisa) {
+    escrever("Função1", "");
+    for (int opcao = 1; opcao <= 10; ++opcao) {
+        clicar(opcao);
+        EXPECT_EQ(marcada(), opcao);
+    }
+    EXPECT_EQ(contar(kAzul), 0);
+    EXPECT_TRUE(dialogos.mensagens.empty());
+    clicar(1);
+    EXPECT_EQ(grupo->textos().Função2, QStringLiteral("Abs()"));
+}
+
+TEST_F(GrupoTest, FuncaoDeBrancosNaoEVazia) {
+    escrever("Função1", "  ");
+    clicar(4);
+    EXPECT_EQ(grupo->textos().Função3, QStringLiteral("    "));
+    EXPECT_EQ(contar(kAzul), 0);
+    EXPECT_TRUE(dialogos.mensagens.empty());
+}
+
+TEST_F(GrupoTest, AbcissaQueFalhaESaltadaEmSilencio) {
+    escrever("Função1", "1/x");
+    escrever("Xmin", "0");
+    redesenharEixos();
+    clicar(3);
+    EXPECT_TRUE(dialogos.mensagens.empty());
+    EXPECT_TRUE(temCorEm(1, -1));
+    EXPECT_TRUE(temCorEm(4, -0.25));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(form->areaTransformada().persistente().isVisible());
+}
+
+TEST_F(GrupoTest, ExpressaoQueFalhaSempreNaoDesenhaNada) {
+    escrever("Função1", "y+x");
+    clicar(2);
+    EXPECT_EQ(contar(kAzul), 0);
+    EXPECT_TRUE(dialogos.mensagens.empty());
+    EXPECT_FALSE(form->areaTransformada().sobreposicao().isVisible());
+}
+
+TEST_F(GrupoTest, UsaAJanelaEmVigorEnaoAsCaixas) {
+    escrever("Xmin", "5");
+    clicar(3);
+    EXPECT_TRUE(temCorEm(-2, 2));
+}
+
+} // namespace

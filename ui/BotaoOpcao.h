@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRadioButton>
+
+/// An option button of the transformation group. A click selects it but never clears its
+/// mark: only a double-click (or the group's Reset) does. The arrow keys are left to the
+/// group, which moves the selection along the options.
+class BotaoOpcao : public QRadioButton {
+    Q_OBJECT
+public:
+    BotaoOpcao(const QString& legenda, QWidget* pai);
+
+signals:
+    /// The user selected this option while it was not selected (click, space or arrow key).
+    void escolhida();
+    /// The user double-clicked the option.
+    void duploClique();
+    /// An arrow key was pressed on the option: towards the next option or the previous one.
+    void setaPremida(bool seguinte);
+
+protected:
+    void nextCheckState() override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    bool m_acabadaDeMarcar = false;
+};
