@@ -17,6 +17,10 @@ public:
 
     explicit Quadro(QWidget* pai = nullptr);
 
+    /// Places the picture (border included) in its parent; the inner image takes the new size
+    /// at once, keeping what fits of its content.
+    void colocar(const QRect& geometria);
+
     /// Whether the picture keeps its content while hidden (the live overlay does not).
     void definirPersistente(bool persistente);
     bool persistente() const { return m_persistente; }
@@ -83,6 +87,7 @@ protected:
     void hideEvent(QHideEvent* evento) override;
 
 private:
+    void ajustarImagem(const QSize& tamanho);
     void pintarPixel(int px, int py, QRgb cor);
     void marcarAlterado();
     QFont fonteActual() const;

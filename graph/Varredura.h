@@ -2,19 +2,32 @@
 
 #include <functional>
 
-/// Limits that keep a graduation sweep bounded in time whatever the axis table says.
+/// Limits that keep a sweep bounded in time whatever the axis table says.
 struct LimitesVarredura {
     long long maxDesenhados = 100000;  ///< elements drawn per sweep
-    long long maxIteracoes = 20000000; ///< additions per sweep
+    long long maxIteracoes = 10000000; ///< additions per pass
 };
 
-/// The graduation sweep, anchored at 0: a first pass from 0 by `passo` up to Int(hi), a second
-/// from 0 by -`passo` down to Int(lo), each value produced by repeated addition. `desenhar` is
-/// called for every value but 0 that `visivel` accepts. A zero (or non-finite) step draws
-/// nothing. Where the additions are exact (a step with few binary digits) the sweep jumps
-/// straight to the first visible value, which gives the same values.
-/// Returns the number of elements drawn.
-long long VarrerGraduacao(double lo, double hi, double passo,
-                          const std::function<bool(double)>& visivel,
+/// The values seen by a picture: [minimo, maximo], in the units of the axis.
+struct IntervaloVisivel {
+    double minimo = 0;
+    double maximo = 0;
+};
+
+/// One pass of repeated addition: v = inicio, inicio + passo, ... while v <= fim (passo > 0) or
+/// v >= fim (passo < 0). `desenhar(v, i)` is called for the values inside `visivel`, i being
+/// the number of additions that produced v. Values before the visible interval are still
+/// produced by addition, except that a step with few binary digits (where every addition is
+/// exact) jumps straight to them; the pass ends past the interval, when an addition no longer
+/// changes v, or at a limit. A zero or non-finite step visits nothing. `desenhar` answers
+/// whether it drew something. Returns the number of elements drawn.
+long long PercorrerValores(double inicio, double passo, double fim, IntervaloVisivel visivel,
+                           const std::function<bool(double, long long)>& desenhar,
+                           const LimitesVarredura& limites = {});
+
+/// The graduation sweep, anchored at 0: a pass from 0 by `passo` up to Int(hi), then a pass
+/// from 0 by -`passo` down to Int(lo) (Int: largest integer not above); `desenhar` receives
+/// every visible value but 0 itself. Returns the number of elements drawn.
+long long VarrerGraduacao(double lo, double hi, double passo, IntervaloVisivel visivel,
                           const std::function<void(double)>& desenhar,
                           const LimitesVarredura& limites = {});

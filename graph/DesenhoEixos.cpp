@@ -1,0 +1,281 @@
+#include "DesenhoEixos.h"
+
+#include "Dialogos.h"
+#include "FormaImpressa.h"
+#include "NumeroInicial.h"
+#include "PonteiroOcupado.h"
+#include "Varredura.h"
+#include "clsEquation.h"
+
+#include <algorithm>
+
+namespace {
+
+// The radian graduation uses this rounded π, not the interpreter's.
+constexpr double kPi = 3.14159;
+constexpr double kMeioPi = 1.570795;
+constexpr double kDoisPi = 6.28318;
+
+// Texts may start left of their value or run well to its right: values this many pixels
+// outside a picture may still show part of their text.
+constexpr double kFolgaTexto = 120;
+
+/// A failure of the drawing itself, reported like the interpreter's.
+struct FalhaDesenho {
+    QString descricao;
+};
+
+// Only blanks are trimmed; a tab stays part of the text.
+QString semBrancosNasPontas(const QString& texto) {
+    qsizetype inicio = 0, fim = texto.size();
+    while (inicio < fim && texto[inicio] == QLatin1Char(' '))
+        ++inicio;
+    while (fim > inicio && texto[fim - 1] == QLatin1Char(' '))
+        --fim;
+    return texto.mid(inicio, fim - inicio);
+}
+
+double avaliar(clsEquation& equacao, const QString& texto) {
+    equacao.Equation(semBrancosNasPontas(texto).toStdString());
+    equacao.Var("x", 0);
+    equacao.Solve();
+    return equacao.Solution();
+}
+
+double passoDasMarcas(const QString& texto) {
+    const auto passo = LerNumeroSimples(texto);
+    if (!passo)
+        throw FalhaDesenho{QStringLiteral("Tipo incompatível.")};
+    return *passo;
+}
+
+IntervaloVisivel intervalo(double a, double b) {
+    return {std::min(a, b), std::max(a, b)};
+}
+
+IntervaloVisivel visivelEmX(const Quadro& quadro) {
+    const double largura = quadro.escalaX2() - quadro.escalaX1();
+    const double folga = kFolgaTexto / quadro.larguraInterior();
+    return intervalo(quadro.escalaX1() - folga * largura, quadro.escalaX2() + folga * largura);
+}
+
+IntervaloVisivel visivelEmY(const Quadro& quadro) {
+    const double altura = quadro.escalaY2() - quadro.escalaY1();
+    const double folga = kFolgaTexto / quadro.alturaInterior();
+    return intervalo(quadro.escalaY1() - folga * altura, quadro.escalaY2() + folga * altura);
+}
+
+void imprimirEm(Quadro& quadro, double x, double y, const QString& texto) {
+    quadro.posicao(static_cast<float>(x), static_cast<float>(y));
+    quadro.imprimir(texto);
+}
+
+} // namespace
+
+DesenhoEixos::DesenhoEixos(AreaGrafica& areaFuncao, AreaGrafica& areaTransformada,
+                           JanelaGrafica& janela, Dialogos& dialogos, QWidget* janelaPai)
+    : m_areaFuncao(areaFuncao), m_areaTransformada(areaTransformada), m_janela(janela),
+      m_dialogos(dialogos), m_janelaPai(janelaPai) {
+}
+
+bool DesenhoEixos::RedesenharArea(AreaGrafica& area, const TabelaEixos& tabela) {
+    try {
+        const auto valores = PrepararJanela(area, tabela);
+        if (!valores)
+            return false;
+        desenharEixos(area, *valores);
+        if (tabela.MarcaX && !m_janela.EixoRadianos)
+            marcasX(area.persistente(), passoDasMarcas(tabela.PassoX));
+        else if (tabela.MarcaX)
+            MarcarRadianos();
+        if (tabela.MarcaY)
+            marcasY(area.persistente(), passoDasMarcas(tabela.PassoY));
+        if (tabela.GradNumX && !m_janela.EixoRadianos)
+            numerosX(area.persistente(), valores->PassoNumX);
+        else if (tabela.GradNumX)
+            GraduarRadianos();
+        if (tabela.GradNumY)
+            numerosY(area.persistente(), valores->PassoNumY);
+        return true;
+    } catch (const InterpreterError& erro) {
+        falhaDadosEixos(area, QString::fromStdString(erro.description()));
+    } catch (const FalhaDesenho& falha) {
+        falhaDadosEixos(area, falha.descricao);
+    }
+    return false;
+}
+
+std::optional<ValoresJanela> DesenhoEixos::PrepararJanela(AreaGrafica& area,
+                                                          const TabelaEixos& tabela) {
+    Quadro& quadro = area.persistente();
+    quadro.limpar();
+    quadro.escalaPixel();
+
+    // The checks use the leading numbers; the evaluated values replace them afterwards.
+    m_janela.JanelaXmin = NumeroInicial(tabela.Xmin);
+    m_janela.JanelaXmax = NumeroInicial(tabela.Xmax);
+    m_janela.JanelaYmin = NumeroInicial(tabela.Ymin);
+    m_janela.JanelaYmax = NumeroInicial(tabela.Ymax);
+    if (tabela.Xmin.isEmpty() || tabela.Xmax.isEmpty() || tabela.Ymin.isEmpty() ||
+        tabela.Ymax.isEmpty()) {
+        m_dialogos.mensagem(
+            m_janelaPai,
+            QStringLiteral("É necessário colocar os valores de Xmín, Xmáx, Ymín e Ymáx."),
+            Dialogos::Icone::Informacao);
+        return std::nullopt;
+    }
+    if (m_janela.JanelaXmin >= m_janela.JanelaXmax) {
+        m_dialogos.mensagem(m_janelaPai,
+                            QStringLiteral("O valor de Xmín deve ser menor que o de Xmáx."),
+                            Dialogos::Icone::Informacao);
+        return std::nullopt;
+    }
+    if (m_janela.JanelaYmin >= m_janela.JanelaYmax) {
+        m_dialogos.mensagem(m_janelaPai,
+                            QStringLiteral("O valor de Ymín deve ser menor que o de Ymáx."),
+                            Dialogos::Icone::Informacao);
+        return std::nullopt;
+    }
+
+    clsEquation equacao;
+    m_janela.JanelaXmin = avaliar(equacao, tabela.Xmin);
+    m_janela.JanelaXmax = avaliar(equacao, tabela.Xmax);
+    m_janela.JanelaYmin = avaliar(equacao, tabela.Ymin);
+    m_janela.JanelaYmax = avaliar(equacao, tabela.Ymax);
+    ValoresJanela valores;
+    valores.PassoNumX = avaliar(equacao, tabela.PassoX);
+    valores.PassoNumY = avaliar(equacao, tabela.PassoY);
+
+    const JanelaGrafica& j = m_janela;
+    valores.MargemX = std::abs(j.JanelaXmax - j.JanelaXmin) / 50;
+    valores.MargemY = std::abs(j.JanelaYmax - j.JanelaYmin) / 50;
+    const double esquerda = j.JanelaXmin - 2 * valores.MargemX;
+    const double direita = j.JanelaXmax + 2 * valores.MargemX;
+    const double topo = j.JanelaYmax + 2 * valores.MargemY;
+    const double fundo = j.JanelaYmin - 2 * valores.MargemY;
+    m_janela.TamPixelX = std::abs(direita - esquerda) / quadro.larguraInterior();
+    m_janela.TamPixelY = std::abs(topo - fundo) / quadro.alturaInterior();
+
+    quadro.escala(esquerda, topo, direita, fundo);
+    quadro.larguraTraco(1);
+    area.sobreposicao().escala(esquerda, topo, direita, fundo);
+    area.sobreposicao().larguraTraco(1);
+    return valores;
+}
+
+void DesenhoEixos::desenharEixos(AreaGrafica& area, const ValoresJanela& valores) {
+    const JanelaGrafica& j = m_janela;
+    Quadro& quadro = area.persistente();
+    // The axes pass through the origin even when it lies outside the window.
+    quadro.linha(static_cast<float>(j.JanelaXmin - valores.MargemX), 0,
+                 static_cast<float>(j.JanelaXmax + valores.MargemX), 0);
+    quadro.linha(0, static_cast<float>(j.JanelaYmin - valores.MargemY), 0,
+                 static_cast<float>(j.JanelaYmax + valores.MargemY));
+    area.setaDireita().mover(static_cast<float>(j.JanelaXmax + valores.MargemX - 3 * j.TamPixelX),
+                             static_cast<float>(4 * j.TamPixelY));
+    area.setaCima().mover(static_cast<float>(-4 * j.TamPixelX),
+                          static_cast<float>(j.JanelaYmax + valores.MargemY));
+    area.setaDireita().show();
+    area.setaCima().show();
+    desenharNomes(quadro, valores);
+}
+
+void DesenhoEixos::desenharNomes(Quadro& quadro, const ValoresJanela& valores) {
+    const JanelaGrafica& j = m_janela;
+    // The size is left as the last texts on this picture set it.
+    quadro.nomeFonte(QStringLiteral("MS Sans Serif"));
+    quadro.negrito(true);
+    imprimirEm(quadro, j.JanelaXmax + valores.MargemX + 2 * j.TamPixelX, -5 * j.TamPixelY,
+               QStringLiteral("x"));
+    imprimirEm(quadro, -12 * j.TamPixelX, j.JanelaYmax + valores.MargemY + 9 * j.TamPixelY,
+               QStringLiteral("y"));
+}
+
+void DesenhoEixos::marcasX(Quadro& quadro, double passo) {
+    const double meia = 2 * m_janela.TamPixelY;
+    VarrerGraduacao(m_janela.JanelaXmin, m_janela.JanelaXmax, passo, visivelEmX(quadro),
+                    [&](double v) {
+                        quadro.linha(static_cast<float>(v), static_cast<float>(meia),
+                                     static_cast<float>(v), static_cast<float>(-meia));
+                    });
+}
+
+void DesenhoEixos::marcasY(Quadro& quadro, double passo) {
+    const double meia = 2 * m_janela.TamPixelX;
+    VarrerGraduacao(m_janela.JanelaYmin, m_janela.JanelaYmax, passo, visivelEmY(quadro),
+                    [&](double v) {
+                        quadro.linha(static_cast<float>(-meia), static_cast<float>(v),
+                                     static_cast<float>(meia), static_cast<float>(v));
+                    });
+}
+
+void DesenhoEixos::numerosX(Quadro& quadro, double passo) {
+    quadro.nomeFonte(QStringLiteral("MS Serif"));
+    quadro.tamanhoFonte(6);
+    const JanelaGrafica& j = m_janela;
+    VarrerGraduacao(j.JanelaXmin, j.JanelaXmax, passo, visivelEmX(quadro), [&](double v) {
+        imprimirEm(quadro, v - 8 * j.TamPixelX, -8 * j.TamPixelY, FormaImpressa(v));
+    });
+}
+
+void DesenhoEixos::numerosY(Quadro& quadro, double passo) {
+    quadro.nomeFonte(QStringLiteral("MS Serif"));
+    quadro.tamanhoFonte(6);
+    quadro.negrito(true);
+    const JanelaGrafica& j = m_janela;
+    VarrerGraduacao(j.JanelaYmin, j.JanelaYmax, passo, visivelEmY(quadro), [&](double v) {
+        imprimirEm(quadro, -18 * j.TamPixelX, v + 5 * j.TamPixelY, FormaImpressa(v));
+    });
+}
+
+void DesenhoEixos::MarcarRadianos() {
+    const double meia = 2 * m_janela.TamPixelY;
+    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()})
+        VarrerGraduacao(m_janela.JanelaXmin, m_janela.JanelaXmax, kMeioPi, visivelEmX(*quadro),
+                        [&](double v) {
+                            quadro->linha(static_cast<float>(v), static_cast<float>(meia),
+                                          static_cast<float>(v), static_cast<float>(-meia));
+                        });
+}
+
+void DesenhoEixos::GraduarRadianos() {
+    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()}) {
+        quadro->nomeFonte(QStringLiteral("symbol"));
+        quadro->tamanhoFonte(8);
+        quadro->negrito(false);
+    }
+    rotulosRadianos(m_areaFuncao.persistente());
+    rotulosRadianos(m_areaTransformada.persistente());
+}
+
+void DesenhoEixos::rotulosRadianos(Quadro& quadro) {
+    const JanelaGrafica& j = m_janela;
+    const double topo = -6 * j.TamPixelY;
+    const IntervaloVisivel visivel = visivelEmX(quadro);
+    // The odd multiples of π/2 from 3 on, and the multiples of π from 2 on, on each side.
+    const auto serie = [&](double inicio, double passo, double fim, int primeiro, int salto,
+                           int sinal, const QString& sufixo) {
+        PercorrerValores(inicio, passo, fim, visivel, [&](double x, long long i) {
+            const double k = static_cast<double>(primeiro + salto * i);
+            imprimirEm(quadro, x - 6 * j.TamPixelX, topo, FormaImpressa(sinal * k) + sufixo);
+            return true;
+        });
+    };
+    imprimirEm(quadro, -kMeioPi - 6 * j.TamPixelX, topo, QStringLiteral("-p/2"));
+    serie(-3 * kPi / 2, -kPi, j.JanelaXmin, 3, 2, -1, QStringLiteral("p/2"));
+    imprimirEm(quadro, -kPi - 4 * j.TamPixelX, topo, QStringLiteral("-p"));
+    serie(-kDoisPi, -kPi, j.JanelaXmin, 2, 1, -1, QStringLiteral("p"));
+    imprimirEm(quadro, kMeioPi - 4 * j.TamPixelX, topo, QStringLiteral("p/2"));
+    serie(3 * kPi / 2, kPi, j.JanelaXmax, 3, 2, 1, QStringLiteral("p/2"));
+    imprimirEm(quadro, kPi - 2 * j.TamPixelX, topo, QStringLiteral("p"));
+    serie(kDoisPi, kPi, j.JanelaXmax, 2, 1, 1, QStringLiteral("p"));
+}
+
+void DesenhoEixos::falhaDadosEixos(AreaGrafica& area, const QString& descricao) {
+    m_dialogos.mensagem(m_janelaPai,
+                        QStringLiteral("Erro nos dados dos eixos:") + QStringLiteral("\r\n\r\n") +
+                            descricao,
+                        Dialogos::Icone::Nenhum);
+    PonteiroOcupado::normal();
+    area.esconderSetas();
+}

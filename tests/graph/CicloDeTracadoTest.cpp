@@ -1,0 +1,86 @@
+#include "CicloDeTracado.h"
+#include "AreaGrafica.h"
+#include "clsEquation.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kAzul = qRgb(0, 0, 255);
+
+struct CicloTest : ::testing::Test {
+    CicloTest() : area(&pai, QRect(0, 0, 497, 497), {"P1", "P3", "I2", "I3"}) {
+        janela.JanelaXmin = -10;
+        janela.JanelaXmax = 10;
+        janela.JanelaYmin = -10;
+        janela.JanelaYmax = 10;
+        for (Quadro* q : {&area.persistente(), &area.sobreposicao()})
+            q->escala(-10.8, 10.8, 10.8, -10.8);
+        area.persistente().limpar();
+    }
+    long long tracar(const char* expressao, PoliticaFalha politica) {
+        clsEquation equacao;
+        equacao.Equation(expressao);
+        return CicloDeTracado(equacao, area, janela, QColor(0, 0, 255), politica);
+    }
+    int azuis(int x0, int x1) const {
+        int n = 0;
+        for (int y = 0; y < 493; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += area.imagem().pixel(x, y) == kAzul ? 1 : 0;
+        return n;
+    }
+    QWidget pai;
+    AreaGrafica area;
+    JanelaGrafica janela;
+};
+
+TEST_F(CicloTest, VinteMilEUmaAmostrasNaJanelaInicial) {
+    EXPECT_EQ(tracar("1/2x^2-4", PoliticaFalha::Parar), 20001);
+    EXPECT_EQ(area.imagem().pixel(246, 337), kAzul); // (0, -4)
+    EXPECT_EQ(area.imagem().pixel(292, 292), kAzul); // (2, -2)
+    EXPECT_EQ(azuis(406, 407), 0);                   // x = 7 gives 20.5, outside
+}
+
+TEST_F(CicloTest, UmSobreXDesenhaOsDoisRamos) {
+    tracar("1/x", PoliticaFalha::Parar);
+    EXPECT_GT(azuis(0, 240), 50);
+    EXPECT_GT(azuis(253, 493), 50);
+}
+
+TEST_F(CicloTest, ValoresNosLimitesNaoSaoDesenhados) {
+    tracar("10", PoliticaFalha::Parar);
+    tracar("-10", PoliticaFalha::Parar);
+    EXPECT_EQ(azuis(0, 493), 0);
+}
+
+TEST_F(CicloTest, PararDeixaOErroPassarESaltarContinua) {
+    janela.JanelaXmin = 0;
+    EXPECT_THROW(tracar("1/x", PoliticaFalha::Parar), InterpreterError);
+    EXPECT_EQ(azuis(0, 493), 0);
+    EXPECT_GE(tracar("1/x", PoliticaFalha::Saltar), 10000);
+    EXPECT_GT(azuis(246, 493), 50);
+}
+
+TEST_F(CicloTest, JanelaInvertidaNaoDesenhaNada) {
+    janela.JanelaXmin = 10;
+    janela.JanelaXmax = 6;
+    EXPECT_EQ(tracar("0", PoliticaFalha::Parar), 0);
+}
+
+TEST_F(CicloTest, XQueJaNaoCresceTerminaOCiclo) {
+    janela.JanelaXmin = 1e16;
+    janela.JanelaXmax = 1e16 + 4;
+    EXPECT_EQ(tracar("0", PoliticaFalha::Parar), 1);
+}
+
+TEST_F(CicloTest, JanelaEnormeTemAmostrasLimitadas) {
+    janela.JanelaXmin = -1e9;
+    janela.JanelaXmax = 1e9;
+    const long long amostras = tracar("0", PoliticaFalha::Parar);
+    EXPECT_GE(amostras, kMaxAmostras - 1);
+    EXPECT_LE(amostras, kMaxAmostras + 1);
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+#include "Quadro.h"
+#include "AreaGrafica.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kBrancoRgb = qRgb(255, 255, 255);
+const QRgb kPretoRgb = qRgb(0, 0, 0);
+
+struct QuadroTest : ::testing::Test {
+    QuadroTest() {
+        quadro.colocar(QRect(0, 0, 497, 497));
+        quadro.limpar();
+        quadro.escala(-10.8, 10.8, 10.8, -10.8);
+    }
+    QRgb pixel(int x, int y) const { return quadro.imagem().pixel(x, y); }
+    Quadro quadro;
+};
+
+TEST_F(QuadroTest, OInteriorFicaDentroDaMoldura) {
+    EXPECT_EQ(quadro.larguraInterior(), 497 - 2 * Quadro::kBorda);
+    EXPECT_EQ(quadro.imagem().size(), QSize(493, 493));
+}
+
+TEST_F(QuadroTest, AEscalaPoeOYParaCima) {
+    EXPECT_DOUBLE_EQ(quadro.pixelX(-10.8), 0);
+    EXPECT_DOUBLE_EQ(quadro.pixelX(10.8), 493);
+    EXPECT_DOUBLE_EQ(quadro.pixelY(10.8), 0);
+    EXPECT_DOUBLE_EQ(quadro.pixelY(-10.8), 493);
+    EXPECT_DOUBLE_EQ(quadro.pixelY(0), 246.5);
+}
+
+TEST_F(QuadroTest, LinhaIncluiAsDuasPontas) {
+    quadro.linha(-10.4f, 0, 10.4f, 0);
+    EXPECT_EQ(pixel(8, 246), kBrancoRgb);
+    EXPECT_EQ(pixel(9, 246), kPretoRgb);
+    EXPECT_EQ(pixel(483, 246), kPretoRgb);
+    EXPECT_EQ(pixel(484, 246), kBrancoRgb);
+    EXPECT_EQ(pixel(200, 245), kBrancoRgb);
+    EXPECT_EQ(pixel(200, 247), kBrancoRgb);
+}
+
+TEST_F(QuadroTest, LinhaMuitoForaNaoDesenhaNemFalha) {
+    quadro.linha(-1e30f, 1e30f, 1e30f, 1e30f);
+    quadro.linha(0, -1e38f, 0, 1e38f);
+    EXPECT_EQ(pixel(246, 0), kPretoRgb);
+    EXPECT_EQ(pixel(246, 492), kPretoRgb);
+    EXPECT_EQ(pixel(0, 0), kBrancoRgb);
+}
+
+TEST_F(QuadroTest, PontoComALarguraDoTraco) {
+    quadro.ponto(0, -4, qRgb(0, 0, 255));
+    EXPECT_EQ(pixel(246, 337), qRgb(0, 0, 255));
+    EXPECT_EQ(pixel(247, 337), kBrancoRgb);
+    quadro.larguraTraco(3);
+    quadro.ponto(5, 5, qRgb(255, 0, 0));
+    const int px = static_cast<int>(quadro.pixelX(5)), py = static_cast<int>(quadro.pixelY(5));
+    EXPECT_EQ(pixel(px + 2, py + 2), qRgb(255, 0, 0));
+    EXPECT_EQ(pixel(px + 3, py), kBrancoRgb);
+}
+
+TEST_F(QuadroTest, LimparECorDeFundoApagamTudo) {
+    quadro.linha(-5, -5, 5, 5);
+    quadro.corFundo(QColor(10, 20, 30));
+    for (int y = 0; y < 493; y += 7)
+        for (int x = 0; x < 493; x += 7)
+            ASSERT_EQ(pixel(x, y), qRgb(10, 20, 30));
+}
+
+TEST_F(QuadroTest, TextoComFundoTransparente) {
+    quadro.linha(-10, 0, 10, 0);
+    quadro.posicao(0, 0.3f);
+    quadro.imprimir(QStringLiteral("MMMM"));
+    // The axis under the text is still there.
+    EXPECT_EQ(pixel(250, 246), kPretoRgb);
+    bool tinta = false;
+    for (int y = 240; y < 260; ++y)
+        for (int x = 246; x < 300; ++x)
+            tinta = tinta || (pixel(x, y) == kPretoRgb && y != 246);
+    EXPECT_TRUE(tinta);
+}
+
+TEST_F(QuadroTest, NaFonteSymbolOPEPi) {
+    Quadro comPi;
+    comPi.colocar(QRect(0, 0, 497, 497));
+    comPi.limpar();
+    comPi.escala(-10.8, 10.8, 10.8, -10.8);
+    for (Quadro* q : {&quadro, &comPi}) {
+        q->tamanhoFonte(8);
+        q->posicao(0, 0);
+    }
+    quadro.nomeFonte(QStringLiteral("symbol"));
+    quadro.imprimir(QStringLiteral("p/2"));
+    comPi.nomeFonte(QStringLiteral("MS Serif"));
+    comPi.imprimir(QString(QChar(0x03C0)) + QStringLiteral("/2"));
+    EXPECT_EQ(quadro.imagem(), comPi.imagem());
+
+    comPi.limpar();
+    comPi.imprimir(QStringLiteral("p/2"));
+    EXPECT_NE(quadro.imagem(), comPi.imagem());
+}
+
+TEST(AreaGraficaTest, ASobreposicaoEsqueceAoEsconder) {
+    QWidget pai;
+    AreaGrafica area(&pai, QRect(0, 0, 497, 497), {"P1", "P3", "I2", "I3"});
+    pai.show();
+    area.sobreposicao().escala(-10, 10, 10, -10);
+    area.persistente().escala(-10, 10, 10, -10);
+    {
+        SobreposicaoVisivel troca(area);
+        EXPECT_FALSE(area.persistente().isVisible());
+        EXPECT_TRUE(area.sobreposicao().isVisible());
+        area.sobreposicao().ponto(0, 0, qRgb(0, 0, 255));
+        area.persistente().ponto(0, 0, qRgb(0, 0, 255));
+        EXPECT_EQ(area.sobreposicao().imagem().pixel(246, 246), qRgb(0, 0, 255));
+    }
+    EXPECT_TRUE(area.persistente().isVisible());
+    EXPECT_FALSE(area.sobreposicao().isVisible());
+    EXPECT_NE(area.sobreposicao().imagem().pixel(246, 246), qRgb(0, 0, 255));
+    EXPECT_EQ(area.imagem().pixel(246, 246), qRgb(0, 0, 255));
+}
+
+TEST(PontaSetaTest, FormasDasPontas) {
+    // The tip of "^" is row 0, column 4; the tip of ">" is row 4, column 4.
+    EXPECT_TRUE(PontaSeta::temPixel(PontaSeta::Direccao::Cima, 4, 0));
+    EXPECT_TRUE(PontaSeta::temPixel(PontaSeta::Direccao::Cima, 0, 4));
+    EXPECT_TRUE(PontaSeta::temPixel(PontaSeta::Direccao::Cima, 8, 4));
+    EXPECT_FALSE(PontaSeta::temPixel(PontaSeta::Direccao::Cima, 4, 1));
+    EXPECT_FALSE(PontaSeta::temPixel(PontaSeta::Direccao::Cima, 4, 5));
+    EXPECT_TRUE(PontaSeta::temPixel(PontaSeta::Direccao::Direita, 4, 4));
+    EXPECT_TRUE(PontaSeta::temPixel(PontaSeta::Direccao::Direita, 0, 0));
+    EXPECT_TRUE(PontaSeta::temPixel(PontaSeta::Direccao::Direita, 0, 8));
+    EXPECT_FALSE(PontaSeta::temPixel(PontaSeta::Direccao::Direita, 5, 4));
+    int pixels = 0;
+    for (int linha = 0; linha < 16; ++linha)
+        for (int coluna = 0; coluna < 16; ++coluna)
+            pixels += PontaSeta::temPixel(PontaSeta::Direccao::Cima, coluna, linha) ? 1 : 0;
+    EXPECT_EQ(pixels, 9);
+}
+
+} // namespace

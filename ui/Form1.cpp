@@ -1,0 +1,362 @@
+#include "Form1.h"
+
+#include "CicloDeTracado.h"
+#include "Dialogos.h"
+#include "Fontes.h"
+#include "PonteiroOcupado.h"
+#include "clsEquation.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWindow>
+
+namespace {
+
+// Layout of the window, in twips: left, top, width, height.
+struct Lugar {
+    int esquerda, topo, largura, altura;
+};
+constexpr Lugar kCliente{0, 0, 15240, 10710};
+constexpr Lugar kFrame1{60, 180, 7455, 1335};
+constexpr Lugar kLabel5{1080, 540, 510, 240};
+constexpr Lugar kFuncao1{1620, 480, 4575, 405};
+constexpr Lugar kLabel1{120, 1680, 7455, 255};
+constexpr Lugar kLabel2{7680, 1680, 7455, 255};
+constexpr Lugar kAreaFuncao{60, 2100, 7450, 7450};
+constexpr Lugar kAreaTransformada{7680, 2100, 7450, 7450};
+// The picture buttons stand in the function options group `Frame4` at (60, 9660).
+constexpr Lugar kDesenhar{60 + 180, 9660 + 240, 615, 615};
+constexpr Lugar kEixosRad{60 + 3340, 9660 + 240, 615, 615};
+constexpr Lugar kDesenharEixos{9480, 9760, 195, 855};
+// The axis table: columns and rows of its cells.
+constexpr int kColunaMin = 6840, kColunaMax = 7380, kColunaGrad = 7980, kColunaMarcas = 8520,
+              kColunaPasso = 9000;
+constexpr int kLinhaAbcissa = 10020, kLinhaOrdenada = 10320;
+constexpr int kLarguraCelula = 315, kAlturaCelula = 240, kLadoCaixa = 195;
+
+const QColor kAzul(0, 0, 255);
+const QColor kVermelho(255, 0, 0);
+const QColor kBranco(255, 255, 255);
+
+QRect emPixels(const Lugar& lugar) {
+    return rectanguloTwips(lugar.esquerda, lugar.topo, lugar.largura, lugar.altura);
+}
+
+QFont fonte(const QString& nome, double pontos, bool negrito) {
+    QFont resultado(nome);
+    resultado.setPointSizeF(pontos);
+    resultado.setBold(negrito);
+    return resultado;
+}
+
+void pintarTexto(QWidget* controlo, const QColor& cor) {
+    QPalette paleta = controlo->palette();
+    paleta.setColor(QPalette::WindowText, cor);
+    paleta.setColor(QPalette::ButtonText, cor);
+    controlo->setPalette(paleta);
+}
+
+// Name, accessible name and description of a control; the accessible name is its caption, or
+// its name where it has none.
+void identificar(QWidget* controlo, const QString& nome, const QString& legenda,
+                 const QString& dica = {}) {
+    controlo->setObjectName(nome);
+    controlo->setAccessibleName(legenda.isEmpty() ? nome : legenda);
+    if (!dica.isEmpty()) {
+        controlo->setToolTip(dica);
+        controlo->setAccessibleDescription(dica);
+    }
+}
+
+} // namespace
+
+QRect rectanguloTwips(int esquerda, int topo, int largura, int altura) {
+    return {twipsParaPixels(esquerda), twipsParaPixels(topo), twipsParaPixels(largura),
+            twipsParaPixels(altura)};
+}
+
+Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_dialogos(dialogos) {
+    RegistarSubstitutosDeFontes();
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("QUILORA"));
+    setAccessibleName(QStringLiteral("QUILORA"));
+    setWindowIcon(QIcon(QStringLiteral(":/icones/quilora.svg")));
+    createMenus();
+    createControls();
+    carregar();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form1::aoMudarJanelaActiva);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createMenus() {
+    QMenu* ficheiro = menuBar()->addMenu(QStringLiteral("Ficheiro"));
+    ficheiro->setObjectName(QStringLiteral("Ficheiro"));
+    QAction* fechar = ficheiro->addAction(QStringLiteral("Fechar esta página"));
+    fechar->setObjectName(QStringLiteral("FecharPágina"));
+    connect(fechar, &QAction::triggered, this, &QWidget::close);
+    QAction* abandonar = ficheiro->addAction(QStringLiteral("Abandonar o programa"));
+    abandonar->setObjectName(QStringLiteral("AbandonarPrograma"));
+    connect(abandonar, &QAction::triggered, this, &Form1::abandonarPedido);
+
+    const auto comando = [this](const QString& nome, const QString& texto, auto sinal) {
+        QAction* accao = menuBar()->addAction(texto);
+        accao->setObjectName(nome);
+        connect(accao, &QAction::triggered, this, sinal);
+    };
+    comando(QStringLiteral("Instruções"), QStringLiteral("Instruções"), &Form1::instrucoesPedidas);
+    comando(QStringLiteral("Sintaxe"), QStringLiteral("Sintaxe"), &Form1::sintaxePedida);
+    comando(QStringLiteral("FunçõesDefinidas"), QStringLiteral("Funções definidas"),
+            &Form1::funcoesDefinidasPedidas);
+}
+
+void Form1::createControls() {
+    m_cliente = new QWidget(this);
+    m_cliente->setObjectName(QStringLiteral("areaCliente"));
+    m_cliente->setMinimumSize(emPixels(kCliente).size());
+    setCentralWidget(m_cliente);
+    createExpressionGroup();
+    // The transformation group `Frame2` is added here by its own class, at (7680, 180).
+    createGraphAreas();
+    createAxisTable();
+    createButtons();
+    // The groups of picture buttons `Frame4` and `Frame3` and the table headings `Image1`
+    // are added by their own classes, which take over `Desenhar` and `EixosRadGráfico`.
+    resize(emPixels(kCliente).width(),
+           emPixels(kCliente).height() + menuBar()->sizeHint().height());
+}
+
+void Form1::createExpressionGroup() {
+    m_frame1 = new QGroupBox(QStringLiteral("Expressão analítica da  função"), m_cliente);
+    identificar(m_frame1, QStringLiteral("Frame1"), m_frame1->title());
+    m_frame1->setGeometry(emPixels(kFrame1));
+    m_frame1->setFont(fonte(QStringLiteral("Arial"), 8.25, true));
+    pintarTexto(m_frame1, kAzul);
+
+    auto* label5 = new QLabel(QStringLiteral("f(x) ="), m_frame1);
+    identificar(label5, QStringLiteral("Label5"), label5->text());
+    label5->setGeometry(emPixels(kLabel5));
+    label5->setFont(fonte(QStringLiteral("MS Sans Serif"), 9.75, true));
+    pintarTexto(label5, kAzul);
+    label5->adjustSize();
+
+    m_funcao1 = new QLineEdit(QStringLiteral("1/2x^2-4"), m_frame1);
+    identificar(m_funcao1, QStringLiteral("Função1"), {},
+                QStringLiteral("Escreva aqui a expressão analítica da função."));
+    m_funcao1->setGeometry(emPixels(kFuncao1));
+    m_funcao1->setFont(QApplication::font());
+    QPalette paleta = m_funcao1->palette();
+    paleta.setColor(QPalette::Base, kBranco);
+    m_funcao1->setPalette(paleta);
+    label5->setBuddy(m_funcao1);
+}
+
+void Form1::createGraphAreas() {
+    const auto titulo = [this](const QString& nome, const QString& texto, const Lugar& lugar) {
+        auto* label = new QLabel(texto, m_cliente);
+        identificar(label, nome, texto);
+        label->setGeometry(emPixels(lugar));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setFont(fonte(QStringLiteral("Arial"), 12, true));
+        pintarTexto(label, kVermelho);
+    };
+    titulo(QStringLiteral("Label1"), QStringLiteral("Gráfico da função"), kLabel1);
+    titulo(QStringLiteral("Label2"), QStringLiteral("Gráfico da transformada"), kLabel2);
+
+    m_areaFuncao = std::make_unique<AreaGrafica>(
+        m_cliente, emPixels(kAreaFuncao),
+        AreaGrafica::Nomes{QStringLiteral("Picture1"), QStringLiteral("Picture3"),
+                           QStringLiteral("Image2"), QStringLiteral("Image3")});
+    m_areaTransformada = std::make_unique<AreaGrafica>(
+        m_cliente, emPixels(kAreaTransformada),
+        AreaGrafica::Nomes{QStringLiteral("Picture2"), QStringLiteral("Picture4"),
+                           QStringLiteral("Image5"), QStringLiteral("Image4")});
+    m_desenhoEixos = std::make_unique<DesenhoEixos>(*m_areaFuncao, *m_areaTransformada, m_janela,
+                                                    m_dialogos, this);
+}
+
+void Form1::createAxisTable() {
+    const QFont fonteCelula = fonte(QStringLiteral("MS Serif"), 6.75, false);
+    const auto celula = [&](const QString& nome, const QString& texto, int coluna, int linha) {
+        auto* caixa = new QLineEdit(texto, m_cliente);
+        identificar(caixa, nome, {});
+        caixa->setGeometry(rectanguloTwips(coluna, linha, kLarguraCelula, kAlturaCelula));
+        caixa->setFont(fonteCelula);
+        caixa->setAlignment(Qt::AlignCenter);
+        caixa->setTextMargins(0, 0, 0, 0);
+        return caixa;
+    };
+    const auto caixaMarcar = [&](const QString& nome, int coluna, int linha) {
+        auto* caixa = new QCheckBox(m_cliente);
+        identificar(caixa, nome, {});
+        caixa->setGeometry(rectanguloTwips(coluna, linha, kLadoCaixa, kLadoCaixa));
+        caixa->setChecked(true);
+        return caixa;
+    };
+    m_xmin = celula(QStringLiteral("Xmin"), QStringLiteral("-10"), kColunaMin, kLinhaAbcissa);
+    m_xmax = celula(QStringLiteral("Xmax"), QStringLiteral("10"), kColunaMax, kLinhaAbcissa);
+    m_ymin = celula(QStringLiteral("Ymin"), QStringLiteral("-10"), kColunaMin, kLinhaOrdenada);
+    m_ymax = celula(QStringLiteral("Ymax"), QStringLiteral("10"), kColunaMax, kLinhaOrdenada);
+    m_gradNumX = caixaMarcar(QStringLiteral("GradNumX"), kColunaGrad, kLinhaAbcissa);
+    m_marcaX = caixaMarcar(QStringLiteral("MarcaX"), kColunaMarcas, kLinhaAbcissa);
+    m_gradNumY = caixaMarcar(QStringLiteral("GradNumY"), kColunaGrad, kLinhaOrdenada);
+    m_marcaY = caixaMarcar(QStringLiteral("MarcaY"), kColunaMarcas, kLinhaOrdenada);
+    m_passoX = celula(QStringLiteral("PassoX"), QStringLiteral("1"), kColunaPasso, kLinhaAbcissa);
+    m_passoY = celula(QStringLiteral("PassoY"), QStringLiteral("1"), kColunaPasso, kLinhaOrdenada);
+}
+
+void Form1::createButtons() {
+    const auto botao = [this](const QString& nome, const QString& legenda, const QString& dica,
+                              const Lugar& lugar) {
+        auto* b = new QPushButton(legenda, m_cliente);
+        identificar(b, nome, legenda, dica);
+        b->setGeometry(emPixels(lugar));
+        b->setFont(fonte(QStringLiteral("MS Serif"), 6, false));
+        return b;
+    };
+    m_desenhar =
+        botao(QStringLiteral("Desenhar"), QStringLiteral("Desenhar"),
+              QStringLiteral("Desenhar o gráfico da função cuja expressão analítica foi indicada."),
+              kDesenhar);
+    m_eixosRad = botao(QStringLiteral("EixosRadGráfico"), QStringLiteral("Radianos"),
+                       QStringLiteral("Graduar o eixo das abcissas em radianos."), kEixosRad);
+    m_desenharEixos =
+        botao(QStringLiteral("DesenharEixos"), QStringLiteral("Eixos"),
+              QStringLiteral("Desenhar os eixos com os dados da tabela."), kDesenharEixos);
+    connect(m_desenhar, &QAbstractButton::clicked, this, &Form1::desenhar);
+    connect(m_eixosRad, &QAbstractButton::clicked, this, &Form1::alternarRadianos);
+    connect(m_desenharEixos, &QAbstractButton::clicked, this, &Form1::desenharEixos);
+}
+
+void Form1::carregar() {
+    for (Quadro* quadro : {&m_areaFuncao->persistente(), &m_areaFuncao->sobreposicao(),
+                           &m_areaTransformada->persistente(), &m_areaTransformada->sobreposicao()})
+        quadro->escala(-10, 10, 10, -10);
+    m_areaFuncao->persistente().show();
+    m_areaTransformada->persistente().show();
+    m_areaFuncao->sobreposicao().hide();
+    m_areaTransformada->sobreposicao().hide();
+    m_areaFuncao->persistente().definirPersistente(true);
+    m_areaTransformada->persistente().definirPersistente(true);
+    m_areaFuncao->sobreposicao().definirPersistente(false);
+    m_areaTransformada->sobreposicao().definirPersistente(false);
+    m_janela.EixoRadianos = false;
+}
+
+void Form1::activar() {
+    redesenharAmbas();
+    m_funcao1->setFocus();
+    m_corGraficoFuncao = kAzul;
+    m_corFundoFuncao = kBranco;
+    m_corGraficoTransformada = kAzul;
+    m_corFundoTransformada = kBranco;
+    emit activada();
+}
+
+bool Form1::pertenceAEstaJanela(QWindow* janela) const {
+    // Only this window's own dialogs and pop-ups belong to it; help windows do not.
+    QWidget* controlo = nullptr;
+    for (QWidget* topo : QApplication::topLevelWidgets())
+        if (topo->windowHandle() == janela)
+            controlo = topo;
+    const bool dialogoOuMenu =
+        controlo && (qobject_cast<QDialog*>(controlo) || controlo->windowType() == Qt::Popup ||
+                     controlo->windowType() == Qt::ToolTip);
+    if (!dialogoOuMenu)
+        return false;
+    for (QWindow* dono = janela->transientParent(); dono; dono = dono->transientParent())
+        if (dono == windowHandle())
+            return true;
+    return controlo->parentWidget() && controlo->parentWidget()->window() == this;
+}
+
+void Form1::aoMudarJanelaActiva(QWindow* janela) {
+    if (!janela) // another application: coming back from it is no activation
+        return;
+    if (janela != windowHandle()) {
+        m_vemDeOutraJanela = !pertenceAEstaJanela(janela);
+        return;
+    }
+    if (m_vemDeOutraJanela) {
+        m_vemDeOutraJanela = false;
+        activar();
+    }
+}
+
+TabelaEixos Form1::tabelaEixos() const {
+    TabelaEixos tabela;
+    tabela.Xmin = m_xmin->text();
+    tabela.Xmax = m_xmax->text();
+    tabela.Ymin = m_ymin->text();
+    tabela.Ymax = m_ymax->text();
+    tabela.PassoX = m_passoX->text();
+    tabela.PassoY = m_passoY->text();
+    tabela.GradNumX = m_gradNumX->isChecked();
+    tabela.MarcaX = m_marcaX->isChecked();
+    tabela.GradNumY = m_gradNumY->isChecked();
+    tabela.MarcaY = m_marcaY->isChecked();
+    return tabela;
+}
+
+bool Form1::redesenharArea(AreaGrafica& area) {
+    return m_desenhoEixos->RedesenharArea(area, tabelaEixos());
+}
+
+void Form1::redesenharAmbas() {
+    redesenharArea(*m_areaFuncao);
+    redesenharArea(*m_areaTransformada);
+}
+
+void Form1::desenhar() {
+    PonteiroOcupado ocupado;
+    clsEquation equacao;
+    if (m_funcao1->text().isEmpty()) {
+        m_dialogos.mensagem(this,
+                            QStringLiteral("Deve escrever a expressão analítica da função que "
+                                           "pretende representar graficamente."),
+                            Dialogos::Icone::Nenhum);
+        return;
+    }
+    SobreposicaoVisivel troca(*m_areaFuncao);
+    equacao.Equation(m_funcao1->text().toStdString());
+    try {
+        CicloDeTracado(equacao, *m_areaFuncao, m_janela, m_corGraficoFuncao, PoliticaFalha::Parar);
+    } catch (const InterpreterError& erro) {
+        m_dialogos.mensagem(this,
+                            QStringLiteral("Erro na expressão analítica da função:\r\n\r\n") +
+                                QString::fromStdString(erro.description()),
+                            Dialogos::Icone::Informacao);
+    }
+}
+
+void Form1::desenharEixos() {
+    redesenharAmbas();
+}
+
+void Form1::alternarRadianos() {
+    // The button always names the mode it switches to.
+    const bool paraRadianos = !m_janela.EixoRadianos;
+    const QString dica = paraRadianos ? QStringLiteral("Graduar o eixo das abcissas em unidades.")
+                                      : QStringLiteral("Graduar o eixo das abcissas em radianos.");
+    const QString legenda = paraRadianos ? QStringLiteral("Unidades") : QStringLiteral("Radianos");
+    m_eixosRad->setToolTip(dica);
+    m_eixosRad->setAccessibleDescription(dica);
+    m_eixosRad->setText(legenda);
+    m_eixosRad->setAccessibleName(legenda);
+    m_areaFuncao->persistente().limpar();
+    m_areaFuncao->sobreposicao().limpar();
+    m_areaTransformada->persistente().limpar();
+    m_areaTransformada->sobreposicao().limpar();
+    m_janela.EixoRadianos = paraRadianos;
+    redesenharAmbas();
+}
