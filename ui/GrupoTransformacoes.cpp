@@ -50,14 +50,14 @@ void pintarTexto(QWidget* controlo, const QColor& cor) {
     controlo->setPalette(paleta);
 }
 
-// The window's own font, every attribute set, so that the bold caption font of the group does
-// not reach the controls inside it.
-QFont fontePropria(const QFont& daJanela) {
+// The classic interface font the group was laid out for, every attribute set, so that the
+// bold caption font of the frame does not reach the controls inside it.
+QFont fonteDosControlos() {
     QFont fonte;
-    fonte.setFamilies(daJanela.families());
-    fonte.setPointSizeF(daJanela.pointSizeF());
-    fonte.setBold(daJanela.bold());
-    fonte.setItalic(daJanela.italic());
+    fonte.setFamily(QStringLiteral("MS Sans Serif"));
+    fonte.setPointSizeF(8.25);
+    fonte.setBold(false);
+    fonte.setItalic(false);
     return fonte;
 }
 
@@ -65,7 +65,6 @@ QFont fontePropria(const QFont& daJanela) {
 
 GrupoTransformacoes::GrupoTransformacoes(Form1& janela)
     : QGroupBox(QStringLiteral("Quilora"), janela.areaCliente()), m_janela(janela) {
-    const QFont fonteDosControlos = fontePropria(janela.areaCliente()->font());
     identificar(this, QStringLiteral("Frame2"), title());
     setGeometry(emPixels(kGrupo));
     QFont fonteTitulo(QStringLiteral("Arial"));
@@ -77,7 +76,7 @@ GrupoTransformacoes::GrupoTransformacoes(Form1& janela)
     criarOpcoes();
     criarParametros();
     for (QWidget* controlo : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        controlo->setFont(fonteDosControlos);
+        controlo->setFont(fonteDosControlos());
 }
 
 void GrupoTransformacoes::criarOpcoes() {
