@@ -60,8 +60,8 @@ inline std::ostream& operator<<(std::ostream& out, const ErrorCase& c) {
 
 inline void expectValue(const ValueCase& c) {
     const Outcome outcome = solve(c.text, c.x);
-    ASSERT_TRUE(outcome.value.has_value()) << c << " raised " << outcome.error << " "
-                                           << outcome.description;
+    ASSERT_TRUE(outcome.value.has_value())
+        << c << " raised " << outcome.error << " " << outcome.description;
     if (c.tolerance == 0.0)
         EXPECT_EQ(*outcome.value, c.expected) << c;
     else

@@ -10,8 +10,8 @@
 
 namespace {
 
-using quilora::interpreter::parseExpression;
 using quilora::interpreter::ParsedExpression;
+using quilora::interpreter::parseExpression;
 
 using Cells = std::vector<std::pair<std::string, int>>;
 
@@ -41,8 +41,15 @@ INSTANTIATE_TEST_SUITE_P(
     Reading, TokeniserExamples,
     ::testing::Values(
         TokenCase{"1/2x^2-4",
-                  {{"1", 0}, {"/", 3}, {"2", 0}, {"*", 3}, {"x", 6},
-                   {"^", 5}, {"2", 0}, {"-", 1}, {"4", 0}},
+                  {{"1", 0},
+                   {"/", 3},
+                   {"2", 0},
+                   {"*", 3},
+                   {"x", 6},
+                   {"^", 5},
+                   {"2", 0},
+                   {"-", 1},
+                   {"4", 0}},
                   {5, 6, 2, 4, 8}},
         TokenCase{"-sen(2x)",
                   {{"~", 4}, {"sen(", 7}, {"2", 0}, {"*", 10}, {"x", 13}, {")", 7}},
@@ -51,19 +58,23 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"2(x+1)",
                   {{"2", 0}, {"*", 3}, {"(", 7}, {"x", 13}, {"+", 8}, {"1", 0}, {")", 7}},
                   {4, 5, 3, 7, 2}},
-        TokenCase{"", {}, {}},
-        TokenCase{"   ", {}, {}},
-        TokenCase{"2 5", {{"25", 0}}, {}},
+        TokenCase{"", {}, {}}, TokenCase{"   ", {}, {}}, TokenCase{"2 5", {{"25", 0}}, {}},
         TokenCase{"x y", {{"xy", 6}}, {1}},
-        TokenCase{"2 x", {{"2", 0}, {"*", 3}, {"x", 6}}, {3, 2}},
-        TokenCase{"x2", {{"x2", 6}}, {1}},
-        TokenCase{"x.5", {{"x,5", 6}}, {1}},
-        TokenCase{"a_1", {{"a_1", 6}}, {1}},
+        TokenCase{"2 x", {{"2", 0}, {"*", 3}, {"x", 6}}, {3, 2}}, TokenCase{"x2", {{"x2", 6}}, {1}},
+        TokenCase{"x.5", {{"x,5", 6}}, {1}}, TokenCase{"a_1", {{"a_1", 6}}, {1}},
         TokenCase{"3.5x", {{"3,5", 0}, {"*", 3}, {"x", 6}}, {3, 2}},
         TokenCase{"1e3", {{"1", 0}, {"*", 3}, {"e3", 6}}, {3, 2}},
         TokenCase{"(x+1)(x-1)",
-                  {{"(", 7}, {"x", 13}, {"+", 8}, {"1", 0}, {")", 7},
-                   {"(", 7}, {"x", 13}, {"-", 8}, {"1", 0}, {")", 7}},
+                  {{"(", 7},
+                   {"x", 13},
+                   {"+", 8},
+                   {"1", 0},
+                   {")", 7},
+                   {"(", 7},
+                   {"x", 13},
+                   {"-", 8},
+                   {"1", 0},
+                   {")", 7}},
                   {2, 7, 3, 8, 1, 5, 6, 10}},
         TokenCase{"x(x+1)", {{"x(", 7}, {"x", 13}, {"+", 8}, {"1", 0}, {")", 7}}, {2, 3, 1, 5}},
         TokenCase{"-(x)", {{"~", 4}, {"(", 7}, {"x", 13}, {")", 7}}, {3, 2, 4, 1}},
