@@ -1,5 +1,6 @@
 #include "VisorPaginas.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -20,6 +21,8 @@ QLabel* rotuloVermelho(QWidget* pai, const QString& nome, const QString& texto, 
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setObjectName(nome);
     rotulo->setAccessibleName(nome);
+    // The default font of the windows' labels.
+    rotulo->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     QPalette paleta = rotulo->palette();
     paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
     rotulo->setPalette(paleta);

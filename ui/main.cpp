@@ -1,11 +1,20 @@
-#include <QApplication>
-#include <QLabel>
+#include "DialogosReais.h"
+#include "Fontes.h"
+#include "Janelas.h"
 
-// Temporary entry point until the start window exists.
+#include <QApplication>
+#include <QIcon>
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QLabel aviso(QStringLiteral("Quilora: as janelas do programa ainda estão em construção."));
-    aviso.setWindowTitle(QStringLiteral("QUILORA"));
-    aviso.show();
-    return app.exec();
+    QApplication aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quilora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    QApplication::setDesktopFileName(QStringLiteral("quilora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quilora.svg")));
+    RegistarSubstitutosDeFontes();
+
+    DialogosReais dialogos;
+    Janelas janelas(dialogos);
+    janelas.iniciar();
+    return QApplication::exec();
 }

@@ -1,0 +1,17 @@
+# The Debian package of the program: `cpack -G DEB` in the build folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quilora)
+set(CPACK_PACKAGE_VENDOR "Quilora")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Estudo das transformações de funções reais de variável real")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Programa de ensino: desenha o gráfico de uma função e, ao lado, o de uma de dez transformações.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY quilora)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipa do Quilora <equipa@quilora.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# The Qt libraries come from the program's own links; the SVG plugins, which draw the icons,
+# and the fonts that stand in for the window fonts are not linked and are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-comic-neue, fonts-liberation2")
+include(CPack)

@@ -1,0 +1,89 @@
+#include "Janelas.h"
+
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "Form5.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Showing a window that is already shown changes nothing in it; it only comes to the front.
+void trazerParaAFrente(QWidget* janela) {
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+
+} // namespace
+
+Janelas::Janelas(Dialogos& dialogos)
+    : m_dialogos(dialogos), m_inicio(std::make_unique<Form3>(dialogos)) {
+    connect(m_inicio.get(), &Form3::quiloraPedida, this, &Janelas::mostrarPrincipal);
+    connect(m_inicio.get(), &Form3::instrucoesPedidas, this, &Janelas::mostrarInstrucoes);
+    connect(m_inicio.get(), &Form3::sintaxePedida, this, &Janelas::mostrarSintaxe);
+    connect(m_inicio.get(), &Form3::funcoesDefinidasPedidas, this,
+            &Janelas::mostrarFuncoesDefinidas);
+    connect(m_inicio.get(), &Form3::sairPedido, this, &Janelas::sair);
+}
+
+Janelas::~Janelas() {
+    // Windows that unload themselves may still be alive when the program ends.
+    delete m_principal.data();
+    delete m_instrucoes.data();
+}
+
+void Janelas::iniciar() {
+    m_inicio->show();
+}
+
+void Janelas::mostrarPrincipal() {
+    if (!m_principal) {
+        m_principal = new Form1(m_dialogos);
+        ligarPrincipal(m_principal);
+    }
+    trazerParaAFrente(m_principal);
+}
+
+void Janelas::ligarPrincipal(Form1* janela) {
+    connect(janela, &Form1::instrucoesPedidas, this, &Janelas::mostrarInstrucoes);
+    connect(janela, &Form1::sintaxePedida, this, &Janelas::mostrarSintaxe);
+    connect(janela, &Form1::funcoesDefinidasPedidas, this, &Janelas::mostrarFuncoesDefinidas);
+    connect(janela, &Form1::abandonarPedido, this, &Janelas::sair);
+}
+
+void Janelas::mostrarInstrucoes() {
+    if (!m_instrucoes)
+        m_instrucoes = new Form2();
+    trazerParaAFrente(m_instrucoes);
+}
+
+void Janelas::mostrarSintaxe() {
+    if (!m_sintaxe)
+        m_sintaxe = new Form4(m_inicio.get());
+    trazerParaAFrente(m_sintaxe);
+}
+
+void Janelas::mostrarFuncoesDefinidas() {
+    if (!m_funcoes)
+        m_funcoes = new Form5(m_inicio.get());
+    trazerParaAFrente(m_funcoes);
+}
+
+void Janelas::sair() {
+    if (m_aSair)
+        return;
+    m_aSair = true;
+    if (m_principal)
+        m_principal->close();
+    if (m_instrucoes)
+        m_instrucoes->close();
+    if (m_sintaxe)
+        m_sintaxe->hide();
+    if (m_funcoes)
+        m_funcoes->hide();
+    m_inicio->hide();
+    QCoreApplication::quit();
+}

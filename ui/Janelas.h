@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class Dialogos;
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+
+/// Owns the windows of the program and keeps at most one of each: the start window for the
+/// whole run, the main window and the instructions while they are loaded (they unload
+/// themselves when closed), the syntax and defined-functions windows from their first showing
+/// to the end. Both the start window's and the main window's menus come here.
+class Janelas : public QObject {
+    Q_OBJECT
+public:
+    explicit Janelas(Dialogos& dialogos);
+    ~Janelas() override;
+
+    /// The program's only start-up action: shows the start window.
+    void iniciar();
+
+    Form3& inicio() const { return *m_inicio; }
+    /// The loaded windows, or null while not loaded.
+    Form1* principal() const { return m_principal; }
+    Form2* instrucoes() const { return m_instrucoes; }
+    Form4* sintaxe() const { return m_sintaxe; }
+    Form5* funcoesDefinidas() const { return m_funcoes; }
+
+public slots:
+    void mostrarPrincipal();
+    void mostrarInstrucoes();
+    void mostrarSintaxe();
+    void mostrarFuncoesDefinidas();
+    /// Ends the program at once: every window closes, nothing is asked.
+    void sair();
+
+private:
+    void ligarPrincipal(Form1* janela);
+
+    Dialogos& m_dialogos;
+    std::unique_ptr<Form3> m_inicio;
+    QPointer<Form1> m_principal;
+    QPointer<Form2> m_instrucoes;
+    Form4* m_sintaxe = nullptr; // children of the start window
+    Form5* m_funcoes = nullptr;
+    bool m_aSair = false;
+};
