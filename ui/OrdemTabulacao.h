@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+/// The keyboard focus order of the main window.
+namespace OrdemTabulacao {
+
+/// The names of the controls that take the focus, in the order of their tab numbers (labels,
+/// frames and hidden fields have numbers too but never take the focus).
+QStringList nomes();
+
+/// Chains the focus of the window's controls in that order.
+void aplicar(QWidget* janela);
+
+} // namespace OrdemTabulacao
