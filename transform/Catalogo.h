@@ -28,7 +28,7 @@ struct Substituto {
 };
 
 /// Place of an option button inside its group, in twips, and its place in the focus order.
-struct Lugar {
+struct LugarOpcao {
     int esquerda;
     int topo;
     int largura;
@@ -41,7 +41,7 @@ struct Transformacao {
     const char* controlo; ///< object name, "Option1" ...
     const char* legenda;  ///< caption of the option button
     const char* dica;     ///< tool tip
-    Lugar lugar;
+    LugarOpcao lugar;
     bool usaA; ///< a is checked and written back (always before b)
     bool usaB;
     Construcao construcao;

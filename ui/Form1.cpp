@@ -3,6 +3,7 @@
 #include "CicloDeTracado.h"
 #include "Dialogos.h"
 #include "Fontes.h"
+#include "GrupoTransformacoes.h"
 #include "PonteiroOcupado.h"
 #include "clsEquation.h"
 
@@ -126,7 +127,7 @@ void Form1::createControls() {
     m_cliente->setMinimumSize(emPixels(kCliente).size());
     setCentralWidget(m_cliente);
     createExpressionGroup();
-    // The transformation group `Frame2` is added here by its own class, at (7680, 180).
+    m_frame2 = new GrupoTransformacoes(*this);
     createGraphAreas();
     createAxisTable();
     createButtons();

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Dialogos;
+class GrupoTransformacoes;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -48,6 +49,8 @@ public:
     JanelaGrafica& janela() { return m_janela; }
     const JanelaGrafica& janela() const { return m_janela; }
 
+    /// The transformation group `Frame2`.
+    GrupoTransformacoes* grupoTransformacoes() const { return m_frame2; }
     /// The text box of the expression of f.
     QLineEdit* funcao1() const { return m_funcao1; }
     /// The axis table as the controls hold it now.
@@ -118,6 +121,7 @@ private:
     bool m_vemDeOutraJanela = true;
 
     QGroupBox* m_frame1 = nullptr;
+    GrupoTransformacoes* m_frame2 = nullptr;
     QLineEdit* m_funcao1 = nullptr;
     QLineEdit* m_xmin = nullptr;
     QLineEdit* m_xmax = nullptr;

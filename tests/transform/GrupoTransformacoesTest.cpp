@@ -17,10 +17,7 @@ const QRgb kAzul = qRgb(0, 0, 255);
 const QRgb kVermelho = qRgb(255, 0, 0);
 
 struct GrupoTest : ::testing::Test {
-    GrupoTest() : form(new Form1(dialogos)) {
-        grupo = form->findChild<GrupoTransformacoes*>(QStringLiteral("Frame2"));
-        if (!grupo)
-            grupo = new GrupoTransformacoes(*form);
+    GrupoTest() : form(new Form1(dialogos)), grupo(form->grupoTransformacoes()) {
         form->show();
         form->activateWindow();
         QApplication::setActiveWindow(form);
@@ -81,7 +78,7 @@ struct GrupoTest : ::testing::Test {
 
     DialogosGuiao dialogos;
     Form1* form;
-    GrupoTransformacoes* grupo = nullptr;
+    GrupoTransformacoes* grupo;
 };
 
 TEST_F(GrupoTest, ControlosDoGrupo) {
