@@ -13,26 +13,26 @@ constexpr double failureMarker = 1000.0;
 constexpr double piValue = 3.14159265358979;
 constexpr double eValue = 2.718281828;
 
-Status applyArithmetic(TokenKind kind, double left, double right, double& result) {
+Status applyArithmetic(TokenType type, double left, double right, double& result) {
     Calc calc;
     double value = 0.0;
-    switch (kind) {
-    case TokenKind::Plus:
+    switch (type) {
+    case TokenType::Plus:
         value = calc.add(left, right);
         break;
-    case TokenKind::Minus:
+    case TokenType::Minus:
         value = calc.sub(left, right);
         break;
-    case TokenKind::Times:
+    case TokenType::Times:
         value = calc.mul(left, right);
         break;
-    case TokenKind::Divide:
+    case TokenType::Divide:
         value = calc.div(left, right);
         break;
-    case TokenKind::IntDivide:
+    case TokenType::IntDivide:
         value = calc.intDiv(left, right);
         break;
-    case TokenKind::Power:
+    case TokenType::Power:
         value = calc.pow(left, right);
         break;
     default:
@@ -47,27 +47,27 @@ Status applyArithmetic(TokenKind kind, double left, double right, double& result
 } // namespace
 
 void Evaluator::prepare(const ParsedExpression& expression) {
-    const int count = static_cast<int>(expression.tokens.size());
+    const int count = static_cast<int>(expression.Tokens.size());
     m_startCells.assign(static_cast<std::size_t>(count) + 1, Cell{});
     m_startSet.resize(count);
     m_set.resize(count);
     for (int position = 1; position <= count; ++position) {
-        if (expression.tokens[position - 1].kind == TokenKind::Empty)
+        if (expression.Tokens[position - 1].type == TokenType::Empty)
             continue;
         m_startCells[position] = Cell{Cell::Kind::Text, position - 1, 0.0};
         m_startSet.insert(position);
     }
-    m_cells = m_startCells;
+    m_Cells = m_startCells;
     m_slots.assign(static_cast<std::size_t>(count), -1);
     m_bound = false;
 }
 
 // Names are bound to variable slots once per change of the table's shape, not per run.
 void Evaluator::bindNames(const VariableTable& variables) {
-    const auto& tokens = m_expression->tokens;
+    const auto& tokens = m_expression->Tokens;
     for (std::size_t index = 0; index < tokens.size(); ++index) {
         const Token& token = tokens[index];
-        const bool lookedUp = token.kind == TokenKind::Name || token.kind == TokenKind::CloseParen;
+        const bool lookedUp = token.type == TokenType::Name || token.type == TokenType::CloseParen;
         m_slots[index] = lookedUp ? variables.find(token.text) : -1;
     }
     m_boundShape = variables.shape();
@@ -78,22 +78,22 @@ bool Evaluator::run(const ParsedExpression& expression, const VariableTable& var
                     double& value) {
     m_expression = &expression;
     m_variables = &variables;
-    if (expression.tokens.empty())
+    if (expression.Tokens.empty())
         throw indexError();
     if (!m_bound || m_boundShape != variables.shape())
         bindNames(variables);
-    std::copy(m_startCells.begin(), m_startCells.end(), m_cells.begin());
+    std::copy(m_startCells.begin(), m_startCells.end(), m_Cells.begin());
     m_set.assign(m_startSet);
     m_i = m_p = m_l = m_r = m_f = m_c = 0;
     m_x1 = m_x2 = 0.0;
 
-    m_count = static_cast<int>(expression.order.size());
+    m_count = static_cast<int>(expression.TokenOrder.size());
     for (m_i = 1; m_i <= m_count; ++m_i)
         runEntry();
 
     // The result is the leftmost cell that still holds something.
     double result = 0.0;
-    const Status status = cellNumber(m_set.next(0), result);
+    const Status status = cellNumber(NextToken(0), result);
     if (status == Status::Ok) {
         value = result;
         return true;
@@ -107,8 +107,8 @@ bool Evaluator::run(const ParsedExpression& expression, const VariableTable& var
 }
 
 void Evaluator::runEntry() {
-    m_p = m_expression->order[m_i - 1];
-    const Cell cell = m_cells[m_p];
+    m_p = m_expression->TokenOrder[m_i - 1];
+    const Cell cell = m_Cells[m_p];
     if (cell.kind == Cell::Kind::Number)
         return;
     if (cell.kind == Cell::Kind::Empty) {
@@ -117,21 +117,21 @@ void Evaluator::runEntry() {
         markFailure();
         return applyCall(nullptr);
     }
-    const Token& token = m_expression->tokens[cell.token];
-    switch (token.kind) {
-    case TokenKind::Sign:
+    const Token& token = m_expression->Tokens[cell.token];
+    switch (token.type) {
+    case TokenType::Sign:
         return applySign();
-    case TokenKind::Plus:
-    case TokenKind::Minus:
-    case TokenKind::Times:
-    case TokenKind::Divide:
-    case TokenKind::IntDivide:
-    case TokenKind::Power:
-    case TokenKind::Modulo:
-        return applyOperator(token.kind);
-    case TokenKind::OpenParen:
+    case TokenType::Plus:
+    case TokenType::Minus:
+    case TokenType::Times:
+    case TokenType::Divide:
+    case TokenType::IntDivide:
+    case TokenType::Power:
+    case TokenType::Modulo:
+        return applyOperator(token.type);
+    case TokenType::OpenParen:
         return applyGroup();
-    case TokenKind::FunctionHead:
+    case TokenType::FunctionHead:
         return applyCall(&token);
     default:
         return applyName(cell.token);
@@ -139,7 +139,7 @@ void Evaluator::runEntry() {
 }
 
 void Evaluator::applySign() {
-    m_r = m_set.next(m_p);
+    m_r = NextToken(m_p);
     double operand = 0.0;
     const Status status = cellNumber(m_r, operand);
     if (status == Status::Ok)
@@ -149,9 +149,9 @@ void Evaluator::applySign() {
     emptyOrFail(m_r);
 }
 
-void Evaluator::applyOperator(TokenKind kind) {
-    m_l = m_set.previous(m_p);
-    m_r = m_set.next(m_p);
+void Evaluator::applyOperator(TokenType type) {
+    m_l = PrevToken(m_p);
+    m_r = NextToken(m_p);
     // Left before right; the right operand is not read once the left one failed.
     double left = 0.0;
     double right = 0.0;
@@ -160,7 +160,7 @@ void Evaluator::applyOperator(TokenKind kind) {
     if (status == Status::Ok)
         status = cellNumber(m_r, right);
     if (status == Status::Ok)
-        status = applyArithmetic(kind, left, right, result);
+        status = applyArithmetic(type, left, right, result);
     if (status == Status::Ok)
         setNumber(m_l, result);
     else
@@ -171,14 +171,14 @@ void Evaluator::applyOperator(TokenKind kind) {
 
 void Evaluator::applyGroup() {
     takeClosing();
-    m_f = m_set.next(m_p);
+    m_f = NextToken(m_p);
     if (m_f < m_c) {
         // The group's first content moves into the "(" cell as it is, text or number.
         if (m_f == 0) {
             markFailure();
             markFailure();
         } else {
-            m_cells[m_p] = m_cells[m_f];
+            m_Cells[m_p] = m_Cells[m_f];
             m_set.insert(m_p);
             setEmpty(m_f);
         }
@@ -192,8 +192,8 @@ void Evaluator::applyGroup() {
 void Evaluator::applyCall(const Token* head) {
     const std::string_view text = head ? std::string_view(head->text) : std::string_view();
     takeClosing();
-    m_f = m_set.next(m_p);
-    m_l = m_set.previous(m_c);
+    m_f = NextToken(m_p);
+    m_l = PrevToken(m_c);
     if (m_f >= m_c)
         throw invalidArgumentError(text);
     readArgument(m_f, m_x1);
@@ -212,7 +212,7 @@ void Evaluator::applyCall(const Token* head) {
 }
 
 void Evaluator::applyName(int tokenIndex) {
-    const Token& token = m_expression->tokens[tokenIndex];
+    const Token& token = m_expression->Tokens[tokenIndex];
     switch (token.constant) {
     case Constant::Pi:
         return setNumber(m_p, piValue);
@@ -233,7 +233,7 @@ void Evaluator::applyName(int tokenIndex) {
 void Evaluator::takeClosing() {
     ++m_i;
     if (m_i <= m_count)
-        m_c = m_expression->order[m_i - 1];
+        m_c = m_expression->TokenOrder[m_i - 1];
     else
         markFailure();
 }
@@ -261,15 +261,15 @@ void Evaluator::emptyCallCells() {
 Status Evaluator::cellNumber(int position, double& value) const {
     if (position == 0)
         return Status::Failed;
-    const Cell& cell = m_cells[position];
+    const Cell& cell = m_Cells[position];
     if (cell.kind == Cell::Kind::Number) {
         value = cell.number;
         return Status::Ok;
     }
     if (cell.kind == Cell::Kind::Empty)
         return Status::Failed;
-    const Token& token = m_expression->tokens[cell.token];
-    if (token.kind != TokenKind::Number)
+    const Token& token = m_expression->Tokens[cell.token];
+    if (token.type != TokenType::Number)
         return Status::Failed;
     switch (token.number.kind) {
     case NumberText::Converts:
@@ -297,17 +297,25 @@ void Evaluator::failStep(Status status) {
     }
 }
 
+int Evaluator::NextToken(int position) const {
+    return m_set.next(position);
+}
+
+int Evaluator::PrevToken(int position) const {
+    return m_set.previous(position);
+}
+
 void Evaluator::markFailure() {
     setNumber(m_p, failureMarker);
 }
 
 void Evaluator::setNumber(int position, double value) {
-    m_cells[position] = Cell{Cell::Kind::Number, 0, value};
+    m_Cells[position] = Cell{Cell::Kind::Number, 0, value};
     m_set.insert(position);
 }
 
 void Evaluator::setEmpty(int position) {
-    m_cells[position].kind = Cell::Kind::Empty;
+    m_Cells[position].kind = Cell::Kind::Empty;
     m_set.erase(position);
 }
 

@@ -37,10 +37,14 @@ private:
 
     // The cases of an entry, by the text of its cell.
     void applySign();
-    void applyOperator(TokenKind kind);
+    void applyOperator(TokenType type);
     void applyGroup();
     void applyCall(const Token* head);
     void applyName(int tokenIndex);
+
+    // The nearest non-empty cell after or before a position, 0 if there is none.
+    int NextToken(int position) const;
+    int PrevToken(int position) const;
 
     // Steps shared by the cases.
     void takeClosing();
@@ -56,7 +60,7 @@ private:
     const ParsedExpression* m_expression = nullptr;
     const VariableTable* m_variables = nullptr;
     std::vector<Cell> m_startCells;
-    std::vector<Cell> m_cells;
+    std::vector<Cell> m_Cells;
     CellSet m_startSet;
     CellSet m_set;
     std::vector<int> m_slots;

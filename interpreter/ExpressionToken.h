@@ -10,7 +10,7 @@
 namespace quilora::interpreter {
 
 /// What a cell of the token list is, resolved once when the text is read.
-enum class TokenKind : unsigned char {
+enum class TokenType : unsigned char {
     Empty, ///< the mark an argument separator leaves
     Number,
     Name,
@@ -32,7 +32,7 @@ enum class Constant : unsigned char { None, Pi, E, Rnd };
 
 /// One token. The text is kept only for the descriptions of errors (and name look-ups).
 struct Token {
-    TokenKind kind = TokenKind::Empty;
+    TokenType type = TokenType::Empty;
     FunctionId function = FunctionId::None;
     Constant constant = Constant::None;
     ConvertedNumber number;
@@ -42,9 +42,9 @@ struct Token {
 /// The result of reading an expression: its tokens (position q is tokens[q - 1]), their
 /// priorities and the evaluation order of 1-based positions.
 struct ParsedExpression {
-    std::vector<Token> tokens;
-    std::vector<std::int16_t> priorities;
-    std::vector<std::int32_t> order;
+    std::vector<Token> Tokens;
+    std::vector<std::int16_t> Priorities;
+    std::vector<std::int32_t> TokenOrder;
 };
 
 } // namespace quilora::interpreter

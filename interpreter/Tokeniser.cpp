@@ -52,122 +52,122 @@ public:
     ParsedExpression run(std::string_view text);
 
 private:
-    enum class Accumulating { None, Name, Number };
+    enum class TokenKind { None, Name, Number };
 
-    void emit(TokenKind kind, std::string text, int priority);
+    void emit(TokenType type, std::string text, int priority);
     void emitAccumulated();
     void flush();
     void readLetter(char c);
     void readDigit(char c);
     void readOpen();
     void readClose();
-    void readOperator(TokenKind kind, char c, int offset);
+    void readOperator(TokenType type, char c, int offset);
     void readMinus();
     void readCharacter(char c);
     void buildOrder();
 
     ParsedExpression m_result;
     std::string m_current;
-    Accumulating m_kind = Accumulating::None;
-    int m_level = 0;
-    int m_maxPriority = 7;
-    bool m_afterOperand = false;
+    TokenKind m_TokenKind = TokenKind::None;
+    int m_Level = 0;
+    int m_MaxPriority = 7;
+    bool m_AfterOperand = false;
 };
 
-void Tokeniser::emit(TokenKind kind, std::string text, int priority) {
+void Tokeniser::emit(TokenType type, std::string text, int priority) {
     // The next position is a 16-bit counter too: it may not pass 32767.
-    if (m_result.tokens.size() + 2 > static_cast<std::size_t>(maxCounter))
+    if (m_result.Tokens.size() + 2 > static_cast<std::size_t>(maxCounter))
         throw overflowError();
     Token token;
-    token.kind = kind;
-    if (kind == TokenKind::Number)
+    token.type = type;
+    if (type == TokenType::Number)
         token.number = convertNumberText(text);
-    else if (kind == TokenKind::Name)
+    else if (type == TokenType::Name)
         token.constant = constantNamed(text);
-    else if (kind == TokenKind::FunctionHead)
+    else if (type == TokenType::FunctionHead)
         token.function = findFunction(text);
     token.text = std::move(text);
-    m_result.tokens.push_back(std::move(token));
-    m_result.priorities.push_back(static_cast<std::int16_t>(priority));
+    m_result.Tokens.push_back(std::move(token));
+    m_result.Priorities.push_back(static_cast<std::int16_t>(priority));
 }
 
 void Tokeniser::emitAccumulated() {
-    if (m_kind == Accumulating::Name)
-        emit(TokenKind::Name, std::move(m_current), checked16(m_level + 6));
+    if (m_TokenKind == TokenKind::Name)
+        emit(TokenType::Name, std::move(m_current), checked16(m_Level + 6));
     else
-        emit(TokenKind::Number, std::move(m_current), 0);
+        emit(TokenType::Number, std::move(m_current), 0);
     m_current.clear();
 }
 
 void Tokeniser::flush() {
-    if (m_kind != Accumulating::None)
+    if (m_TokenKind != TokenKind::None)
         emitAccumulated();
 }
 
 void Tokeniser::readLetter(char c) {
-    if (m_kind == Accumulating::Number) {
+    if (m_TokenKind == TokenKind::Number) {
         // A number directly followed by a letter is multiplied.
-        emit(TokenKind::Number, std::move(m_current), 0);
-        emit(TokenKind::Times, "*", checked16(m_level + 3));
+        emit(TokenType::Number, std::move(m_current), 0);
+        emit(TokenType::Times, "*", checked16(m_Level + 3));
         m_current.clear();
-        m_kind = Accumulating::None;
+        m_TokenKind = TokenKind::None;
     }
-    if (m_kind == Accumulating::None)
-        m_kind = Accumulating::Name;
+    if (m_TokenKind == TokenKind::None)
+        m_TokenKind = TokenKind::Name;
     m_current.push_back(c);
-    m_afterOperand = true;
+    m_AfterOperand = true;
 }
 
 void Tokeniser::readDigit(char c) {
-    if (m_kind == Accumulating::None)
-        m_kind = Accumulating::Number;
+    if (m_TokenKind == TokenKind::None)
+        m_TokenKind = TokenKind::Number;
     m_current.push_back(c == '.' ? ',' : c);
-    m_afterOperand = true;
+    m_AfterOperand = true;
 }
 
 void Tokeniser::readOpen() {
-    const int priority = checked16(m_level + 7);
-    if (m_kind == Accumulating::Name) {
-        emit(TokenKind::FunctionHead, std::move(m_current) + "(", priority);
+    const int priority = checked16(m_Level + 7);
+    if (m_TokenKind == TokenKind::Name) {
+        emit(TokenType::FunctionHead, std::move(m_current) + "(", priority);
     } else {
-        if (m_kind == Accumulating::Number) {
-            emit(TokenKind::Number, std::move(m_current), 0);
-            emit(TokenKind::Times, "*", checked16(m_level + 3));
+        if (m_TokenKind == TokenKind::Number) {
+            emit(TokenType::Number, std::move(m_current), 0);
+            emit(TokenType::Times, "*", checked16(m_Level + 3));
         }
-        emit(TokenKind::OpenParen, "(", priority);
+        emit(TokenType::OpenParen, "(", priority);
     }
     m_current.clear();
-    m_level = checked16(m_level + 7);
-    m_kind = Accumulating::None;
-    m_maxPriority = std::max(m_maxPriority, checked16(m_level + 7));
-    m_afterOperand = false;
+    m_Level = checked16(m_Level + 7);
+    m_TokenKind = TokenKind::None;
+    m_MaxPriority = std::max(m_MaxPriority, checked16(m_Level + 7));
+    m_AfterOperand = false;
 }
 
 void Tokeniser::readClose() {
     flush();
-    emit(TokenKind::CloseParen, ")", m_level);
-    m_level = checked16(m_level - 7);
-    m_kind = Accumulating::None;
-    m_afterOperand = true;
+    emit(TokenType::CloseParen, ")", m_Level);
+    m_Level = checked16(m_Level - 7);
+    m_TokenKind = TokenKind::None;
+    m_AfterOperand = true;
 }
 
-void Tokeniser::readOperator(TokenKind kind, char c, int offset) {
+void Tokeniser::readOperator(TokenType type, char c, int offset) {
     flush();
-    emit(kind, std::string(1, c), checked16(m_level + offset));
-    m_kind = Accumulating::None;
-    m_afterOperand = false;
+    emit(type, std::string(1, c), checked16(m_Level + offset));
+    m_TokenKind = TokenKind::None;
+    m_AfterOperand = false;
 }
 
 // After an operand a minus subtracts; anywhere else it is the sign, which binds tighter than
 // "*" but looser than "^".
 void Tokeniser::readMinus() {
     flush();
-    if (m_afterOperand)
-        emit(TokenKind::Minus, "-", checked16(m_level + 1));
+    if (m_AfterOperand)
+        emit(TokenType::Minus, "-", checked16(m_Level + 1));
     else
-        emit(TokenKind::Sign, "~", checked16(m_level + 4));
-    m_kind = Accumulating::None;
-    m_afterOperand = false;
+        emit(TokenType::Sign, "~", checked16(m_Level + 4));
+    m_TokenKind = TokenKind::None;
+    m_AfterOperand = false;
 }
 
 void Tokeniser::readCharacter(char c) {
@@ -181,24 +181,24 @@ void Tokeniser::readCharacter(char c) {
     case ')':
         return readClose();
     case '*':
-        return readOperator(TokenKind::Times, c, 3);
+        return readOperator(TokenType::Times, c, 3);
     case '/':
-        return readOperator(TokenKind::Divide, c, 3);
+        return readOperator(TokenType::Divide, c, 3);
     case '\\':
-        return readOperator(TokenKind::IntDivide, c, 3);
+        return readOperator(TokenType::IntDivide, c, 3);
     case '+':
-        return readOperator(TokenKind::Plus, c, 1);
+        return readOperator(TokenType::Plus, c, 1);
     case '-':
         return readMinus();
     case '^':
-        return readOperator(TokenKind::Power, c, 5);
+        return readOperator(TokenType::Power, c, 5);
     case '%':
-        return readOperator(TokenKind::Modulo, c, 2);
+        return readOperator(TokenType::Modulo, c, 2);
     case ',':
         flush();
-        emit(TokenKind::Empty, std::string(), 0);
-        m_kind = Accumulating::None;
-        m_afterOperand = false;
+        emit(TokenType::Empty, std::string(), 0);
+        m_TokenKind = TokenKind::None;
+        m_AfterOperand = false;
         return;
     default:
         // Spaces and unknown characters neither end nor start a token.
@@ -209,8 +209,8 @@ void Tokeniser::readCharacter(char c) {
 // Highest priority first, equal priorities from left to right; priorities of 0 or less (numbers,
 // separators, anything before its "(") take no part.
 void Tokeniser::buildOrder() {
-    auto& order = m_result.order;
-    const auto& priorities = m_result.priorities;
+    auto& order = m_result.TokenOrder;
+    const auto& priorities = m_result.Priorities;
     for (std::size_t index = 0; index < priorities.size(); ++index) {
         if (priorities[index] >= 1)
             order.push_back(static_cast<std::int32_t>(index + 1));
@@ -227,7 +227,7 @@ ParsedExpression Tokeniser::run(std::string_view text) {
         readCharacter(c);
     if (!m_current.empty())
         emitAccumulated();
-    if (m_level != 0)
+    if (m_Level != 0)
         throw parenthesesError();
     buildOrder();
     return std::move(m_result);

@@ -47,12 +47,12 @@ public:
 private:
     void Parse();
 
-    bool m_dirty = false;
-    bool m_parsed = true;
-    quilora::interpreter::VariableTable m_variables;
-    std::string m_equationText;
-    bool m_grausFlag = false;
-    double m_solutionValue = 0.0;
+    bool m_Dirty = false;
+    bool m_Parsed = true;
+    quilora::interpreter::VariableTable m_Variables;
+    std::string m_EquationText;
+    bool m_GrausFlag = false;
+    double m_SolutionValue = 0.0;
     quilora::interpreter::ParsedExpression m_expression;
     quilora::interpreter::Evaluator m_evaluator;
 };

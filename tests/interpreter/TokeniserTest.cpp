@@ -17,8 +17,8 @@ using Cells = std::vector<std::pair<std::string, int>>;
 
 Cells cellsOf(const ParsedExpression& parsed) {
     Cells cells;
-    for (std::size_t i = 0; i < parsed.tokens.size(); ++i)
-        cells.emplace_back(parsed.tokens[i].text, parsed.priorities[i]);
+    for (std::size_t i = 0; i < parsed.Tokens.size(); ++i)
+        cells.emplace_back(parsed.Tokens[i].text, parsed.Priorities[i]);
     return cells;
 }
 
@@ -34,7 +34,8 @@ TEST_P(TokeniserExamples, TokensPrioritiesAndOrder) {
     const TokenCase& c = GetParam();
     const ParsedExpression parsed = parseExpression(c.text);
     EXPECT_EQ(cellsOf(parsed), c.cells) << c.text;
-    EXPECT_EQ(std::vector<int>(parsed.order.begin(), parsed.order.end()), c.order) << c.text;
+    EXPECT_EQ(std::vector<int>(parsed.TokenOrder.begin(), parsed.TokenOrder.end()), c.order)
+        << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,14 +99,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Tokeniser, ResolvesHeadsConstantsAndNumbersOnce) {
     using namespace quilora::interpreter;
     const ParsedExpression parsed = parseExpression("sen(pi)+foo(e)+rnd*2.5+1.2.3");
-    EXPECT_EQ(parsed.tokens[0].function, FunctionId::Sin);
-    EXPECT_EQ(parsed.tokens[1].constant, Constant::Pi);
-    EXPECT_EQ(parsed.tokens[4].function, FunctionId::None);
-    EXPECT_EQ(parsed.tokens[5].constant, Constant::E);
-    EXPECT_EQ(parsed.tokens[8].constant, Constant::Rnd);
-    EXPECT_EQ(parsed.tokens[10].number.kind, NumberText::Converts);
-    EXPECT_EQ(parsed.tokens[10].number.value, 2.5);
-    EXPECT_EQ(parsed.tokens[12].number.kind, NumberText::NotNumber);
+    EXPECT_EQ(parsed.Tokens[0].function, FunctionId::Sin);
+    EXPECT_EQ(parsed.Tokens[1].constant, Constant::Pi);
+    EXPECT_EQ(parsed.Tokens[4].function, FunctionId::None);
+    EXPECT_EQ(parsed.Tokens[5].constant, Constant::E);
+    EXPECT_EQ(parsed.Tokens[8].constant, Constant::Rnd);
+    EXPECT_EQ(parsed.Tokens[10].number.kind, NumberText::Converts);
+    EXPECT_EQ(parsed.Tokens[10].number.value, 2.5);
+    EXPECT_EQ(parsed.Tokens[12].number.kind, NumberText::NotNumber);
 }
 
 TEST(Tokeniser, UnequalParenthesesRaise1100) {
