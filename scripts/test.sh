@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test; then the interpreter's tests
+# once more under the sanitizers, and a short fuzzing run of the interpreter.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -7,3 +8,42 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+section() {
+    printf '\n==== %s ====\n' "$1"
+}
+
+section "Interpretador com AddressSanitizer e UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DQUILORA_INTERPRETER_ONLY=ON -DQUILORA_SANITIZE=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-asan -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+
+section "Fuzzing do interpretador (cerca de 60 s)"
+if ! command -v clang++ >/dev/null; then
+    echo "clang++ não encontrado: fuzzing não corrido" >&2
+    exit 1
+fi
+if [ ! -f build-fuzz/CMakeCache.txt ]; then
+    CXX=clang++ cmake -S . -B build-fuzz -DQUILORA_INTERPRETER_ONLY=ON \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build-fuzz -j"$(nproc)" --target interpreter_fuzz
+# The fuzzer adds what it finds to its corpus folder: give it a copy, never the repository's.
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/corpus" "$work/artifacts"
+cp fuzz/corpus/* "$work/corpus/"
+if ! build-fuzz/fuzz/interpreter_fuzz -max_len=40000 -max_total_time=60 -timeout=60 \
+    -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" \
+    >"$work/fuzz.log" 2>&1; then
+    tail -n 60 "$work/fuzz.log"
+    mkdir -p build-fuzz/crashes
+    cp "$work"/artifacts/* build-fuzz/crashes/ 2>/dev/null || true
+    echo "FALHOU: o fuzzing encontrou uma entrada que quebra o interpretador;" \
+        "está em build-fuzz/crashes/ (guardá-la em fuzz/regressions/)" >&2
+    exit 1
+fi
+grep -E '^(#[0-9]+\s+DONE|Done|stat::number_of_executed_units)' "$work/fuzz.log" || true
+echo "Fuzzing sem falhas."
