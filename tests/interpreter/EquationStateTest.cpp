@@ -163,6 +163,17 @@ TEST(EquationState, PlotLoopSeesEachAbscissa) {
     }
 }
 
+TEST(EquationState, ConstantsTakePrecedenceOverVariables) {
+    clsEquation equation;
+    equation.Var("pi", 5);
+    equation.Var("e", 5);
+    equation.Equation("pi+e");
+    EXPECT_EQ(equation.Solution(), 3.14159265358979 + 2.718281828);
+    equation.Var("e3", 7);
+    equation.Equation("1e3");
+    EXPECT_EQ(equation.Solution(), 7.0);
+}
+
 TEST(EquationState, CopiesAreIndependent) {
     clsEquation original;
     original.Equation("x+1");
