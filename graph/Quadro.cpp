@@ -176,7 +176,7 @@ QFont Quadro::fonteActual() const {
     QFont fonte(eSimbolo(m_nomeFonte) ? QStringLiteral("MS Serif") : m_nomeFonte);
     fonte.setPixelSize(pontosParaPixels(m_tamanhoFonte));
     fonte.setBold(m_negrito);
-    fonte.setStyleStrategy(QFont::NoAntialias);
+    fonte.setStyleStrategy(QFont::PreferAntialias);
     return fonte;
 }
 

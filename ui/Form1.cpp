@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "BotaoVertical.h"
 #include "CicloDeTracado.h"
 #include "Dialogos.h"
 #include "Fontes.h"
@@ -231,9 +232,11 @@ void Form1::createButtons() {
               kDesenhar);
     m_eixosRad = botao(QStringLiteral("EixosRadGráfico"), QStringLiteral("Radianos"),
                        QStringLiteral("Graduar o eixo das abcissas em radianos."), kEixosRad);
-    m_desenharEixos =
-        botao(QStringLiteral("DesenharEixos"), QStringLiteral("Eixos"),
-              QStringLiteral("Desenhar os eixos com os dados da tabela."), kDesenharEixos);
+    m_desenharEixos = new BotaoVertical(QStringLiteral("Eixos"), m_cliente);
+    identificar(m_desenharEixos, QStringLiteral("DesenharEixos"), QStringLiteral("Eixos"),
+                QStringLiteral("Desenhar os eixos com os dados da tabela."));
+    m_desenharEixos->setGeometry(emPixels(kDesenharEixos));
+    m_desenharEixos->setFont(fonte(QStringLiteral("MS Serif"), 6, false));
     connect(m_desenhar, &QAbstractButton::clicked, this, &Form1::desenhar);
     connect(m_eixosRad, &QAbstractButton::clicked, this, &Form1::alternarRadianos);
     connect(m_desenharEixos, &QAbstractButton::clicked, this, &Form1::desenharEixos);
@@ -279,6 +282,16 @@ bool Form1::pertenceAEstaJanela(QWindow* janela) const {
         if (dono == windowHandle())
             return true;
     return controlo->parentWidget() && controlo->parentWidget()->window() == this;
+}
+
+void Form1::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    // The first showing is an activation even where the window system gives no focus.
+    if (!m_jaMostrada) {
+        m_jaMostrada = true;
+        m_vemDeOutraJanela = false;
+        activar();
+    }
 }
 
 void Form1::aoMudarJanelaActiva(QWindow* janela) {

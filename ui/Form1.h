@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QShowEvent;
 class QWindow;
 
 /// Converts twips (1/1440 inch) to pixels of the 1024x768 screen the window is laid out for.
@@ -92,6 +93,9 @@ public slots:
     /// Click of `EixosRadGráfico`: switches the x graduation between units and radians.
     void alternarRadianos();
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
     void createMenus();
     void createControls();
@@ -119,6 +123,7 @@ private:
     // Activation comes from another window of the program, never from one of this window's
     // own dialogs nor from another application; the first showing counts.
     bool m_vemDeOutraJanela = true;
+    bool m_jaMostrada = false;
 
     QGroupBox* m_frame1 = nullptr;
     GrupoTransformacoes* m_frame2 = nullptr;

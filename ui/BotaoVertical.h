@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPushButton>
+
+/// A narrow upright command button whose caption is written one letter under the other.
+class BotaoVertical : public QPushButton {
+    Q_OBJECT
+public:
+    explicit BotaoVertical(const QString& legenda, QWidget* pai = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
