@@ -10,6 +10,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -260,4 +261,74 @@ TEST(Differential, PlotSweepAgrees) {
         comparison.Expression(text, sweep);
     }
     comparison.ExpectNoDifference();
+}
+
+// Writes, removals and clears of variables between solves, in random order: a library that
+// binds names to slots ahead of time must notice every change of the table.
+TEST(Differential, RandomOperationSequencesAgree) {
+    const std::vector<std::string> names = {"x", "X", "a", "A", "y", "xy", "b_1"};
+    const std::vector<double> values = {0.0, -2.5, 3.0, 1e300, -0.0, 0.5, 7.0};
+    std::mt19937 random(4680u);
+    auto pick = [&random](std::size_t size) { return static_cast<std::size_t>(random() % size); };
+    ExpressionGenerator generator(32767u);
+    clsEquation library;
+    ReferenceEquation reference;
+    int differences = 0;
+    std::ostringstream report;
+    std::string text;
+    for (int step = 0; step < 20000; ++step) {
+        std::ostringstream operation;
+        switch (pick(10)) {
+        case 0:
+            text = pick(2) == 0 ? generator.WellFormed() : "a*x+y-xy";
+            library.Equation(text);
+            reference.Equation(text);
+            continue;
+        case 1:
+        case 2:
+        case 3: {
+            const std::string& name = names[pick(names.size())];
+            double value = values[pick(values.size())];
+            library.Var(name, value);
+            reference.Var(name, value);
+            operation << "Var(" << name << ", " << value << ")";
+            break;
+        }
+        case 4: {
+            const std::string& name = names[pick(names.size())];
+            library.VarRemove(name);
+            reference.VarRemove(name);
+            operation << "VarRemove(" << name << ")";
+            break;
+        }
+        case 5:
+            if (pick(4) == 0) {
+                library.VarClear();
+                reference.VarClear();
+                operation << "VarClear()";
+            } else {
+                bool graus = pick(2) == 0;
+                library.Graus(graus);
+                reference.Graus(graus);
+                operation << "Graus(" << graus << ")";
+            }
+            break;
+        default:
+            break;
+        }
+        bool solve = pick(2) == 0;
+        Outcome fromLibrary = solve ? SolveOutcome<InterpreterError>(library)
+                                    : ReadOutcome<InterpreterError>(library);
+        Outcome fromReference = solve ? SolveOutcome<ReferenceError>(reference)
+                                      : ReadOutcome<ReferenceError>(reference);
+        operation << (solve ? ", Solve" : ", Solution");
+        if (!(fromLibrary == fromReference) ||
+            library.Var(names[step % names.size()]) != reference.Var(names[step % names.size()])) {
+            if (++differences <= 20) {
+                report << "\n  after " << operation.str() << " on '" << text << "': library "
+                       << fromLibrary << ", reference " << fromReference;
+            }
+        }
+    }
+    EXPECT_EQ(differences, 0) << report.str();
 }
