@@ -3,6 +3,7 @@
 #include "DialogosGuiao.h"
 #include "Form1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -346,6 +347,24 @@ TEST_F(GrupoTest, UsaAJanelaEmVigorEnaoAsCaixas) {
     escrever("Xmin", "5");
     clicar(3);
     EXPECT_TRUE(temCorEm(-2, 2));
+}
+
+// The buttons of `Frame3` belong to the transformation options group under the transform area.
+TEST_F(GrupoTest, BotoesResetEApagarTTiramAsMarcas) {
+    auto* reset = controlo<QAbstractButton>("Reset");
+    auto* apagar = controlo<QAbstractButton>("ApagarT");
+    if (!reset || !apagar)
+        GTEST_SKIP() << "Frame3 is not in the window yet";
+    clicar(4);
+    const QImage desenhada = imagem2();
+    reset->click();
+    EXPECT_EQ(marcada(), 0);
+    EXPECT_EQ(imagem2(), desenhada); // Reset erases nothing
+    clicar(4);
+    EXPECT_EQ(marcada(), 4);
+    apagar->click();
+    EXPECT_EQ(marcada(), 0);
+    EXPECT_EQ(contar(kAzul), 0);
 }
 
 } // namespace
