@@ -1,5 +1,6 @@
 #include "clsEquation.h"
 
+#include "FastCompiler.h"
 #include "Tokeniser.h"
 
 using namespace quilora::interpreter;
@@ -50,6 +51,8 @@ double clsEquation::Solution() {
 void clsEquation::Solve() {
     if (!m_Parsed)
         Parse();
+    if (m_fastPathEnabled && solveFast())
+        return;
     double value = 0.0;
     if (m_evaluator.run(m_expression, m_Variables, value))
         m_SolutionValue = value;
@@ -73,5 +76,32 @@ void clsEquation::Var(std::string_view name, double value) {
 void clsEquation::Parse() {
     m_expression = parseExpression(m_EquationText);
     m_evaluator.prepare(m_expression);
+    m_fastProgram.reset();
+    m_fastCompiled = false;
     m_Parsed = true;
+}
+
+// Runs the compiled program, building it first for a new expression or a new set of variable
+// names. Returns false when the evaluation must run instead: no program, or a value for which
+// the evaluation reports an error (nothing has been changed then).
+bool clsEquation::solveFast() {
+    if (!m_fastCompiled || m_fastShape != m_Variables.shape()) {
+        m_fastProgram = compileFastProgram(m_expression, m_Variables);
+        m_fastShape = m_Variables.shape();
+        m_fastCompiled = true;
+    }
+    if (!m_fastProgram)
+        return false;
+    double value = 0.0;
+    switch (m_fastProgram->run(m_Variables, value)) {
+    case FastProgram::Outcome::Value:
+        m_SolutionValue = value;
+        break;
+    case FastProgram::Outcome::Kept:
+        break;
+    case FastProgram::Outcome::Refused:
+        return false;
+    }
+    m_Dirty = false;
+    return true;
 }

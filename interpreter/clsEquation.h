@@ -2,11 +2,18 @@
 
 #include "Evaluator.h"
 #include "ExpressionToken.h"
+#include "FastProgram.h"
 #include "InterpreterError.h"
 #include "VariableTable.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+namespace quilora::interpreter {
+struct EquationInternals;
+}
 
 /// An analytic expression with its named variables and its last computed value. The text is
 /// read into tokens once per Equation write and evaluated as often as asked; errors are raised
@@ -45,7 +52,10 @@ public:
     void Var(std::string_view name, double value);
 
 private:
+    friend struct quilora::interpreter::EquationInternals;
+
     void Parse();
+    bool solveFast();
 
     bool m_Dirty = false;
     bool m_Parsed = true;
@@ -55,4 +65,11 @@ private:
     double m_SolutionValue = 0.0;
     quilora::interpreter::ParsedExpression m_expression;
     quilora::interpreter::Evaluator m_evaluator;
+
+    // The compiled form of the expression for the current shape of the variable table; the
+    // evaluation runs instead whenever it has no program or the program refuses a value.
+    std::optional<quilora::interpreter::FastProgram> m_fastProgram;
+    std::uint64_t m_fastShape = 0;
+    bool m_fastCompiled = false;
+    bool m_fastPathEnabled = true;
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "clsEquation.h"
+
+namespace quilora::interpreter {
+
+/// Reaches inside an expression object, for the interpreter's own tests: the compiled program
+/// can be switched off, so that the evaluation alone answers, and its presence can be checked.
+struct EquationInternals {
+    static void useCompiledProgram(clsEquation& equation, bool use) {
+        equation.m_fastPathEnabled = use;
+    }
+    /// Whether the last Solve had a compiled program for the expression.
+    static bool hasCompiledProgram(const clsEquation& equation) {
+        return equation.m_fastCompiled && equation.m_fastProgram.has_value();
+    }
+};
+
+} // namespace quilora::interpreter
