@@ -1,4 +1,7 @@
 # The Debian package of the program: `cpack -G DEB` in the build folder.
+# Installing and packaging take the program as it was built (target quilora), without building
+# the tests, benchmarks and fuzzers first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quilora)
 set(CPACK_PACKAGE_VENDOR "Quilora")

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    dpkg-dev file
     fonts-dejavu-core fonts-liberation2 fonts-comic-neue
 )
 

@@ -35,8 +35,16 @@ Janelas::~Janelas() {
     delete m_instrucoes.data();
 }
 
+Form1* Janelas::principal() const {
+    return m_principal;
+}
+
+Form2* Janelas::instrucoes() const {
+    return m_instrucoes;
+}
+
 void Janelas::iniciar() {
-    m_inicio->show();
+    trazerParaAFrente(m_inicio.get());
 }
 
 void Janelas::mostrarPrincipal() {

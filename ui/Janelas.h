@@ -26,8 +26,8 @@ public:
 
     Form3& inicio() const { return *m_inicio; }
     /// The loaded windows, or null while not loaded.
-    Form1* principal() const { return m_principal; }
-    Form2* instrucoes() const { return m_instrucoes; }
+    Form1* principal() const;
+    Form2* instrucoes() const;
     Form4* sintaxe() const { return m_sintaxe; }
     Form5* funcoesDefinidas() const { return m_funcoes; }
 
