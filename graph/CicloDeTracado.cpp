@@ -5,8 +5,11 @@
 #include <QElapsedTimer>
 
 #include <cmath>
+#include <limits>
 
 namespace {
+
+constexpr double kMaiorSimples = std::numeric_limits<float>::max();
 
 // How often the live overlay is brought to the screen while the loop runs.
 constexpr qint64 kIntervaloPinturaMs = 30;
@@ -43,7 +46,9 @@ long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGr
                 throw;
             temValor = false;
         }
-        if (temValor && y > janela.JanelaYmin && y < janela.JanelaYmax) {
+        // A point must be representable in single precision to be set at all.
+        if (temValor && y > janela.JanelaYmin && y < janela.JanelaYmax &&
+            std::abs(y) <= kMaiorSimples && std::abs(x) <= kMaiorSimples) {
             persistente.ponto(static_cast<float>(x), static_cast<float>(y), rgb);
             sobreposicao.ponto(static_cast<float>(x), static_cast<float>(y), rgb);
         }

@@ -8,6 +8,8 @@
 #include "clsEquation.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -24,6 +26,14 @@ constexpr double kFolgaTexto = 120;
 struct FalhaDesenho {
     QString descricao;
 };
+
+// Drawing takes single-precision coordinates: a value beyond their range is an overflow.
+float simples(double valor) {
+    if (!(std::abs(valor) <= std::numeric_limits<float>::max()))
+        throw FalhaDesenho{
+            QString::fromStdString(quilora::interpreter::overflowError().description())};
+    return static_cast<float>(valor);
+}
 
 // Only blanks are trimmed; a tab stays part of the text.
 QString semBrancosNasPontas(const QString& texto) {
@@ -66,7 +76,7 @@ IntervaloVisivel visivelEmY(const Quadro& quadro) {
 }
 
 void imprimirEm(Quadro& quadro, double x, double y, const QString& texto) {
-    quadro.posicao(static_cast<float>(x), static_cast<float>(y));
+    quadro.posicao(simples(x), simples(y));
     quadro.imprimir(texto);
 }
 
@@ -167,14 +177,13 @@ void DesenhoEixos::desenharEixos(AreaGrafica& area, const ValoresJanela& valores
     const JanelaGrafica& j = m_janela;
     Quadro& quadro = area.persistente();
     // The axes pass through the origin even when it lies outside the window.
-    quadro.linha(static_cast<float>(j.JanelaXmin - valores.MargemX), 0,
-                 static_cast<float>(j.JanelaXmax + valores.MargemX), 0);
-    quadro.linha(0, static_cast<float>(j.JanelaYmin - valores.MargemY), 0,
-                 static_cast<float>(j.JanelaYmax + valores.MargemY));
-    area.setaDireita().mover(static_cast<float>(j.JanelaXmax + valores.MargemX - 3 * j.TamPixelX),
-                             static_cast<float>(4 * j.TamPixelY));
-    area.setaCima().mover(static_cast<float>(-4 * j.TamPixelX),
-                          static_cast<float>(j.JanelaYmax + valores.MargemY));
+    quadro.linha(simples(j.JanelaXmin - valores.MargemX), 0,
+                 simples(j.JanelaXmax + valores.MargemX), 0);
+    quadro.linha(0, simples(j.JanelaYmin - valores.MargemY), 0,
+                 simples(j.JanelaYmax + valores.MargemY));
+    area.setaDireita().mover(simples(j.JanelaXmax + valores.MargemX - 3 * j.TamPixelX),
+                             simples(4 * j.TamPixelY));
+    area.setaCima().mover(simples(-4 * j.TamPixelX), simples(j.JanelaYmax + valores.MargemY));
     area.setaDireita().show();
     area.setaCima().show();
     desenharNomes(quadro, valores);
@@ -193,20 +202,16 @@ void DesenhoEixos::desenharNomes(Quadro& quadro, const ValoresJanela& valores) {
 
 void DesenhoEixos::marcasX(Quadro& quadro, double passo) {
     const double meia = 2 * m_janela.TamPixelY;
-    VarrerGraduacao(m_janela.JanelaXmin, m_janela.JanelaXmax, passo, visivelEmX(quadro),
-                    [&](double v) {
-                        quadro.linha(static_cast<float>(v), static_cast<float>(meia),
-                                     static_cast<float>(v), static_cast<float>(-meia));
-                    });
+    VarrerGraduacao(
+        m_janela.JanelaXmin, m_janela.JanelaXmax, passo, visivelEmX(quadro),
+        [&](double v) { quadro.linha(simples(v), simples(meia), simples(v), simples(-meia)); });
 }
 
 void DesenhoEixos::marcasY(Quadro& quadro, double passo) {
     const double meia = 2 * m_janela.TamPixelX;
-    VarrerGraduacao(m_janela.JanelaYmin, m_janela.JanelaYmax, passo, visivelEmY(quadro),
-                    [&](double v) {
-                        quadro.linha(static_cast<float>(-meia), static_cast<float>(v),
-                                     static_cast<float>(meia), static_cast<float>(v));
-                    });
+    VarrerGraduacao(
+        m_janela.JanelaYmin, m_janela.JanelaYmax, passo, visivelEmY(quadro),
+        [&](double v) { quadro.linha(simples(-meia), simples(v), simples(meia), simples(v)); });
 }
 
 void DesenhoEixos::numerosX(Quadro& quadro, double passo) {
@@ -233,8 +238,7 @@ void DesenhoEixos::MarcarRadianos() {
     for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()})
         VarrerGraduacao(m_janela.JanelaXmin, m_janela.JanelaXmax, kMeioPi, visivelEmX(*quadro),
                         [&](double v) {
-                            quadro->linha(static_cast<float>(v), static_cast<float>(meia),
-                                          static_cast<float>(v), static_cast<float>(-meia));
+                            quadro->linha(simples(v), simples(meia), simples(v), simples(-meia));
                         });
 }
 

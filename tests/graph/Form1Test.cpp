@@ -43,7 +43,7 @@ struct Form1Test : ::testing::Test {
     void escrever(const char* nome, const char* texto) const {
         controlo<QLineEdit>(nome)->setText(QString::fromUtf8(texto));
     }
-    void clicar(const char* nome) const { controlo<QPushButton>(nome)->click(); }
+    void clicar(const char* nome) const { controlo<QAbstractButton>(nome)->click(); }
     const QImage& imagem1() const { return form->areaFuncao().imagem(); }
     int contar(const QImage& imagem, QRgb cor, QRect zona = QRect(0, 0, 493, 493)) const {
         int n = 0;
@@ -76,7 +76,7 @@ TEST_F(Form1Test, JanelaEControlosIniciais) {
     EXPECT_EQ(controlo<QWidget>("Picture2")->geometry(), QRect(512, 140, 497, 497));
     EXPECT_EQ(controlo<QLineEdit>("Xmin")->geometry(), QRect(456, 668, 21, 16));
     EXPECT_TRUE(controlo<QCheckBox>("MarcaY")->isChecked());
-    auto* radianos = controlo<QPushButton>("EixosRadGráfico");
+    auto* radianos = controlo<QAbstractButton>("EixosRadGráfico");
     EXPECT_EQ(radianos->text(), QStringLiteral("Radianos"));
     EXPECT_EQ(radianos->toolTip(), QStringLiteral("Graduar o eixo das abcissas em radianos."));
     EXPECT_EQ(radianos->accessibleDescription(), radianos->toolTip());
@@ -137,7 +137,7 @@ TEST_F(Form1Test, EixosApagaOsGraficos) {
 
 TEST_F(Form1Test, RadianosMarcasERotulosNasDuasAreas) {
     clicar("EixosRadGráfico");
-    auto* botao = controlo<QPushButton>("EixosRadGráfico");
+    auto* botao = controlo<QAbstractButton>("EixosRadGráfico");
     EXPECT_EQ(botao->text(), QStringLiteral("Unidades"));
     EXPECT_EQ(botao->toolTip(), QStringLiteral("Graduar o eixo das abcissas em unidades."));
     EXPECT_TRUE(form->janela().EixoRadianos);
@@ -202,7 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTabela{"PassoX", "", "Erro nos dados dos eixos:\r\n\r\nÍndice fora do intervalo.",
                    false, true},
         CasoTabela{"PassoX", "pi/2", "Erro nos dados dos eixos:\r\n\r\nTipo incompatível.", false,
-                   false}));
+                   false},
+        CasoTabela{"Xmax", "1000000000000000000000000000000000000000",
+                   "Erro nos dados dos eixos:\r\n\r\nCapacidade excedida.", false, true}));
 
 TEST_F(Form1Test, PassoNaoNumericoParaDepoisDosEixos) {
     escrever("PassoX", "pi/2");

@@ -30,7 +30,7 @@ void BM_CliqueDesenhar(benchmark::State& estado) {
     DialogosGravados dialogos;
     Form1 form(dialogos);
     form.show();
-    auto* desenhar = form.findChild<QPushButton*>(QStringLiteral("Desenhar"));
+    auto* desenhar = form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"));
     for (auto _ : estado)
         desenhar->click();
 }
