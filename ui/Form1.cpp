@@ -1,10 +1,15 @@
 #include "Form1.h"
 
+#include "BotaoImagem.h"
 #include "BotaoVertical.h"
+#include "CabecalhosTabela.h"
 #include "CicloDeTracado.h"
 #include "Dialogos.h"
 #include "Fontes.h"
+#include "GrupoOpcoesFuncao.h"
+#include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
+#include "OrdemTabulacao.h"
 #include "PonteiroOcupado.h"
 #include "clsEquation.h"
 
@@ -35,10 +40,8 @@ constexpr Lugar kLabel1{120, 1680, 7455, 255};
 constexpr Lugar kLabel2{7680, 1680, 7455, 255};
 constexpr Lugar kAreaFuncao{60, 2100, 7450, 7450};
 constexpr Lugar kAreaTransformada{7680, 2100, 7450, 7450};
-// The picture buttons stand in the function options group `Frame4` at (60, 9660).
-constexpr Lugar kDesenhar{60 + 180, 9660 + 240, 615, 615};
-constexpr Lugar kEixosRad{60 + 3340, 9660 + 240, 615, 615};
 constexpr Lugar kDesenharEixos{9480, 9760, 195, 855};
+constexpr Lugar kImage1{5880, 9680, 3600, 1080};
 // The axis table: columns and rows of its cells.
 constexpr int kColunaMin = 6840, kColunaMax = 7380, kColunaGrad = 7980, kColunaMarcas = 8520,
               kColunaPasso = 9000;
@@ -132,8 +135,8 @@ void Form1::createControls() {
     createGraphAreas();
     createAxisTable();
     createButtons();
-    // The groups of picture buttons `Frame4` and `Frame3` and the table headings `Image1`
-    // are added by their own classes, which take over `Desenhar` and `EixosRadGráfico`.
+    createPictureGroups();
+    OrdemTabulacao::aplicar(this);
     resize(emPixels(kCliente).width(),
            emPixels(kCliente).height() + menuBar()->sizeHint().height());
 }
@@ -218,28 +221,26 @@ void Form1::createAxisTable() {
 }
 
 void Form1::createButtons() {
-    const auto botao = [this](const QString& nome, const QString& legenda, const QString& dica,
-                              const Lugar& lugar) {
-        auto* b = new QPushButton(legenda, m_cliente);
-        identificar(b, nome, legenda, dica);
-        b->setGeometry(emPixels(lugar));
-        b->setFont(fonte(QStringLiteral("MS Serif"), 6, false));
-        return b;
-    };
-    m_desenhar =
-        botao(QStringLiteral("Desenhar"), QStringLiteral("Desenhar"),
-              QStringLiteral("Desenhar o gráfico da função cuja expressão analítica foi indicada."),
-              kDesenhar);
-    m_eixosRad = botao(QStringLiteral("EixosRadGráfico"), QStringLiteral("Radianos"),
-                       QStringLiteral("Graduar o eixo das abcissas em radianos."), kEixosRad);
     m_desenharEixos = new BotaoVertical(QStringLiteral("Eixos"), m_cliente);
     identificar(m_desenharEixos, QStringLiteral("DesenharEixos"), QStringLiteral("Eixos"),
                 QStringLiteral("Desenhar os eixos com os dados da tabela."));
     m_desenharEixos->setGeometry(emPixels(kDesenharEixos));
     m_desenharEixos->setFont(fonte(QStringLiteral("MS Serif"), 6, false));
-    connect(m_desenhar, &QAbstractButton::clicked, this, &Form1::desenhar);
-    connect(m_eixosRad, &QAbstractButton::clicked, this, &Form1::alternarRadianos);
     connect(m_desenharEixos, &QAbstractButton::clicked, this, &Form1::desenharEixos);
+}
+
+void Form1::createPictureGroups() {
+    auto* frame4 = new GrupoOpcoesFuncao(*this, m_cliente);
+    m_desenhar = frame4->desenhar();
+    m_eixosRad = frame4->eixosRad();
+    auto* frame3 = new GrupoOpcoesTransformada(*this, m_cliente);
+    connect(frame3->reset(), &QAbstractButton::clicked, m_frame2, &GrupoTransformacoes::reset);
+    connect(&frame3->operacoes(), &OperacoesImagem::transformadaApagada, m_frame2,
+            &GrupoTransformacoes::transformadaApagada);
+    // The headings lie under the cells of the axis table.
+    auto* image1 = new CabecalhosTabela(m_cliente);
+    image1->move(emPixels(kImage1).topLeft());
+    image1->lower();
 }
 
 void Form1::carregar() {
@@ -363,10 +364,9 @@ void Form1::alternarRadianos() {
     const QString dica = paraRadianos ? QStringLiteral("Graduar o eixo das abcissas em unidades.")
                                       : QStringLiteral("Graduar o eixo das abcissas em radianos.");
     const QString legenda = paraRadianos ? QStringLiteral("Unidades") : QStringLiteral("Radianos");
-    m_eixosRad->setToolTip(dica);
-    m_eixosRad->setAccessibleDescription(dica);
-    m_eixosRad->setText(legenda);
-    m_eixosRad->setAccessibleName(legenda);
+    m_eixosRad->mudarLegenda(legenda, dica,
+                             paraRadianos ? QStringLiteral(":/icones/unidades.svg")
+                                          : QStringLiteral(":/icones/radianos.svg"));
     m_areaFuncao->persistente().limpar();
     m_areaFuncao->sobreposicao().limpar();
     m_areaTransformada->persistente().limpar();

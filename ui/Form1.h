@@ -9,6 +9,7 @@
 #include <QRect>
 #include <memory>
 
+class BotaoImagem;
 class Dialogos;
 class GrupoTransformacoes;
 class QAction;
@@ -73,8 +74,8 @@ public:
     void definirCorFundoTransformada(const QColor& cor) { m_corFundoTransformada = cor; }
 
     /// The buttons of this window that other groups may take over (keeping names and wiring).
-    QPushButton* botaoDesenhar() const { return m_desenhar; }
-    QPushButton* botaoEixosRad() const { return m_eixosRad; }
+    BotaoImagem* botaoDesenhar() const { return m_desenhar; }
+    BotaoImagem* botaoEixosRad() const { return m_eixosRad; }
     QPushButton* botaoDesenharEixos() const { return m_desenharEixos; }
 
 signals:
@@ -103,6 +104,7 @@ private:
     void createGraphAreas();
     void createAxisTable();
     void createButtons();
+    void createPictureGroups();
     void carregar();
     void activar();
     void aoMudarJanelaActiva(QWindow* janela);
@@ -138,7 +140,7 @@ private:
     QCheckBox* m_marcaX = nullptr;
     QCheckBox* m_gradNumY = nullptr;
     QCheckBox* m_marcaY = nullptr;
-    QPushButton* m_desenhar = nullptr;
-    QPushButton* m_eixosRad = nullptr;
+    BotaoImagem* m_desenhar = nullptr;
+    BotaoImagem* m_eixosRad = nullptr;
     QPushButton* m_desenharEixos = nullptr;
 };
