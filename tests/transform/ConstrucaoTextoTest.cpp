@@ -102,11 +102,4 @@ TEST(ConstruirTexto, TextoLongoCheioDeXEConstruidoPorInteiro) {
     EXPECT_TRUE(textos.Função3.startsWith(QStringLiteral(" (-x)x(-x)x")));
 }
 
-TEST(Catalogo, OsDezControlosPorOrdem) {
-    for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(transformacao(n).numero, n);
-        EXPECT_EQ(QString::fromUtf8(transformacao(n).controlo), QStringLiteral("Option%1").arg(n));
-    }
-}
-
 } // namespace
