@@ -1,5 +1,7 @@
 #include "Form2.h"
 
+#include "Form1.h" // twipsParaPixels
+
 #include <QPushButton>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 DesenhoJanelaAjuda desenhoInstrucoes() {
     DesenhoJanelaAjuda d;
     d.titulo = QStringLiteral("INSTRUÇÕES");
-    d.areaCliente = QSize(pixeis(7530), pixeis(9540));
+    d.areaCliente = QSize(twipsParaPixels(7530), twipsParaPixels(9540));
     d.botaoFechar = QRect(240, 8820, 1275, 315);
     d.setaEsquerda = QPoint(6420, 8760);
     d.setaDireita = QPoint(6900, 8760);

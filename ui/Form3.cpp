@@ -1,7 +1,7 @@
 #include "Form3.h"
 
+#include "Form1.h" // twipsParaPixels
 #include "GravuraDecorativa.h"
-#include "JanelaAjuda.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -29,7 +29,7 @@ QLabel* rotuloAzul(QWidget* pai, const QString& nome, const QString& texto, doub
     QPalette paleta = rotulo->palette();
     paleta.setColor(QPalette::WindowText, kAzul);
     rotulo->setPalette(paleta);
-    rotulo->move(pixeis(twips.x()), pixeis(twips.y()));
+    rotulo->move(twipsParaPixels(twips.x()), twipsParaPixels(twips.y()));
     rotulo->adjustSize();
     return rotulo;
 }
@@ -99,8 +99,9 @@ void Form3::createPictures(QWidget* cliente, Dialogos& dialogos) {
         imagem->setObjectName(gravura.nome);
         imagem->setAccessibleName(gravura.nome);
         imagem->setAccessibleDescription(gravura.descricao);
-        imagem->setGeometry(pixeis(gravura.lugar.x()), pixeis(gravura.lugar.y()),
-                            pixeis(gravura.lugar.width()), pixeis(gravura.lugar.height()));
+        imagem->setGeometry(twipsParaPixels(gravura.lugar.x()), twipsParaPixels(gravura.lugar.y()),
+                            twipsParaPixels(gravura.lugar.width()),
+                            twipsParaPixels(gravura.lugar.height()));
         imagem->setPixmap(QPixmap::fromImage(desenharGravura(gravura, dialogos)));
     }
 }

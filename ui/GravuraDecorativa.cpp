@@ -4,7 +4,7 @@
 #include "CicloDeTracado.h"
 #include "ConstrucaoTexto.h"
 #include "DesenhoEixos.h"
-#include "JanelaAjuda.h"
+#include "Form1.h" // twipsParaPixels
 #include "JanelaGrafica.h"
 #include "clsEquation.h"
 
@@ -82,7 +82,7 @@ QList<GravuraDecorativa> gravurasDoInicio() {
 
 QImage desenharGravura(const GravuraDecorativa& g, Dialogos& dialogos) {
     // A graph area like the main window's, on a hidden support, of the picture's size.
-    const QSize interior(pixeis(g.lugar.width()), pixeis(g.lugar.height()));
+    const QSize interior(twipsParaPixels(g.lugar.width()), twipsParaPixels(g.lugar.height()));
     const QRect geometria(QPoint(0, 0), interior + QSize(2 * Quadro::kBorda, 2 * Quadro::kBorda));
     QWidget suporte;
     AreaGrafica area(&suporte, geometria, {g.nome, g.nome + "s", g.nome + "c", g.nome + "d"});

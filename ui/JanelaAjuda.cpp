@@ -1,5 +1,7 @@
 #include "JanelaAjuda.h"
 
+#include "Form1.h" // twipsParaPixels
+
 #include <QFile>
 #include <QIcon>
 #include <QPushButton>
@@ -12,8 +14,7 @@ constexpr QSize kIconeSeta{24, 24};
 constexpr QPoint kCantoPagina{60, 120}; // twips
 
 QRect emPixeis(const QRect& twips) {
-    return {pixeis(twips.left()), pixeis(twips.top()), pixeis(twips.width()),
-            pixeis(twips.height())};
+    return rectanguloTwips(twips.left(), twips.top(), twips.width(), twips.height());
 }
 
 QString lerRecurso(const QString& caminho) {

@@ -58,8 +58,3 @@ private:
     QPushButton* m_setaE = nullptr;
     QPushButton* m_setaD = nullptr;
 };
-
-/// Pixels from twips on the 1024x768 screen the windows are laid out for (15 twips a pixel).
-constexpr int pixeis(int twips) {
-    return (twips + 7) / 15;
-}

@@ -1,5 +1,7 @@
 #include "VisorPaginas.h"
 
+#include "Form1.h" // twipsParaPixels
+
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -13,8 +15,8 @@ constexpr int kMolduraLargura = 6;
 constexpr int kMolduraAltura = 25;
 
 QSize clienteDeExterior(QSize exteriorTwips) {
-    return {pixeis(exteriorTwips.width()) - kMolduraLargura,
-            pixeis(exteriorTwips.height()) - kMolduraAltura};
+    return {twipsParaPixels(exteriorTwips.width()) - kMolduraLargura,
+            twipsParaPixels(exteriorTwips.height()) - kMolduraAltura};
 }
 
 QLabel* rotuloVermelho(QWidget* pai, const QString& nome, const QString& texto, QPoint twips) {
@@ -26,7 +28,7 @@ QLabel* rotuloVermelho(QWidget* pai, const QString& nome, const QString& texto, 
     QPalette paleta = rotulo->palette();
     paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
     rotulo->setPalette(paleta);
-    rotulo->move(pixeis(twips.x()), pixeis(twips.y()));
+    rotulo->move(twipsParaPixels(twips.x()), twipsParaPixels(twips.y()));
     rotulo->adjustSize();
     return rotulo;
 }
