@@ -243,7 +243,26 @@ TEST(Guardar, FalhaDeEscritaAvisaComOMotivoENaoDeixaFicheiro) {
     EXPECT_FALSE(QFile::exists(caminho));
 }
 
-// A folder without write permission (not binding for the superuser, who may write anywhere).
+// A folder without write permission: a message, and the file already there stays as it was.
+// While alive, the superuser acts as an ordinary user, so that folder permissions bind.
+class SemPrivilegios {
+public:
+    SemPrivilegios() : m_eraRoot(geteuid() == 0) {
+        if (m_eraRoot && seteuid(kNinguem) != 0)
+            m_eraRoot = false;
+    }
+    ~SemPrivilegios() {
+        if (m_eraRoot && seteuid(0) != 0)
+            ADD_FAILURE() << "could not take the privileges back";
+    }
+    SemPrivilegios(const SemPrivilegios&) = delete;
+    SemPrivilegios& operator=(const SemPrivilegios&) = delete;
+
+private:
+    static constexpr uid_t kNinguem = 65534;
+    bool m_eraRoot;
+};
+
 TEST(Guardar, PastaSoDeLeituraAvisaEGuardaOFicheiroExistente) {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("f.bmp"));
@@ -252,19 +271,20 @@ TEST(Guardar, PastaSoDeLeituraAvisaEGuardaOFicheiroExistente) {
         ASSERT_TRUE(velho.open(QIODevice::WriteOnly));
         velho.write("antigo");
     }
-    QFile::setPermissions(pasta.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool soLeitura = geteuid() != 0;
+    const auto leitura = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                         QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QFile::setPermissions(pasta.path(), leitura);
     DialogosGuiados dialogos;
     dialogos.ficheiros.push_back({caminho, false});
-    if (soLeitura)
+    {
+        SemPrivilegios comoUtilizador;
         GravacaoBitmap::guardar(dialogos, nullptr, imagemDeTeste(3, 3));
-    QFile::setPermissions(pasta.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!soLeitura)
-        GTEST_SKIP() << "the superuser writes into read-only folders";
+    }
+    QFile::setPermissions(pasta.path(), leitura | QFileDevice::WriteOwner);
     ASSERT_EQ(dialogos.mensagens.size(), 1);
     EXPECT_TRUE(dialogos.mensagens[0].texto.startsWith(
         QStringLiteral("Não foi possível guardar o ficheiro:\r\n\r\n")));
+    EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
     EXPECT_EQ(lerFicheiro(caminho), QByteArray("antigo"));
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("f.bmp")});
 }
