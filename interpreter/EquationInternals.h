@@ -9,6 +9,8 @@ namespace quilora::interpreter {
 struct EquationInternals {
     static void useCompiledProgram(clsEquation& equation, bool use) {
         equation.m_fastPathEnabled = use;
+        equation.m_fastReady = false;
+        equation.m_fastCompiled = false;
     }
     /// Whether the last Solve had a compiled program for the expression.
     static bool hasCompiledProgram(const clsEquation& equation) {

@@ -352,6 +352,8 @@ int Builder::emit(FastOp op, FunctionId function, int a, int b) {
     }
     if (op == FastOp::Power && m_program.isConstant(b) && m_program.constantValue(b) == 2.0)
         return m_program.add(FastOp::Square, function, a, b);
+    if (op == FastOp::Power && m_program.isConstant(b) && m_program.constantValue(b) == 3.0)
+        return m_program.add(FastOp::Cube, function, a, b);
     return m_program.add(op, function, a, b);
 }
 

@@ -36,19 +36,24 @@ int FastProgram::add(FastOp op, FunctionId function, int a, int b) {
     m_code.push_back({op, function, target, a, b});
     return target;
 }
-FastProgram::Outcome FastProgram::run(const VariableTable& variables, double& value) {
-    double* registers = m_registers.data();
-    for (const Input& input : m_inputs)
-        registers[input.reg] = variables.valueAt(input.slot);
-    for (const Instruction& instruction : m_code) {
-        if (!execute(instruction.op, instruction.function, registers[instruction.a],
-                     registers[instruction.b], registers[instruction.target]))
-            return Outcome::Refused;
+// With g++ on x86-64 the loop is built twice, the second time for processors with a fused
+// multiply-add, chosen when the program starts; elsewhere std::fma is a library call. Results
+// are the same: a fused multiply-add is exact either way, and nothing else is contracted (the
+// library is built with -ffp-contract=off).
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define QUILORA_WITH_FMA_CLONE __attribute__((target_clones("fma", "default")))
+#else
+#define QUILORA_WITH_FMA_CLONE
+#endif
+
+QUILORA_WITH_FMA_CLONE bool runInstructions(const Instruction* code, std::size_t size,
+                                            double* registers) {
+    for (const Instruction* instruction = code; instruction != code + size; ++instruction) {
+        if (!execute(instruction->op, instruction->function, registers[instruction->a],
+                     registers[instruction->b], registers[instruction->target]))
+            return false;
     }
-    if (m_result < 0)
-        return Outcome::Kept;
-    value = registers[m_result];
-    return Outcome::Value;
+    return true;
 }
 
 } // namespace quilora::interpreter

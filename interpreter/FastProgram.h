@@ -4,6 +4,7 @@
 #include "FunctionTable.h"
 #include "VariableTable.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -23,6 +24,7 @@ enum class FastOp : unsigned char {
     Modulo,
     Power,  ///< a negative base with a fractional exponent keeps the base
     Square, ///< Power with the exponent 2
+    Cube,   ///< Power with the exponent 3
     Sqr,
     Ln,
     Exp,
@@ -45,17 +47,51 @@ struct Instruction {
     std::int32_t b = 0;
 };
 
-/// The square of x exactly as std::pow(x, 2) gives it. The product is correctly rounded and the
-/// library's pow is accurate to about 0.52 units in the last place, so when the product's own
-/// rounding error is well under half a unit both must agree; otherwise pow decides. The exponent
-/// comes in as a value, since a compiler may rewrite pow(x, 2.0) as the bare product.
+/// Whether r, the rounded value of a product whose exact value is r + error, is certainly what
+/// std::pow gives for it. The library's pow is accurate to 0.54 units in the last place, so
+/// when r is within 7/16 of a unit of the exact value no other double can be pow's answer. Far
+/// from the ends of the range only, where the units and errors are plain.
+inline bool powMustGive(double r, double error) {
+    const double magnitude = std::fabs(r);
+    if (!(magnitude >= 0x1p-900 && magnitude <= 0x1p1000))
+        return false;
+    // The unit in the last place of r, and at a power of two the smaller one below it.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
+    const bool powerOfTwo = (bits & 0xfffffffffffffull) == 0;
+    const double unit = std::bit_cast<double>((bits & 0x7ff0000000000000ull) - (52ull << 52));
+    const double scale = powerOfTwo ? 0.5 : 1.0;
+    return std::fabs(error) < unit * scale * 0.4375;
+}
+
+/// The square of x exactly as std::pow(x, 2) gives it: the product where it must be pow's
+/// answer, otherwise pow itself. The exponent comes in as a value, since a compiler may rewrite
+/// pow(x, 2.0) as the bare product.
 inline double squareAsPow(double x, double two) {
     const double square = x * x;
-    const double error = std::fma(x, x, -square);
-    // 0x1p-54 of the square is a quarter of a unit in its last place (at most).
-    if (square >= 0x1p-960 && square <= 0x1p1000 && std::fabs(error) < square * 0x1p-55)
+    if (powMustGive(square, std::fma(x, x, -square)))
         return square;
     return std::pow(x, two);
+}
+
+/// The cube of x exactly as std::pow(x, 3) gives it. The exact cube is square * x + low * x,
+/// with the square's rounding error low; every part and the final rounding error are taken
+/// exactly, so the test of powMustGive sees the true error of the rounded cube (up to terms
+/// some 2^-100 of it).
+inline double cubeAsPow(double x, double three) {
+    const double square = x * x;
+    const double low = std::fma(x, x, -square);
+    const double high = square * x;
+    const double highError = std::fma(square, x, -high);
+    const double lowProduct = low * x;
+    const double lowError = std::fma(low, x, -lowProduct);
+    const double tail = highError + lowProduct;
+    const double tailPart = tail - highError;
+    const double tailError = (highError - (tail - tailPart)) + (lowProduct - tailPart);
+    const double cube = high + tail;
+    const double roundingError = tail - (cube - high);
+    if (powMustGive(cube, roundingError + (tailError + lowError)))
+        return cube;
+    return std::pow(x, three);
 }
 
 /// A value the evaluation accepts: a finite double (infinity and NaN are its error 6).
@@ -88,6 +124,9 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, double& 
         return isFinite(out);
     case FastOp::Square:
         out = squareAsPow(a, b);
+        return isFinite(out);
+    case FastOp::Cube:
+        out = cubeAsPow(a, b);
         return isFinite(out);
     case FastOp::Power:
         if (a == 0.0 && b < 0.0)
@@ -146,6 +185,9 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, double& 
     return status == Status::Ok || status == Status::Failed;
 }
 
+/// Runs the operations in order; false as soon as one would be reported as an error.
+bool runInstructions(const Instruction* code, std::size_t size, double* registers);
+
 /// A straight-line program equivalent to one evaluation of an expression for a given shape of
 /// the variable table. Registers hold the constants, the variables it reads and one result per
 /// operation; no operation writes a register that another one wrote, so constants stay put and a
@@ -172,7 +214,17 @@ public:
     double constantValue(int reg) const { return m_registers[static_cast<std::size_t>(reg)]; }
 
     /// Runs the program for the variables' current values.
-    Outcome run(const VariableTable& variables, double& value);
+    Outcome run(const VariableTable& variables, double& value) {
+        double* registers = m_registers.data();
+        for (const Input& input : m_inputs)
+            registers[input.reg] = variables.valueAt(input.slot);
+        if (!runInstructions(m_code.data(), m_code.size(), registers))
+            return Outcome::Refused;
+        if (m_result < 0)
+            return Outcome::Kept;
+        value = registers[m_result];
+        return Outcome::Value;
+    }
 
     std::size_t size() const { return m_code.size(); }
 

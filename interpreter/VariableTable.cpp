@@ -32,13 +32,19 @@ double VariableTable::value(std::string_view name) const {
 }
 
 void VariableTable::assign(std::string_view name, double value) {
-    const int slot = find(name);
-    if (slot >= 0) {
-        m_entries[static_cast<std::size_t>(slot)].value = value;
+    if (assignExisting(name, value))
         return;
-    }
     m_entries.push_back({std::string(name), value});
     ++m_shape;
+}
+
+bool VariableTable::assignFound(std::string_view name, double value) {
+    const int slot = find(name);
+    if (slot < 0)
+        return false;
+    m_lastSlot = static_cast<std::size_t>(slot);
+    m_entries[m_lastSlot].value = value;
+    return true;
 }
 
 void VariableTable::remove(std::string_view name) {

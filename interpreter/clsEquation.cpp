@@ -27,6 +27,7 @@ void clsEquation::VarClear() {
 
 void clsEquation::Equation(std::string_view text) {
     m_Parsed = false;
+    m_fastReady = false;
     m_Dirty = true;
     m_EquationText.assign(text);
     for (char& c : m_EquationText)
@@ -42,16 +43,28 @@ void clsEquation::VarRemove(std::string_view name) {
     m_Dirty = true;
 }
 
-double clsEquation::Solution() {
-    if (m_Dirty)
-        Solve();
-    return m_SolutionValue;
+// The compiled program answers while the expression and the variable names stay as they were
+// when it was built; everything else goes the long way.
+void clsEquation::Solve() {
+    if (m_fastReady && m_fastShape == m_Variables.shape()) {
+        double value = 0.0;
+        const FastProgram::Outcome outcome = m_fastProgram->run(m_Variables, value);
+        if (outcome != FastProgram::Outcome::Refused) {
+            if (outcome == FastProgram::Outcome::Value)
+                m_SolutionValue = value;
+            m_Dirty = false;
+            return;
+        }
+    }
+    solveStepwise();
 }
 
-void clsEquation::Solve() {
+void clsEquation::solveStepwise() {
     if (!m_Parsed)
         Parse();
-    if (m_fastPathEnabled && solveFast())
+    // A program that has just refused these values would only refuse them again.
+    const bool refused = m_fastReady && m_fastShape == m_Variables.shape();
+    if (m_fastPathEnabled && !refused && solveFast())
         return;
     double value = 0.0;
     if (m_evaluator.run(m_expression, m_Variables, value))
@@ -63,8 +76,7 @@ double clsEquation::Var(std::string_view name) const {
     return m_Variables.value(name);
 }
 
-void clsEquation::Var(std::string_view name, double value) {
-    m_Dirty = true;
+void clsEquation::addVariable(std::string_view name, double value) {
     try {
         m_Variables.assign(name, value);
     } catch (...) {
@@ -78,6 +90,7 @@ void clsEquation::Parse() {
     m_evaluator.prepare(m_expression);
     m_fastProgram.reset();
     m_fastCompiled = false;
+    m_fastReady = false;
     m_Parsed = true;
 }
 
@@ -89,6 +102,7 @@ bool clsEquation::solveFast() {
         m_fastProgram = compileFastProgram(m_expression, m_Variables);
         m_fastShape = m_Variables.shape();
         m_fastCompiled = true;
+        m_fastReady = m_fastProgram.has_value();
     }
     if (!m_fastProgram)
         return false;

@@ -40,7 +40,11 @@ public:
 
     /// The last computed value; solves first while it is stale, and then its errors reach the
     /// reader.
-    double Solution();
+    double Solution() {
+        if (m_Dirty)
+            Solve();
+        return m_SolutionValue;
+    }
 
     /// Evaluates the expression for the current variables. On an error the earlier solution
     /// stays and the object stays stale.
@@ -49,12 +53,18 @@ public:
     /// The value stored under a name (case is ignored), 0 when there is none.
     double Var(std::string_view name) const;
     /// Stores a value under a name (case is ignored).
-    void Var(std::string_view name, double value);
+    void Var(std::string_view name, double value) {
+        m_Dirty = true;
+        if (!m_Variables.assignExisting(name, value))
+            addVariable(name, value);
+    }
 
 private:
     friend struct quilora::interpreter::EquationInternals;
 
     void Parse();
+    void addVariable(std::string_view name, double value);
+    void solveStepwise();
     bool solveFast();
 
     bool m_Dirty = false;
@@ -72,4 +82,6 @@ private:
     std::uint64_t m_fastShape = 0;
     bool m_fastCompiled = false;
     bool m_fastPathEnabled = true;
+    // Parsed, enabled and compiled with a program for m_fastShape.
+    bool m_fastReady = false;
 };

@@ -263,26 +263,36 @@ TEST(FastPath, StructuralErrorsAreLeftToTheEvaluation) {
     }
 }
 
-// The square is taken as the product only where it must equal the library's power; checked
-// against std::pow on random doubles of every magnitude and on the plot's abscissas.
-TEST(FastPath, SquareEqualsTheLibraryPower) {
+// The square and the cube are taken as products only where it must equal the library's power;
+// checked against std::pow on random doubles of every magnitude and on the plot's abscissas.
+TEST(FastPath, SquareAndCubeEqualTheLibraryPower) {
     volatile double two = 2.0;
     std::mt19937_64 random(5);
     std::uniform_real_distribution<double> mantissa(1.0, 2.0);
     std::uniform_int_distribution<int> exponent(-600, 600);
+    volatile double three = 3.0;
     long mismatches = 0;
     for (int k = 0; k < 3'000'000; ++k) {
         const double x = std::ldexp(mantissa(random), exponent(random)) * (k % 2 ? -1 : 1);
         mismatches += std::bit_cast<std::uint64_t>(quilora::interpreter::squareAsPow(x, two)) !=
                       std::bit_cast<std::uint64_t>(std::pow(x, two));
+        const double y = x * 0x1p-280;
+        mismatches += std::bit_cast<std::uint64_t>(quilora::interpreter::cubeAsPow(y, three)) !=
+                      std::bit_cast<std::uint64_t>(std::pow(y, three));
     }
-    for (double x = -10; x <= 10.0005; x += 0.001)
+    for (double x = -10; x <= 10.0005; x += 0.001) {
         mismatches += std::bit_cast<std::uint64_t>(quilora::interpreter::squareAsPow(x, two)) !=
                       std::bit_cast<std::uint64_t>(std::pow(x, two));
+        mismatches += std::bit_cast<std::uint64_t>(quilora::interpreter::cubeAsPow(x, three)) !=
+                      std::bit_cast<std::uint64_t>(std::pow(x, three));
+    }
     for (double x : {0.0, -0.0, 1.0, 2.0, 0.5, 1e-200, 1e200, 1e155, 1e154, 1.3407807929942596e154,
-                     std::numeric_limits<double>::denorm_min(), 1e-160, 3.0, 1.4142135623730951})
+                     std::numeric_limits<double>::denorm_min(), 1e-160, 3.0, 1.4142135623730951}) {
         mismatches += std::bit_cast<std::uint64_t>(quilora::interpreter::squareAsPow(x, two)) !=
                       std::bit_cast<std::uint64_t>(std::pow(x, two));
+        mismatches += std::bit_cast<std::uint64_t>(quilora::interpreter::cubeAsPow(x, three)) !=
+                      std::bit_cast<std::uint64_t>(std::pow(x, three));
+    }
     EXPECT_EQ(mismatches, 0);
 }
 
