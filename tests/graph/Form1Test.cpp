@@ -246,6 +246,22 @@ TEST_F(Form1Test, JanelaComExpressoes) {
     EXPECT_NEAR(form->janela().JanelaXmax, 6.283185307179586, 1e-12);
 }
 
+TEST_F(Form1Test, JanelaInvertidaPelasExpressoes) {
+    // The leading numbers 5 < 6 pass the check; the evaluated window runs from 10 to 6.
+    escrever("Xmin", "5*2");
+    escrever("Xmax", "6");
+    clicar("DesenharEixos");
+    EXPECT_TRUE(dialogos.mensagens.empty());
+    EXPECT_EQ(form->janela().JanelaXmin, 10);
+    EXPECT_EQ(form->janela().JanelaXmax, 6);
+    const Quadro& quadro = form->areaFuncao().persistente();
+    EXPECT_NEAR(quadro.escalaX1(), 9.84, 1e-12);
+    EXPECT_NEAR(quadro.escalaX2(), 6.16, 1e-12);
+    clicar("Desenhar");
+    EXPECT_TRUE(dialogos.mensagens.empty());
+    EXPECT_EQ(contar(imagem1(), kAzul), 0);
+}
+
 TEST_F(Form1Test, ExpressaoVaziaAvisaSemIcone) {
     escrever("Função1", "");
     clicar("Desenhar");
