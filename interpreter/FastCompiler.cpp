@@ -144,6 +144,7 @@ FastProgram Builder::build() {
         throw NoProgram{};
     else
         m_program.setResult(-1);
+    m_program.fuseRepeatedSums();
     return std::move(m_program);
 }
 
@@ -346,7 +347,8 @@ void Builder::emptyOrFail(int position) {
 int Builder::emit(FastOp op, FunctionId function, int a, int b) {
     if (m_program.isConstant(a) && m_program.isConstant(b)) {
         double value = 0.0;
-        if (!execute(op, function, m_program.constantValue(a), m_program.constantValue(b), value))
+        if (!execute(op, function, m_program.constantValue(a), m_program.constantValue(b), 1,
+                     value))
             throw NoProgram{};
         return m_program.addConstant(value);
     }

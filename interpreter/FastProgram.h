@@ -35,7 +35,8 @@ enum class FastOp : unsigned char {
     Abs,
     Min,
     Max,
-    Function, ///< any other function of the library
+    Function,    ///< any other function of the library
+    RepeatedAdd, ///< a, then count times "+ b", each sum rounded as the chain of "+" does
 };
 
 /// One operation on the register file: registers[target] = op(registers[a], registers[b]).
@@ -45,6 +46,7 @@ struct Instruction {
     std::int32_t target = 0;
     std::int32_t a = 0;
     std::int32_t b = 0;
+    std::int32_t count = 1;
 };
 
 /// Whether r, the rounded value of a product whose exact value is r + error, is certainly what
@@ -94,6 +96,10 @@ inline double cubeAsPow(double x, double three) {
     return std::pow(x, three);
 }
 
+/// a + b + b + ... + b with count terms b, added one at a time from the left and each sum
+/// rounded, exactly as that chain of additions; false when a sum overflows.
+bool repeatedSum(double a, double b, int count, double& out);
+
 /// A value the evaluation accepts: a finite double (infinity and NaN are its error 6).
 inline bool isFinite(double value) {
     return std::fabs(value) <= 0x1.fffffffffffffp1023;
@@ -102,7 +108,7 @@ inline bool isFinite(double value) {
 /// Computes one operation. Returns false where the evaluation would report an error (division
 /// by zero, overflow, invalid operation, a 32-bit rounding out of range); silent failures give
 /// what the evaluation leaves in the cell (the marker 1000, or the base kept by Power).
-inline bool execute(FastOp op, FunctionId function, double a, double b, double& out) {
+inline bool execute(FastOp op, FunctionId function, double a, double b, int count, double& out) {
     constexpr double failureMarker = 1000.0;
     switch (op) {
     case FastOp::Negate:
@@ -174,6 +180,8 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, double& 
         out = value;
         return calc.ok();
     }
+    case FastOp::RepeatedAdd:
+        return repeatedSum(a, b, count, out);
     case FastOp::Function:
         break;
     }
@@ -209,6 +217,9 @@ public:
     int add(FastOp op, FunctionId function, int a, int b);
     /// Sets the register whose value is the result, or -1 when the solution is kept.
     void setResult(int reg) { m_result = reg; }
+    /// Replaces each chain of additions of one same register, whose partial sums serve nothing
+    /// else (as in x+x+...+x), by one RepeatedAdd.
+    void fuseRepeatedSums();
 
     bool isConstant(int reg) const { return m_isConstant[static_cast<std::size_t>(reg)]; }
     double constantValue(int reg) const { return m_registers[static_cast<std::size_t>(reg)]; }

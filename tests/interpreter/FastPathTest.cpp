@@ -296,4 +296,57 @@ TEST(FastPath, SquareAndCubeEqualTheLibraryPower) {
     EXPECT_EQ(mismatches, 0);
 }
 
+double chainOfAdditions(double a, double b, int count) {
+    double sum = a;
+    for (int k = 0; k < count; ++k)
+        sum += b;
+    return sum;
+}
+
+// The closed form of a long chain of "+ b" against the chain itself: terms of every kind,
+// including those that meet the sums half a unit away (ties) and those below half a unit.
+TEST(FastPath, RepeatedSumEqualsTheChainOfAdditions) {
+    std::mt19937_64 random(9);
+    std::uniform_real_distribution<double> mantissa(1.0, 2.0);
+    std::uniform_int_distribution<int> exponent(-40, 40);
+    std::uniform_int_distribution<int> counts(1, 3000);
+    std::uniform_int_distribution<int> small(1, 4095);
+    long mismatches = 0;
+    for (int k = 0; k < 20000; ++k) {
+        double b = 0;
+        switch (k % 4) {
+        case 0:
+            b = std::ldexp(mantissa(random), exponent(random));
+            break;
+        case 1: // few significant bits: many ties
+            b = std::ldexp(static_cast<double>(small(random)), exponent(random));
+            break;
+        case 2: // the plot's abscissas
+            b = -10 + 0.001 * static_cast<double>(small(random) * 4);
+            break;
+        default: // a term far below the first one
+            b = std::ldexp(mantissa(random), exponent(random) - 60);
+            break;
+        }
+        const double a =
+            k % 3 == 0 ? b : std::ldexp(mantissa(random), exponent(random)) * (b < 0 ? -1 : 1);
+        const int count = counts(random);
+        double fast = 0;
+        ASSERT_TRUE(quilora::interpreter::repeatedSum(a, b, count, fast));
+        const double slow = chainOfAdditions(a, b, count);
+        if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow)) {
+            ++mismatches;
+            ADD_FAILURE() << std::hexfloat << a << " + " << count << " x " << b << ": " << fast
+                          << " instead of " << slow;
+            if (mismatches > 5)
+                break;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    double out = 0;
+    EXPECT_FALSE(quilora::interpreter::repeatedSum(1e308, 1e308, 20, out));
+    EXPECT_TRUE(quilora::interpreter::repeatedSum(1.0, -1.0, 20, out));
+    EXPECT_EQ(out, -19.0);
+}
+
 } // namespace
