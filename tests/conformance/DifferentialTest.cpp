@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <limits>
@@ -331,4 +332,24 @@ TEST(Differential, RandomOperationSequencesAgree) {
         }
     }
     EXPECT_EQ(differences, 0) << report.str();
+}
+
+// Powers at abscissas with full mantissas and every magnitude, where a product and the power
+// function can round differently, and near the edges of overflow and the subnormals.
+TEST(Differential, PowersAgreeAtManyAbscissas) {
+    std::mt19937_64 random(2147483647u);
+    std::uniform_real_distribution<double> exponent(-330.0, 310.0);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::vector<double> abscissas;
+    for (int k = 0; k < 6000; ++k) {
+        double x = mantissa(random) *
+                   std::pow(10.0, k % 3 == 0 ? exponent(random) / 20 : exponent(random));
+        abscissas.push_back(random() % 2 == 0 ? x : -x);
+    }
+    Comparison comparison;
+    for (const char* text : {"x^2", "x^3", "x^4", "(x)^2", "-x^2", "x^2-4", "x*x^2", "x^2*x^3",
+                             "x^0.5", "x^(-2)", "x^(-3)", "2^x", "x^x", "(x^3-2x)/(x^2+1)"}) {
+        comparison.Expression(text, abscissas);
+    }
+    comparison.ExpectNoDifference();
 }
