@@ -23,7 +23,7 @@ OperacoesImagem::OperacoesImagem(Form1& janela, Lado lado, QObject* pai)
 void OperacoesImagem::apagar() {
     area().limpar();
     m_janela.redesenharArea(area());
-    // Even when the table kept the axes from being drawn, the area stays erased.
+    // The marks go even when a bad axis table kept the axes from being drawn.
     if (m_lado == Lado::Transformada)
         emit transformadaApagada();
 }
