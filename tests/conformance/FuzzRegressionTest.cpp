@@ -1,4 +1,5 @@
 #include "ExpressionInvariants.h"
+#include "ReferenceComparison.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ void CheckFolder(const std::filesystem::path& folder) {
         std::ifstream file(entry.path(), std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         EXPECT_EQ(ExpressionInvariants::Violation(bytes), "") << entry.path();
+        EXPECT_EQ(ReferenceComparison::Difference(bytes), "") << entry.path();
     }
 }
 
