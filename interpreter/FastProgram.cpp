@@ -128,24 +128,4 @@ bool repeatedSum(double a, double b, int count, double& out) {
     return true;
 }
 
-// With g++ on x86-64 the loop is built twice, the second time for processors with a fused
-// multiply-add, chosen when the program starts; elsewhere std::fma is a library call. Results
-// are the same: a fused multiply-add is exact either way, and nothing else is contracted (the
-// library is built with -ffp-contract=off).
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
-#define QUILORA_WITH_FMA_CLONE __attribute__((target_clones("fma", "default")))
-#else
-#define QUILORA_WITH_FMA_CLONE
-#endif
-
-QUILORA_WITH_FMA_CLONE bool runInstructions(const Instruction* code, std::size_t size,
-                                            double* registers) {
-    for (const Instruction* instruction = code; instruction != code + size; ++instruction) {
-        if (!execute(instruction->op, instruction->function, registers[instruction->a],
-                     registers[instruction->b], instruction->count, registers[instruction->target]))
-            return false;
-    }
-    return true;
-}
-
 } // namespace quilora::interpreter

