@@ -353,3 +353,30 @@ TEST(Differential, PowersAgreeAtManyAbscissas) {
     }
     comparison.ExpectNoDifference();
 }
+
+// Long chains of one operator, which a library may evaluate in fewer steps than written:
+// every intermediate rounding must still come out as in the step-by-step evaluation.
+TEST(Differential, LongChainsAgree) {
+    std::mt19937_64 random(32766u);
+    std::uniform_real_distribution<double> unit(-10.0, 10.0);
+    std::vector<double> abscissas = {1e305, -3e304, 1.7976931348623157e305, 4.9e-324};
+    for (int k = 0; k < 120; ++k) {
+        abscissas.push_back(std::ldexp(unit(random), static_cast<int>(random() % 64) - 32));
+    }
+    auto chain = [](const std::string& first, const std::string& rest, int count) {
+        std::string text = first;
+        for (int k = 1; k < count; ++k) {
+            text += rest;
+        }
+        return text;
+    };
+    Comparison comparison;
+    for (const std::string& text :
+         {chain("x", "+x", 1000), chain("x", "-x", 300), chain("x", "+0.1", 500),
+          chain("0.1", "+x", 500), chain("x", "*x", 50), chain("x", "*1.0000001", 400),
+          chain("x", "/3", 200), chain("2x", "+x", 300), chain("x", "+x-0.3", 200),
+          chain("x", "+1" + std::string(308, '0'), 3), chain("x", "-x*x", 100)}) {
+        comparison.Expression(text, abscissas);
+    }
+    comparison.ExpectNoDifference();
+}
