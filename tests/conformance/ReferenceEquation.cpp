@@ -14,7 +14,7 @@ const char* const kOverflow = "Capacidade excedida.";
 const char* const kOutOfRange = "Índice fora do intervalo.";
 const char* const kDivision = "Divisão por zero.";
 
-// Error numbers of the silent kind, as the original runtime would raise them.
+// Numbers of failures that stay silent: an invalid call, a type mismatch, an index out of range.
 constexpr int kInvalidCall = 5;
 constexpr int kTypeMismatch = 13;
 constexpr int kSubscript = 9;
