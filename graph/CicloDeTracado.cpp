@@ -21,6 +21,38 @@ double passoPara(const JanelaGrafica& janela) {
     return minimo > kPassoAmostragem ? minimo : kPassoAmostragem;
 }
 
+// Neighbouring samples often fall on the pixel just set in the same colour; setting it again
+// changes nothing, so it is skipped when both pictures share one scale.
+class PixelAnterior {
+public:
+    PixelAnterior(const Quadro& persistente, const Quadro& sobreposicao)
+        : m_quadro(persistente),
+          m_activo(persistente.escalaX1() == sobreposicao.escalaX1() &&
+                   persistente.escalaY1() == sobreposicao.escalaY1() &&
+                   persistente.escalaX2() == sobreposicao.escalaX2() &&
+                   persistente.escalaY2() == sobreposicao.escalaY2() &&
+                   persistente.imagem().size() == sobreposicao.imagem().size()) {}
+
+    bool mesmoPixel(float x, float y) {
+        const double px = m_quadro.pixelX(x), py = m_quadro.pixelY(y);
+        if (!m_activo || !(px >= 0 && px < m_quadro.larguraInterior() && py >= 0 &&
+                           py < m_quadro.alturaInterior())) {
+            m_coluna = -1;
+            return false;
+        }
+        const int coluna = static_cast<int>(px), linha = static_cast<int>(py);
+        const bool mesmo = coluna == m_coluna && linha == m_linha;
+        m_coluna = coluna;
+        m_linha = linha;
+        return mesmo;
+    }
+
+private:
+    const Quadro& m_quadro;
+    bool m_activo;
+    int m_coluna = -1, m_linha = -1;
+};
+
 } // namespace
 
 long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGrafica& janela,
@@ -30,6 +62,7 @@ long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGr
     const QRgb rgb = cor.rgb();
     const double fim = janela.JanelaXmax;
     const double passo = passoPara(janela);
+    PixelAnterior repetido(persistente, sobreposicao);
     QElapsedTimer relogio;
     relogio.start();
     long long amostras = 0;
@@ -49,8 +82,11 @@ long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGr
         // A point must be representable in single precision to be set at all.
         if (temValor && y > janela.JanelaYmin && y < janela.JanelaYmax &&
             std::abs(y) <= kMaiorSimples && std::abs(x) <= kMaiorSimples) {
-            persistente.ponto(static_cast<float>(x), static_cast<float>(y), rgb);
-            sobreposicao.ponto(static_cast<float>(x), static_cast<float>(y), rgb);
+            const float xs = static_cast<float>(x), ys = static_cast<float>(y);
+            if (!repetido.mesmoPixel(xs, ys)) {
+                persistente.ponto(xs, ys, rgb);
+                sobreposicao.ponto(xs, ys, rgb);
+            }
         }
         // The clock is read now and then only: it costs more than setting a point.
         if ((amostras & 0xFF) == 0 && relogio.elapsed() >= kIntervaloPinturaMs) {

@@ -78,7 +78,13 @@ void Quadro::definirPersistente(bool persistente) {
     m_persistente = persistente;
 }
 
+const QImage& Quadro::imagem() const {
+    m_pixels = nullptr;
+    return m_imagem;
+}
+
 void Quadro::limpar() {
+    m_pixels = nullptr;
     m_imagem.fill(m_fundo);
     marcarAlterado();
 }
@@ -92,14 +98,12 @@ void Quadro::escala(double x1, double y1, double x2, double y2) {
     m_y1 = y1;
     m_x2 = x2;
     m_y2 = y2;
+    calcularFactores();
 }
 
-double Quadro::pixelX(double x) const {
-    return (x - m_x1) / (m_x2 - m_x1) * larguraInterior();
-}
-
-double Quadro::pixelY(double y) const {
-    return (y - m_y1) / (m_y2 - m_y1) * alturaInterior();
+void Quadro::calcularFactores() {
+    m_fx = m_largura0 / (m_x2 - m_x1);
+    m_fy = m_altura0 / (m_y2 - m_y1);
 }
 
 bool Quadro::dentroX(double x, double folga) const {
@@ -116,12 +120,12 @@ void Quadro::pintarPixel(int px, int py, QRgb cor) {
     // A dot of the draw width is a square whose top-left pixel is the point itself.
     for (int dy = 0; dy < m_largura; ++dy) {
         const int y = py + dy;
-        if (y < 0 || y >= m_imagem.height())
+        if (y < 0 || y >= m_altura0)
             continue;
         auto* linha = reinterpret_cast<QRgb*>(m_imagem.scanLine(y));
         for (int dx = 0; dx < m_largura; ++dx) {
             const int x = px + dx;
-            if (x >= 0 && x < m_imagem.width())
+            if (x >= 0 && x < m_largura0)
                 linha[x] = cor;
         }
     }
@@ -135,6 +139,7 @@ void Quadro::linha(float x1, float y1, float x2, float y2) {
     const double margem = m_largura + 1;
     if (!recortar(ax, ay, bx, by, -margem, larguraInterior() + margem, alturaInterior() + margem))
         return;
+    m_pixels = nullptr;
     int x0 = static_cast<int>(std::floor(ax)), y0 = static_cast<int>(std::floor(ay));
     const int xf = static_cast<int>(std::floor(bx)), yf = static_cast<int>(std::floor(by));
     const QRgb cor = m_frente.rgb();
@@ -158,11 +163,18 @@ void Quadro::linha(float x1, float y1, float x2, float y2) {
     marcarAlterado();
 }
 
-void Quadro::ponto(float x, float y, QRgb cor) {
-    const double px = pixelX(x), py = pixelY(y);
-    if (!(px > -kLimitePixel && px < kLimitePixel && py > -kLimitePixel && py < kLimitePixel))
-        return;
-    pintarPixel(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)), cor);
+void Quadro::pontoGeral(double px, double py, QRgb cor) {
+    if (m_largura == 1 && px >= 0 && px < m_largura0 && py >= 0 && py < m_altura0) {
+        // Direct access to the pixels is taken here, once, for the dots that follow.
+        m_pixels = reinterpret_cast<QRgb*>(m_imagem.bits());
+        m_pixelsPorLinha = m_imagem.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        m_pixels[static_cast<qsizetype>(py) * m_pixelsPorLinha + static_cast<int>(px)] = cor;
+    } else {
+        if (!(px > -kLimitePixel && px < kLimitePixel && py > -kLimitePixel && py < kLimitePixel))
+            return;
+        m_pixels = nullptr;
+        pintarPixel(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)), cor);
+    }
     marcarAlterado();
 }
 
@@ -188,6 +200,7 @@ void Quadro::imprimir(const QString& texto) {
     if (eSimbolo(m_nomeFonte))
         visivel.replace(QLatin1Char('p'), QChar(0x03C0));
     const QFont fonte = fonteActual();
+    m_pixels = nullptr;
     QPainter pintor(&m_imagem);
     pintor.setFont(fonte);
     pintor.setPen(m_frente);
@@ -231,6 +244,7 @@ void Quadro::paintEvent(QPaintEvent* /*evento*/) {
     pintor.setPen(QColor(212, 208, 200));
     pintor.drawLine(dentro.bottomLeft(), dentro.bottomRight());
     pintor.drawLine(dentro.topRight(), dentro.bottomRight());
+    m_pixels = nullptr;
     pintor.drawImage(kBorda, kBorda, m_imagem);
 }
 
@@ -254,11 +268,15 @@ void Quadro::ajustarImagem(const QSize& tamanho) {
         QPainter pintor(&nova);
         pintor.drawImage(0, 0, m_imagem);
     }
+    m_pixels = nullptr;
     m_imagem = nova;
+    m_largura0 = interior.width();
+    m_altura0 = interior.height();
+    calcularFactores();
 }
 
 void Quadro::hideEvent(QHideEvent* evento) {
     QWidget::hideEvent(evento);
     if (!m_persistente)
-        m_imagem.fill(m_fundo);
+        limpar();
 }

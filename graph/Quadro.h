@@ -31,8 +31,8 @@ public:
     /// One user unit per pixel, origin at the top-left inner corner.
     void escalaPixel();
     /// Inner drawing surface, in pixels.
-    int larguraInterior() const { return m_imagem.width(); }
-    int alturaInterior() const { return m_imagem.height(); }
+    int larguraInterior() const { return m_largura0; }
+    int alturaInterior() const { return m_altura0; }
 
     /// Maps the top-left inner corner to (x1, y1) and the bottom-right one to (x2, y2); with
     /// y1 > y2 the y axis points up.
@@ -43,8 +43,8 @@ public:
     double escalaY2() const { return m_y2; }
 
     /// Pixel column and row (inside the border) of a user point; may lie outside the image.
-    double pixelX(double x) const;
-    double pixelY(double y) const;
+    double pixelX(double x) const { return (x - m_x1) * m_fx; }
+    double pixelY(double y) const { return (y - m_y1) * m_fy; }
     /// Whether the user abscissa/ordinate lies within the picture widened by `folga` pixels.
     bool dentroX(double x, double folga = 0) const;
     bool dentroY(double y, double folga = 0) const;
@@ -52,7 +52,17 @@ public:
     /// Solid line in the fore colour and the current draw width, both ends included.
     void linha(float x1, float y1, float x2, float y2);
     /// One dot of the current draw width in the given colour.
-    void ponto(float x, float y, QRgb cor);
+    void ponto(float x, float y, QRgb cor) {
+        // A plot sets tens of thousands of dots: a one-pixel dot inside goes straight to its line.
+        const double px = pixelX(x), py = pixelY(y);
+        if (m_pixels && m_largura == 1 && px >= 0 && px < m_largura0 && py >= 0 && py < m_altura0) {
+            m_pixels[static_cast<qsizetype>(py) * m_pixelsPorLinha + static_cast<int>(px)] = cor;
+            if (!m_pinturaPendente)
+                marcarAlterado();
+            return;
+        }
+        pontoGeral(px, py, cor);
+    }
 
     /// Where the next text is printed (its top-left corner), in user coordinates.
     void posicao(float x, float y);
@@ -79,7 +89,7 @@ public:
     QColor corFrente() const { return m_frente; }
 
     /// The content of the picture (background and everything drawn), of the inner size.
-    const QImage& imagem() const { return m_imagem; }
+    const QImage& imagem() const;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -88,16 +98,24 @@ protected:
 
 private:
     void ajustarImagem(const QSize& tamanho);
+    void calcularFactores();
+    void pontoGeral(double px, double py, QRgb cor);
     void pintarPixel(int px, int py, QRgb cor);
     void marcarAlterado();
     QFont fonteActual() const;
 
     QImage m_imagem;
+    // Direct access to the pixels for dots, taken while the image is not shared with anyone;
+    // forgotten whenever the image may be handed out or replaced.
+    mutable QRgb* m_pixels = nullptr;
+    qsizetype m_pixelsPorLinha = 0;
     bool m_persistente = true;
     bool m_pinturaPendente = false;
     QColor m_fundo = Qt::white;
     QColor m_frente = Qt::black;
+    int m_largura0 = 1, m_altura0 = 1; // inner size, kept at hand for every dot
     double m_x1 = 0, m_y1 = 0, m_x2 = 1, m_y2 = 1;
+    double m_fx = 1, m_fy = 1; // pixels per user unit
     float m_posX = 0, m_posY = 0;
     QString m_nomeFonte = QStringLiteral("MS Sans Serif");
     double m_tamanhoFonte = 8.25;

@@ -61,6 +61,17 @@ TEST_F(QuadroTest, PontoComALarguraDoTraco) {
     EXPECT_EQ(pixel(px + 3, py), kBrancoRgb);
 }
 
+TEST_F(QuadroTest, UmaCopiaDaImagemNaoMudaComPontosSeguintes) {
+    quadro.ponto(0, 0, qRgb(0, 0, 255));
+    const QImage copia = quadro.imagem();
+    quadro.ponto(1, 1, qRgb(255, 0, 0));
+    quadro.ponto(0, 0, qRgb(255, 0, 0));
+    EXPECT_EQ(copia.pixel(246, 246), qRgb(0, 0, 255));
+    EXPECT_EQ(copia.pixel(269, 223), kBrancoRgb);
+    EXPECT_EQ(pixel(269, 223), qRgb(255, 0, 0));
+    EXPECT_EQ(pixel(246, 246), qRgb(255, 0, 0));
+}
+
 TEST_F(QuadroTest, LimparECorDeFundoApagamTudo) {
     quadro.linha(-5, -5, 5, 5);
     quadro.corFundo(QColor(10, 20, 30));
