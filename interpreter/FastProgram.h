@@ -247,7 +247,7 @@ public:
     double constantValue(int reg) const { return m_registers[static_cast<std::size_t>(reg)]; }
 
     /// Runs the program for the variables' current values.
-    Outcome run(const VariableTable& variables, double& value) {
+    [[gnu::always_inline]] Outcome run(const VariableTable& variables, double& value) {
         double* registers = m_registers.data();
         for (const Input& input : m_inputs)
             registers[input.reg] = variables.valueAt(input.slot);
