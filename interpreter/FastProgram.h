@@ -68,10 +68,13 @@ inline bool powMustGive(double r, double error) {
     return std::fabs(error) < unit * scale;
 }
 
-/// The exact rounding error of the product a * b (Dekker's method: each factor split into two
-/// halves of 26 bits, whose products are exact). Valid far from overflow; no fused multiply-add
-/// is needed, so it costs no library call on any processor.
-inline double productError(double a, double b, double product) {
+/// The exact rounding error of the product a * b: by a fused multiply-add where the processor has
+/// one (fused is true only in code built for it), otherwise by Dekker's method, each factor split
+/// into two halves of 26 bits whose products are exact, which costs no library call. Valid far
+/// from overflow.
+template <bool fused> inline double productError(double a, double b, double product) {
+    if constexpr (fused)
+        return std::fma(a, b, -product);
     constexpr double splitter = 134217729.0; // 2^27 + 1
     const double aScaled = splitter * a;
     const double aHigh = aScaled - (aScaled - a);
@@ -87,9 +90,9 @@ inline double productError(double a, double b, double product) {
 /// The square of x exactly as std::pow(x, 2) gives it: the product where it must be pow's
 /// answer, otherwise pow itself. The exponent comes in as a value, since a compiler may rewrite
 /// pow(x, 2.0) as the bare product.
-inline double squareAsPow(double x, double two) {
+template <bool fused = false> inline double squareAsPow(double x, double two) {
     const double square = x * x;
-    if (powMustGive(square, productError(x, x, square)))
+    if (powMustGive(square, productError<fused>(x, x, square)))
         return square;
     return std::pow(x, two);
 }
@@ -99,11 +102,11 @@ inline double squareAsPow(double x, double two) {
 /// rounding error and low * x, and its own rounding error is taken exactly. What is left out
 /// (the roundings of low * x and of the small sum) is under 2^-50 units of the cube, far inside
 /// the margin of powMustGive.
-inline double cubeAsPow(double x, double three) {
+template <bool fused = false> inline double cubeAsPow(double x, double three) {
     const double square = x * x;
-    const double low = productError(x, x, square);
+    const double low = productError<fused>(x, x, square);
     const double high = square * x;
-    const double tail = productError(square, x, high) + low * x;
+    const double tail = productError<fused>(square, x, high) + low * x;
     const double cube = high + tail;
     const double roundingError = tail - (cube - high);
     if (powMustGive(cube, roundingError))
@@ -123,6 +126,7 @@ inline bool isFinite(double value) {
 /// Computes one operation. Returns false where the evaluation would report an error (division
 /// by zero, overflow, invalid operation, a 32-bit rounding out of range); silent failures give
 /// what the evaluation leaves in the cell (the marker 1000, or the base kept by Power).
+template <bool fused = false>
 inline bool execute(FastOp op, FunctionId function, double a, double b, int count, double& out) {
     constexpr double failureMarker = 1000.0;
     switch (op) {
@@ -144,10 +148,10 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, int coun
         out = a / b;
         return isFinite(out);
     case FastOp::Square:
-        out = squareAsPow(a, b);
+        out = squareAsPow<fused>(a, b);
         return isFinite(out);
     case FastOp::Cube:
-        out = cubeAsPow(a, b);
+        out = cubeAsPow<fused>(a, b);
         return isFinite(out);
     case FastOp::Power:
         if (a == 0.0 && b < 0.0)
@@ -209,14 +213,21 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, int coun
 }
 
 /// Runs the operations in order; false as soon as one would be reported as an error.
+template <bool fused>
 inline bool runInstructions(const Instruction* code, std::size_t size, double* registers) {
     for (const Instruction* instruction = code; instruction != code + size; ++instruction) {
-        if (!execute(instruction->op, instruction->function, registers[instruction->a],
-                     registers[instruction->b], instruction->count, registers[instruction->target]))
+        if (!execute<fused>(instruction->op, instruction->function, registers[instruction->a],
+                            registers[instruction->b], instruction->count,
+                            registers[instruction->target]))
             return false;
     }
     return true;
 }
+
+/// runInstructions built for processors with a fused multiply-add; call it only on one.
+bool runInstructionsFused(const Instruction* code, std::size_t size, double* registers);
+/// Whether this processor has a fused multiply-add instruction.
+bool processorHasFusedMultiplyAdd();
 
 /// A straight-line program equivalent to one evaluation of an expression for a given shape of
 /// the variable table. Registers hold the constants, the variables it reads and one result per
@@ -251,7 +262,9 @@ public:
         double* registers = m_registers.data();
         for (const Input& input : m_inputs)
             registers[input.reg] = variables.valueAt(input.slot);
-        if (!runInstructions(m_code.data(), m_code.size(), registers))
+        const bool done = m_fused ? runInstructionsFused(m_code.data(), m_code.size(), registers)
+                                  : runInstructions<false>(m_code.data(), m_code.size(), registers);
+        if (!done)
             return Outcome::Refused;
         if (m_result < 0)
             return Outcome::Kept;
@@ -272,6 +285,7 @@ private:
     std::vector<Instruction> m_code;
     std::vector<double> m_registers;
     std::vector<Input> m_inputs;
+    bool m_fused = processorHasFusedMultiplyAdd();
     // Only for building: which registers are constants, and the register of each constant.
     std::vector<bool> m_isConstant;
     std::map<std::uint64_t, int> m_constantRegisters;
