@@ -47,10 +47,10 @@ std::string ExpressionGenerator::Number() {
         "10", "7", "100", "0.001", "4",   "1.5", "9",  "2147483648"};
     int pick = Below(1000);
     if (pick < 3) {
-        return "1" + std::string(320, '0'); // too large for a double
+        return std::string(1, '1') + std::string(320, '0'); // too large for a double
     }
     if (pick < 6) {
-        return "0." + std::string(330, '0') + "7"; // underflows to zero
+        return std::string("0.") + std::string(330, '0') + "7"; // underflows to zero
     }
     if (pick < 10) {
         return "2.5.1";
@@ -86,25 +86,37 @@ std::string ExpressionGenerator::Primary(int depth) {
         call += Expression(depth + 1);
         int extra = Chance(30) ? 1 + Below(2) : 0;
         for (int k = 0; k < extra; ++k) {
-            call += "," + Blank() + Expression(depth + 1);
+            call += ",";
+            call += Blank();
+            call += Expression(depth + 1);
         }
         return call + ")";
     }
     case 7:
-        return Number() + "(" + Expression(depth + 1) + ")";
+        return Number() + Group(depth + 1);
     default:
-        return "(" + Expression(depth + 1) + ")";
+        return Group(depth + 1);
     }
 }
 
+std::string ExpressionGenerator::Group(int depth) {
+    std::string text(1, '(');
+    text += Expression(depth);
+    text += ')';
+    return text;
+}
+
 std::string ExpressionGenerator::Factor(int depth) {
-    std::string text;
-    if (Chance(15)) {
-        text = "-" + Blank();
+    std::string text(Chance(15) ? 1 : 0, '-');
+    if (!text.empty()) {
+        text += Blank();
     }
     text += Primary(depth);
     while (Chance(20)) {
-        text += "^" + Blank() + (Chance(20) ? "-" : "") + Primary(depth + 1);
+        text += "^";
+        text += Blank();
+        text += Chance(20) ? "-" : "";
+        text += Primary(depth + 1);
     }
     return text;
 }

@@ -22,6 +22,7 @@ private:
     std::string Term(int depth);
     std::string Factor(int depth);
     std::string Primary(int depth);
+    std::string Group(int depth);
     std::string Number();
     std::string Blank();
     void Balance(std::string& text);
