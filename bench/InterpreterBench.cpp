@@ -9,6 +9,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -158,11 +159,33 @@ void SideBySide(benchmark::State& state, const Formula& formula) {
     state.counters["vs_native"] = ns(interpreter) / ns(native);
 }
 
-// Time per token of "x+x+...+x": flat when the evaluation is linear in the tokens.
-void TokenScaling(benchmark::State& state) {
+// "x*2+1-x/3+x...": a chain of mixed operators that has to be computed step by step.
+std::string MixedChain(int terms) {
+    static const char* const pieces[] = {"*2", "+1", "-x", "/3", "+x"};
+    std::string text = "x";
+    for (int k = 1; k < terms; ++k) {
+        text += pieces[k % 5];
+    }
+    return text;
+}
+
+int TokenCount(const std::string& text) {
+    int tokens = 0;
+    bool inOperand = false;
+    for (char c : text) {
+        bool operand = c != '+' && c != '-' && c != '*' && c != '/';
+        tokens += !operand || !inOperand;
+        inOperand = operand;
+    }
+    return tokens;
+}
+
+// Time per token of a long chain: flat when the evaluation is linear in the tokens.
+void TokenScaling(benchmark::State& state, std::string (*chain)(int)) {
     const int terms = static_cast<int>(state.range(0));
+    const std::string text = chain(terms);
     clsEquation equation;
-    equation.Equation(RepeatedSum(terms));
+    equation.Equation(text);
     equation.Var("x", 0);
     equation.Solve();
     Sweep sweep;
@@ -172,8 +195,8 @@ void TokenScaling(benchmark::State& state) {
         benchmark::DoNotOptimize(equation.Solution());
     }
     state.counters["per_token"] =
-        benchmark::Counter(2.0 * terms - 1, benchmark::Counter::kIsIterationInvariantRate |
-                                                benchmark::Counter::kInvert);
+        benchmark::Counter(TokenCount(text), benchmark::Counter::kIsIterationInvariantRate |
+                                                 benchmark::Counter::kInvert);
 }
 
 // One click on "Desenhar": 20001 abscissas from -10 to 10 by repeated addition of 0.001.
@@ -204,11 +227,16 @@ void RegisterAll() {
     for (const Formula& formula : Formulas()) {
         benchmark::RegisterBenchmark(("SideBySide/" + formula.name).c_str(), SideBySide, formula);
     }
-    benchmark::RegisterBenchmark("TokenScaling", TokenScaling)
-        ->Arg(10)
-        ->Arg(100)
-        ->Arg(1000)
-        ->Arg(10000);
+    using Chain = std::string (*)(int);
+    const std::pair<const char*, Chain> chains[] = {{"TokenScaling/sum", RepeatedSum},
+                                                    {"TokenScaling/mixed", MixedChain}};
+    for (const auto& [name, chain] : chains) {
+        benchmark::RegisterBenchmark(name, TokenScaling, chain)
+            ->Arg(10)
+            ->Arg(100)
+            ->Arg(1000)
+            ->Arg(10000);
+    }
     benchmark::RegisterBenchmark("PlotLoop/parabola", PlotLoop, std::string("1/2x^2-4"));
     benchmark::RegisterBenchmark("PlotLoop/sqrt_log", PlotLoop, std::string("sqr(x)*log(x+20)"));
 }
