@@ -84,11 +84,6 @@ void identificar(QWidget* controlo, const QString& nome, const QString& legenda,
 
 } // namespace
 
-QRect rectanguloTwips(int esquerda, int topo, int largura, int altura) {
-    return {twipsParaPixels(esquerda), twipsParaPixels(topo), twipsParaPixels(largura),
-            twipsParaPixels(altura)};
-}
-
 Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_dialogos(dialogos) {
     RegistarSubstitutosDeFontes();
     setObjectName(QStringLiteral("Form1"));

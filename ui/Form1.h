@@ -3,6 +3,7 @@
 #include "AreaGrafica.h"
 #include "DesenhoEixos.h"
 #include "JanelaGrafica.h"
+#include "Twips.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -21,13 +22,6 @@ class QMenu;
 class QPushButton;
 class QShowEvent;
 class QWindow;
-
-/// Converts twips (1/1440 inch) to pixels of the 1024x768 screen the window is laid out for.
-constexpr int twipsParaPixels(int twips) {
-    return (twips >= 0 ? twips + 7 : twips - 7) / 15;
-}
-/// A rectangle given in twips (left, top, width, height), in pixels.
-QRect rectanguloTwips(int esquerda, int topo, int largura, int altura);
 
 /// The main window: the expression of f, the two graph areas, the axis table, and the menu bar.
 /// It deletes itself when closed, so showing it again means creating a new one.

@@ -1,6 +1,6 @@
 #include "Form2.h"
 
-#include "Form1.h" // twipsParaPixels
+#include "Twips.h"
 
 #include <QPushButton>
 

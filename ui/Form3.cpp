@@ -1,6 +1,6 @@
 #include "Form3.h"
 
-#include "Form1.h" // twipsParaPixels
+#include "Twips.h"
 #include "GravuraDecorativa.h"
 
 #include <QAction>

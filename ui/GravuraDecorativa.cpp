@@ -4,7 +4,7 @@
 #include "CicloDeTracado.h"
 #include "ConstrucaoTexto.h"
 #include "DesenhoEixos.h"
-#include "Form1.h" // twipsParaPixels
+#include "Twips.h"
 #include "JanelaGrafica.h"
 #include "clsEquation.h"
 

@@ -1,6 +1,6 @@
 #include "GrupoBotoesImagem.h"
 
-#include "Form1.h"
+#include "Twips.h"
 
 #include <QFont>
 

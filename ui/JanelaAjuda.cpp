@@ -1,6 +1,6 @@
 #include "JanelaAjuda.h"
 
-#include "Form1.h" // twipsParaPixels
+#include "Twips.h"
 
 #include <QFile>
 #include <QIcon>

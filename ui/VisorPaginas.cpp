@@ -1,6 +1,6 @@
 #include "VisorPaginas.h"
 
-#include "Form1.h" // twipsParaPixels
+#include "Twips.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "Form1.h"
-#include "DialogosGravados.h"
+#include "DialogosGuiados.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -64,7 +64,7 @@ struct Form1Test : ::testing::Test {
         return contar(imagem, kBranco) == imagem.width() * imagem.height();
     }
 
-    DialogosGravados dialogos;
+    DialogosGuiados dialogos;
     Form1* form;
 };
 
@@ -180,7 +180,7 @@ TEST_P(TabelaMaTest, MensagemEEstado) {
     const auto& caso = GetParam();
     escrever(caso.controlo, caso.texto);
     clicar("DesenharEixos");
-    ASSERT_EQ(dialogos.mensagens.size(), 2U);
+    ASSERT_EQ(dialogos.mensagens.size(), 2);
     EXPECT_EQ(dialogos.mensagens[0].texto, QString::fromUtf8(caso.mensagem));
     EXPECT_EQ(dialogos.mensagens[1].texto, QString::fromUtf8(caso.mensagem));
     EXPECT_EQ(dialogos.mensagens[0].icone,
@@ -287,7 +287,7 @@ TEST_P(ExpressaoMaTest, MensagemComADescricao) {
     clicar("DesenharEixos");
     escrever("Função1", caso.expressao);
     clicar("Desenhar");
-    ASSERT_EQ(dialogos.mensagens.size(), 1U);
+    ASSERT_EQ(dialogos.mensagens.size(), 1);
     EXPECT_EQ(dialogos.mensagens[0].texto, kFuncao + QString::fromUtf8(caso.descricao));
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
     EXPECT_EQ(contar(imagem1(), kAzul), 0);
@@ -306,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Form1Test, FalhaAMeioDeixaOsPontosAnteriores) {
     escrever("Função1", "1/(x-abs(x))");
     clicar("Desenhar");
-    ASSERT_EQ(dialogos.mensagens.size(), 1U);
+    ASSERT_EQ(dialogos.mensagens.size(), 1);
     EXPECT_EQ(dialogos.mensagens[0].texto, kFuncao + QStringLiteral("Divisão por zero."));
     EXPECT_GT(contar(imagem1(), kAzul, QRect(0, 0, 246, 493)), 20);
     EXPECT_EQ(contar(imagem1(), kAzul, QRect(247, 0, 246, 493)), 0);

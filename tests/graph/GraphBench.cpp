@@ -1,4 +1,4 @@
-#include "DialogosGravados.h"
+#include "DialogosGuiados.h"
 #include "Form1.h"
 #include "clsEquation.h"
 
@@ -27,7 +27,7 @@ BENCHMARK(BM_AvaliacoesSemDesenho)->Unit(benchmark::kMillisecond);
 
 // A click of "Desenhar" on the initial main window.
 void BM_CliqueDesenhar(benchmark::State& estado) {
-    DialogosGravados dialogos;
+    DialogosGuiados dialogos;
     Form1 form(dialogos);
     form.show();
     auto* desenhar = form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"));

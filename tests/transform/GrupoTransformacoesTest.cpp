@@ -1,6 +1,6 @@
 #include "GrupoTransformacoes.h"
 #include "BotaoOpcao.h"
-#include "DialogosGuiao.h"
+#include "DialogosGuiados.h"
 #include "Form1.h"
 
 #include <QAbstractButton>
@@ -77,7 +77,7 @@ struct GrupoTest : ::testing::Test {
     }
     void redesenharEixos() const { controlo<QPushButton>("DesenharEixos")->click(); }
 
-    DialogosGuiao dialogos;
+    DialogosGuiados dialogos;
     Form1* form;
     GrupoTransformacoes* grupo;
 };
@@ -245,7 +245,7 @@ TEST_P(Parametros, VerificacaoAvaliacaoEEscrita) {
     EXPECT_EQ(controlo<QLineEdit>("ValorDeA")->text().toStdString(), p.aDepois);
     EXPECT_EQ(controlo<QLineEdit>("ValorDeB")->text().toStdString(), p.bDepois);
     if (*p.mensagem) {
-        ASSERT_EQ(dialogos.mensagens.size(), 1u);
+        ASSERT_EQ(dialogos.mensagens.size(), 1);
         EXPECT_EQ(dialogos.mensagens[0].texto.toStdString(), p.mensagem);
         EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
         const char* campo = QString::fromUtf8(p.mensagem).endsWith(u'a') ? "ValorDeA" : "ValorDeB";

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <optional>
 
@@ -42,6 +43,14 @@ public:
     std::deque<std::optional<QColor>> cores;
     /// Answers of the save dialog in order; running out is a cancel.
     std::deque<RespostaGuardar> ficheiros;
+
+    /// The texts of the messages shown, in order.
+    QStringList textos() const {
+        QStringList lista;
+        for (const Mensagem& m : mensagens)
+            lista << m.texto;
+        return lista;
+    }
 
     QList<Mensagem> mensagens;
     QList<QColor> coresIniciais;
