@@ -1,5 +1,6 @@
 #include "Evaluator.h"
 
+#include "Constants.h"
 #include "InterpreterError.h"
 #include "RandomGenerator.h"
 
@@ -8,10 +9,6 @@
 namespace quilora::interpreter {
 
 namespace {
-
-constexpr double failureMarker = 1000.0;
-constexpr double piValue = 3.14159265358979;
-constexpr double eValue = 2.718281828;
 
 Status applyArithmetic(TokenType type, double left, double right, double& result) {
     Calc calc;

@@ -1,16 +1,13 @@
 #include "FastCompiler.h"
 
 #include "CellSet.h"
+#include "Constants.h"
 
 #include <string_view>
 
 namespace quilora::interpreter {
 
 namespace {
-
-constexpr double failureMarker = 1000.0;
-constexpr double piValue = 3.14159265358979;
-constexpr double eValue = 2.718281828;
 
 /// Thrown inside the builder when the expression gets no program.
 struct NoProgram {};

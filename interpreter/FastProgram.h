@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Arithmetic.h"
+#include "Constants.h"
 #include "FunctionTable.h"
 #include "VariableTable.h"
 
@@ -128,7 +129,6 @@ inline bool isFinite(double value) {
 /// what the evaluation leaves in the cell (the marker 1000, or the base kept by Power).
 template <bool fused = false>
 inline bool execute(FastOp op, FunctionId function, double a, double b, int count, double& out) {
-    constexpr double failureMarker = 1000.0;
     switch (op) {
     case FastOp::Negate:
         out = -a;

@@ -14,10 +14,7 @@ DesenhoJanelaAjuda desenhoInstrucoes() {
     d.setaEsquerda = QPoint(6420, 8760);
     d.setaDireita = QPoint(6900, 8760);
     d.tamanhoPagina = QSize(7395, 8295);
-    for (int i = 1; i <= 3; ++i) {
-        d.paginas << QStringLiteral(":/ajuda/instrucoes%1.html").arg(i, 2, 10, QChar('0'));
-        d.nomesPaginas << QStringLiteral("Image%1").arg(i);
-    }
+    d.juntarPaginas(QStringLiteral("instrucoes"), 3, QStringLiteral("Image%1"));
     return d;
 }
 

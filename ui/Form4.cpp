@@ -9,10 +9,7 @@ DesenhoVisor desenhoSintaxe() {
     d.janela.setaEsquerda = QPoint(6180, 10140);
     d.janela.setaDireita = QPoint(6660, 10140);
     d.janela.tamanhoPagina = QSize(7035, 9735);
-    for (int i = 1; i <= 4; ++i) {
-        d.janela.paginas << QStringLiteral(":/ajuda/sintaxe%1.html").arg(i, 2, 10, QChar('0'));
-        d.janela.nomesPaginas << QStringLiteral("Image1(%1)").arg(i);
-    }
+    d.janela.juntarPaginas(QStringLiteral("sintaxe"), 4, QStringLiteral("Image1(%1)"));
     d.tamanhoExterior = QSize(7260, 11310);
     d.rotuloPagina = QPoint(2880, 10200);
     d.rotuloNumero = QPoint(3480, 10200);

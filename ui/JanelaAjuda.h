@@ -19,6 +19,15 @@ struct DesenhoJanelaAjuda {
     QSize tamanhoPagina;      ///< every page, in twips, placed at 60, 120
     QStringList paginas;      ///< resource paths of the pages, in order
     QStringList nomesPaginas; ///< object names of the pages, e.g. "Image1(3)"
+
+    /// Lists the pages ":/ajuda/<recurso>01.html" ... in order, naming page i by the pattern
+    /// `nome` with %1 replaced by i.
+    void juntarPaginas(const QString& recurso, int quantas, const QString& nome) {
+        for (int i = 1; i <= quantas; ++i) {
+            paginas << QStringLiteral(":/ajuda/%1%2.html").arg(recurso).arg(i, 2, 10, QChar('0'));
+            nomesPaginas << nome.arg(i);
+        }
+    }
 };
 
 /// A help window: pages of rich text stacked at one place, of which one is seen at a time,
