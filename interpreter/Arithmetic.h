@@ -31,6 +31,8 @@ public:
     }
 
     /// Zero to a negative power divides by zero; a negative base needs a whole exponent.
+    /// Squares and cubes are the products a·a and a·a·a, so that x^2 is always x*x and x^3 is
+    /// x*x*x, on every machine, whatever the library's pow rounds to.
     double pow(double a, double b) {
         if (!ok())
             return 0.0;
@@ -38,7 +40,15 @@ public:
             return fail(Status::DivisionByZero);
         if (a < 0.0 && b != std::trunc(b))
             return fail(Status::Failed);
-        return finite(std::pow(a, b));
+        return finite(power(a, b));
+    }
+
+    static double power(double a, double b) {
+        if (b == 2.0)
+            return a * a;
+        if (b == 3.0)
+            return a * a * a;
+        return std::pow(a, b);
     }
 
     double sqr(double a) {

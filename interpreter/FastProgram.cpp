@@ -128,26 +128,4 @@ bool repeatedSum(double a, double b, int count, double& out) {
     return true;
 }
 
-// The same loop compiled for processors with a fused multiply-add, chosen when a program is
-// built. Only the products' rounding errors use it, and those are exact either way; nothing else
-// is fused (the library is built with -ffp-contract=off).
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("fma"))) bool runInstructionsFused(const Instruction* code, std::size_t size,
-                                                         double* registers) {
-    return runInstructions<true>(code, size, registers);
-}
-
-bool processorHasFusedMultiplyAdd() {
-    return __builtin_cpu_supports("fma");
-}
-#else
-bool runInstructionsFused(const Instruction* code, std::size_t size, double* registers) {
-    return runInstructions<false>(code, size, registers);
-}
-
-bool processorHasFusedMultiplyAdd() {
-    return false;
-}
-#endif
-
 } // namespace quilora::interpreter

@@ -5,7 +5,6 @@
 #include "FunctionTable.h"
 #include "VariableTable.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -24,8 +23,8 @@ enum class FastOp : unsigned char {
     IntDivide,
     Modulo,
     Power,  ///< a negative base with a fractional exponent keeps the base
-    Square, ///< Power with the exponent 2
-    Cube,   ///< Power with the exponent 3
+    Square, ///< Power with the exponent 2: a·a
+    Cube,   ///< Power with the exponent 3: a·a·a
     Sqr,
     Ln,
     Exp,
@@ -50,71 +49,6 @@ struct Instruction {
     std::int32_t count = 1;
 };
 
-/// Whether r, the rounded value of a product whose exact value is r + error, is certainly what
-/// std::pow gives for it. The library's pow is accurate to 0.54 units in the last place over
-/// its whole range; of that, 0.509 is its final exponential and the rest grows with the size of
-/// the logarithm, to under 0.002 units for results between 2^-64 and 2^64. When r is closer to
-/// the exact value than one minus that bound, no other double can be pow's answer. (Measured on
-/// 40 million squares: pow first differs from the product at 0.492 units.)
-inline bool powMustGive(double r, double error) {
-    const double magnitude = std::fabs(r);
-    if (!(magnitude >= 0x1p-900 && magnitude <= 0x1p1000))
-        return false;
-    const bool moderate = magnitude >= 0x1p-64 && magnitude <= 0x1p64;
-    // The unit in the last place of r, and at a power of two the smaller one below it.
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
-    const bool powerOfTwo = (bits & 0xfffffffffffffull) == 0;
-    const double unit = std::bit_cast<double>((bits & 0x7ff0000000000000ull) - (52ull << 52));
-    const double scale = (powerOfTwo ? 0.5 : 1.0) * (moderate ? 0.48 : 0.4375);
-    return std::fabs(error) < unit * scale;
-}
-
-/// The exact rounding error of the product a * b: by a fused multiply-add where the processor has
-/// one (fused is true only in code built for it), otherwise by Dekker's method, each factor split
-/// into two halves of 26 bits whose products are exact, which costs no library call. Valid far
-/// from overflow.
-template <bool fused> inline double productError(double a, double b, double product) {
-    if constexpr (fused)
-        return std::fma(a, b, -product);
-    constexpr double splitter = 134217729.0; // 2^27 + 1
-    const double aScaled = splitter * a;
-    const double aHigh = aScaled - (aScaled - a);
-    const double aLow = a - aHigh;
-    const double bScaled = splitter * b;
-    const double bHigh = bScaled - (bScaled - b);
-    const double bLow = b - bHigh;
-    const double highs = aHigh * bHigh - product;
-    const double crossed = highs + aHigh * bLow + aLow * bHigh;
-    return crossed + aLow * bLow;
-}
-
-/// The square of x exactly as std::pow(x, 2) gives it: the product where it must be pow's
-/// answer, otherwise pow itself. The exponent comes in as a value, since a compiler may rewrite
-/// pow(x, 2.0) as the bare product.
-template <bool fused = false> inline double squareAsPow(double x, double two) {
-    const double square = x * x;
-    if (powMustGive(square, productError<fused>(x, x, square)))
-        return square;
-    return std::pow(x, two);
-}
-
-/// The cube of x exactly as std::pow(x, 3) gives it. The exact cube is square * x + low * x,
-/// with the square's rounding error low; the cube is the rounded sum of the product, its
-/// rounding error and low * x, and its own rounding error is taken exactly. What is left out
-/// (the roundings of low * x and of the small sum) is under 2^-50 units of the cube, far inside
-/// the margin of powMustGive.
-template <bool fused = false> inline double cubeAsPow(double x, double three) {
-    const double square = x * x;
-    const double low = productError<fused>(x, x, square);
-    const double high = square * x;
-    const double tail = productError<fused>(square, x, high) + low * x;
-    const double cube = high + tail;
-    const double roundingError = tail - (cube - high);
-    if (powMustGive(cube, roundingError))
-        return cube;
-    return std::pow(x, three);
-}
-
 /// a + b + b + ... + b with count terms b, added one at a time from the left and each sum
 /// rounded, exactly as that chain of additions; false when a sum overflows.
 bool repeatedSum(double a, double b, int count, double& out);
@@ -127,7 +61,6 @@ inline bool isFinite(double value) {
 /// Computes one operation. Returns false where the evaluation would report an error (division
 /// by zero, overflow, invalid operation, a 32-bit rounding out of range); silent failures give
 /// what the evaluation leaves in the cell (the marker 1000, or the base kept by Power).
-template <bool fused = false>
 inline bool execute(FastOp op, FunctionId function, double a, double b, int count, double& out) {
     switch (op) {
     case FastOp::Negate:
@@ -148,10 +81,10 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, int coun
         out = a / b;
         return isFinite(out);
     case FastOp::Square:
-        out = squareAsPow<fused>(a, b);
+        out = a * a;
         return isFinite(out);
     case FastOp::Cube:
-        out = cubeAsPow<fused>(a, b);
+        out = a * a * a;
         return isFinite(out);
     case FastOp::Power:
         if (a == 0.0 && b < 0.0)
@@ -160,7 +93,7 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, int coun
             out = a;
             return true;
         }
-        out = std::pow(a, b);
+        out = Calc::power(a, b);
         return isFinite(out);
     case FastOp::Sqr:
         out = a < 0.0 ? failureMarker : std::sqrt(a);
@@ -213,21 +146,14 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, int coun
 }
 
 /// Runs the operations in order; false as soon as one would be reported as an error.
-template <bool fused>
 inline bool runInstructions(const Instruction* code, std::size_t size, double* registers) {
     for (const Instruction* instruction = code; instruction != code + size; ++instruction) {
-        if (!execute<fused>(instruction->op, instruction->function, registers[instruction->a],
-                            registers[instruction->b], instruction->count,
-                            registers[instruction->target]))
+        if (!execute(instruction->op, instruction->function, registers[instruction->a],
+                     registers[instruction->b], instruction->count, registers[instruction->target]))
             return false;
     }
     return true;
 }
-
-/// runInstructions built for processors with a fused multiply-add; call it only on one.
-bool runInstructionsFused(const Instruction* code, std::size_t size, double* registers);
-/// Whether this processor has a fused multiply-add instruction.
-bool processorHasFusedMultiplyAdd();
 
 /// A straight-line program equivalent to one evaluation of an expression for a given shape of
 /// the variable table. Registers hold the constants, the variables it reads and one result per
@@ -262,9 +188,7 @@ public:
         double* registers = m_registers.data();
         for (const Input& input : m_inputs)
             registers[input.reg] = variables.valueAt(input.slot);
-        const bool done = m_fused ? runInstructionsFused(m_code.data(), m_code.size(), registers)
-                                  : runInstructions<false>(m_code.data(), m_code.size(), registers);
-        if (!done)
+        if (!runInstructions(m_code.data(), m_code.size(), registers))
             return Outcome::Refused;
         if (m_result < 0)
             return Outcome::Kept;
@@ -285,7 +209,6 @@ private:
     std::vector<Instruction> m_code;
     std::vector<double> m_registers;
     std::vector<Input> m_inputs;
-    bool m_fused = processorHasFusedMultiplyAdd();
     // Only for building: which registers are constants, and the register of each constant.
     std::vector<bool> m_isConstant;
     std::map<std::uint64_t, int> m_constantRegisters;

@@ -157,6 +157,13 @@ double Power(double left, double right) {
     if (left < 0 && right != std::floor(right)) {
         throw kInvalidCall;
     }
+    // Squares and cubes are products, so that x^2 is x*x and x^3 is x*x*x.
+    if (right == 2) {
+        return Checked(left * left);
+    }
+    if (right == 3) {
+        return Checked(left * left * left);
+    }
     return Checked(std::pow(left, right));
 }
 
