@@ -141,7 +141,7 @@ FastProgram Builder::build() {
         throw NoProgram{};
     else
         m_program.setResult(-1);
-    m_program.fuseRepeatedSums();
+    m_program.finish();
     return std::move(m_program);
 }
 

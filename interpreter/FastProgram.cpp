@@ -1,7 +1,10 @@
 #include "FastProgram.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <iterator>
+#include <utility>
 
 namespace quilora::interpreter {
 
@@ -37,6 +40,66 @@ int FastProgram::add(FastOp op, FunctionId function, int a, int b) {
     m_code.push_back({op, function, target, a, b});
     return target;
 }
+namespace {
+
+// The operations that pair handlers write out; any other goes through the whole switch.
+constexpr FastOp writtenOut[] = {FastOp::Negate, FastOp::Add,    FastOp::Subtract, FastOp::Multiply,
+                                 FastOp::Divide, FastOp::Square, FastOp::Cube,     FastOp::Sqr,
+                                 FastOp::Ln,     FastOp::Exp,    FastOp::Sin,      FastOp::Cos,
+                                 FastOp::Abs};
+constexpr int anyOther = static_cast<int>(std::size(writtenOut));
+constexpr int nothing = anyOther + 1;
+constexpr int kinds = nothing + 1;
+
+int kindOf(FastOp op) {
+    const auto* found = std::find(std::begin(writtenOut), std::end(writtenOut), op);
+    return static_cast<int>(found - std::begin(writtenOut));
+}
+
+// With the operation known here, execute folds down to that one case.
+template <int kind> bool perform(const Instruction& instruction, double* registers) {
+    if constexpr (kind == nothing) {
+        return true;
+    } else {
+        const FastOp op = kind == anyOther ? instruction.op : writtenOut[kind];
+        return execute(op, instruction.function, registers[instruction.a], registers[instruction.b],
+                       instruction.count, registers[instruction.target]);
+    }
+}
+
+template <int first, int second> bool performPair(const InstructionPair& pair, double* registers) {
+    return perform<first>(pair.first, registers) && perform<second>(pair.second, registers);
+}
+
+template <std::size_t... codes> constexpr auto pairHandlers(std::index_sequence<codes...>) {
+    return std::array<PairHandler, sizeof...(codes)>{
+        {&performPair<static_cast<int>(codes) / kinds, static_cast<int>(codes) % kinds>...}};
+}
+
+constexpr auto handlers = pairHandlers(std::make_index_sequence<kinds * kinds>{});
+
+} // namespace
+
+void FastProgram::finish() {
+    fuseRepeatedSums();
+    pairInstructions();
+}
+
+void FastProgram::pairInstructions() {
+    m_pairs.clear();
+    for (std::size_t i = 0; i < m_code.size(); i += 2) {
+        InstructionPair pair;
+        pair.first = m_code[i];
+        int second = nothing;
+        if (i + 1 < m_code.size()) {
+            pair.second = m_code[i + 1];
+            second = kindOf(pair.second.op);
+        }
+        pair.handler = handlers[static_cast<std::size_t>(kindOf(pair.first.op) * kinds + second)];
+        m_pairs.push_back(pair);
+    }
+}
+
 void FastProgram::fuseRepeatedSums() {
     std::vector<int> uses(m_registers.size(), 0);
     for (const Instruction& instruction : m_code) {

@@ -61,7 +61,8 @@ inline bool isFinite(double value) {
 /// Computes one operation. Returns false where the evaluation would report an error (division
 /// by zero, overflow, invalid operation, a 32-bit rounding out of range); silent failures give
 /// what the evaluation leaves in the cell (the marker 1000, or the base kept by Power).
-inline bool execute(FastOp op, FunctionId function, double a, double b, int count, double& out) {
+[[gnu::always_inline]] inline bool execute(FastOp op, FunctionId function, double a, double b,
+                                           int count, double& out) {
     switch (op) {
     case FastOp::Negate:
         out = -a;
@@ -145,15 +146,15 @@ inline bool execute(FastOp op, FunctionId function, double a, double b, int coun
     return status == Status::Ok || status == Status::Failed;
 }
 
-/// Runs the operations in order; false as soon as one would be reported as an error.
-inline bool runInstructions(const Instruction* code, std::size_t size, double* registers) {
-    for (const Instruction* instruction = code; instruction != code + size; ++instruction) {
-        if (!execute(instruction->op, instruction->function, registers[instruction->a],
-                     registers[instruction->b], instruction->count, registers[instruction->target]))
-            return false;
-    }
-    return true;
-}
+/// Two consecutive operations (or one, the second doing nothing) done by one handler: a run
+/// pays one indirect call per pair instead of one dispatch per operation.
+struct InstructionPair;
+using PairHandler = bool (*)(const InstructionPair&, double* registers);
+struct InstructionPair {
+    PairHandler handler = nullptr;
+    Instruction first;
+    Instruction second;
+};
 
 /// A straight-line program equivalent to one evaluation of an expression for a given shape of
 /// the variable table. Registers hold the constants, the variables it reads and one result per
@@ -161,13 +162,6 @@ inline bool runInstructions(const Instruction* code, std::size_t size, double* r
 /// run allocates nothing.
 class FastProgram {
 public:
-    /// How a run ended.
-    enum class Outcome : unsigned char {
-        Value,   ///< the expression's value
-        Kept,    ///< ended normally without a value: the earlier solution stands
-        Refused, ///< the evaluation would report an error here: run it to report it
-    };
-
     /// Room for a constant; returns its register.
     int addConstant(double value);
     /// The register that holds a variable's slot, read at the start of each run.
@@ -176,30 +170,35 @@ public:
     int add(FastOp op, FunctionId function, int a, int b);
     /// Sets the register whose value is the result, or -1 when the solution is kept.
     void setResult(int reg) { m_result = reg; }
-    /// Replaces each chain of additions of one same register, whose partial sums serve nothing
-    /// else (as in x+x+...+x), by one RepeatedAdd.
-    void fuseRepeatedSums();
+    /// Ends the program: replaces each chain of additions of one same register, whose partial
+    /// sums serve nothing else (as in x+x+...+x), by one RepeatedAdd, and pairs the operations.
+    void finish();
 
     bool isConstant(int reg) const { return m_isConstant[static_cast<std::size_t>(reg)]; }
     double constantValue(int reg) const { return m_registers[static_cast<std::size_t>(reg)]; }
 
-    /// Runs the program for the variables' current values.
-    [[gnu::always_inline]] Outcome run(const VariableTable& variables, double& value) {
+    /// Runs the program for the variables' current values and stores its value in solution,
+    /// which an expression without one leaves as it was. False, with nothing stored, where the
+    /// evaluation would report an error: the evaluation must then run to report it.
+    bool run(const VariableTable& variables, double& solution) {
         double* registers = m_registers.data();
         for (const Input& input : m_inputs)
             registers[input.reg] = variables.valueAt(input.slot);
-        if (!runInstructions(m_code.data(), m_code.size(), registers))
-            return Outcome::Refused;
-        if (m_result < 0)
-            return Outcome::Kept;
-        value = registers[m_result];
-        return Outcome::Value;
+        for (const InstructionPair& pair : m_pairs) {
+            if (!pair.handler(pair, registers))
+                return false;
+        }
+        if (m_result >= 0)
+            solution = registers[m_result];
+        return true;
     }
 
     std::size_t size() const { return m_code.size(); }
 
 private:
     int newRegister(bool constant);
+    void fuseRepeatedSums();
+    void pairInstructions();
 
     struct Input {
         int slot;
@@ -207,6 +206,7 @@ private:
     };
 
     std::vector<Instruction> m_code;
+    std::vector<InstructionPair> m_pairs;
     std::vector<double> m_registers;
     std::vector<Input> m_inputs;
     // Only for building: which registers are constants, and the register of each constant.

@@ -43,22 +43,6 @@ void clsEquation::VarRemove(std::string_view name) {
     m_Dirty = true;
 }
 
-// The compiled program answers while the expression and the variable names stay as they were
-// when it was built; everything else goes the long way.
-void clsEquation::Solve() {
-    if (m_fastReady && m_fastShape == m_Variables.shape()) {
-        double value = 0.0;
-        const FastProgram::Outcome outcome = m_fastProgram->run(m_Variables, value);
-        if (outcome != FastProgram::Outcome::Refused) {
-            if (outcome == FastProgram::Outcome::Value)
-                m_SolutionValue = value;
-            m_Dirty = false;
-            return;
-        }
-    }
-    solveStepwise();
-}
-
 void clsEquation::solveStepwise() {
     if (!m_Parsed)
         Parse();
@@ -106,16 +90,8 @@ bool clsEquation::solveFast() {
     }
     if (!m_fastProgram)
         return false;
-    double value = 0.0;
-    switch (m_fastProgram->run(m_Variables, value)) {
-    case FastProgram::Outcome::Value:
-        m_SolutionValue = value;
-        break;
-    case FastProgram::Outcome::Kept:
-        break;
-    case FastProgram::Outcome::Refused:
+    if (!m_fastProgram->run(m_Variables, m_SolutionValue))
         return false;
-    }
     m_Dirty = false;
     return true;
 }

@@ -47,8 +47,16 @@ public:
     }
 
     /// Evaluates the expression for the current variables. On an error the earlier solution
-    /// stays and the object stays stale.
-    void Solve();
+    /// stays and the object stays stale. The compiled program answers while the expression and
+    /// the variable names stay as they were when it was built; everything else goes the long way.
+    void Solve() {
+        if (m_fastReady && m_fastShape == m_Variables.shape() &&
+            m_fastProgram->run(m_Variables, m_SolutionValue)) {
+            m_Dirty = false;
+            return;
+        }
+        solveStepwise();
+    }
 
     /// The value stored under a name (case is ignored), 0 when there is none.
     double Var(std::string_view name) const;
