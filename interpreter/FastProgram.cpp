@@ -154,9 +154,9 @@ bool plainSum(double a, double b, int count, double& out) {
 // Within one binade [2^E, 2^(E+1)) every sum is a multiple of its unit U, and adding b there
 // adds b rounded to a multiple of U (to even on a tie, once the sum is an even multiple, which
 // one rounded step inside the binade makes it). So the sums grow by one fixed step until the
-// top of the binade, and the number of such steps is an integer division. One rounded step is
-// taken at each entry into a binade, and the binades are few: a sum of n terms crosses about
-// log2(n) of them. Positive terms only, far from underflow and overflow; the sign is symmetric.
+// top of the binade, and the number of such steps is a quotient. One rounded step is taken at
+// each entry into a binade, and the binades are few: a sum of n terms crosses about log2(n) of
+// them. Positive terms only, far from underflow and overflow; the sign is symmetric.
 bool repeatedSum(double a, double b, int count, double& out) {
     const double first = std::fabs(a);
     const double step = std::fabs(b);
@@ -175,8 +175,10 @@ bool repeatedSum(double a, double b, int count, double& out) {
             continue;
         // Units of U: the sum is 2^52 + its fraction bits, the top of the binade 2^53.
         const std::uint64_t bits = std::bit_cast<std::uint64_t>(sum);
-        const double unit = std::bit_cast<double>((bits & ~fractionBits) - (52ull << 52));
-        const double scaled = step / unit; // exact: a power of two
+        const std::uint64_t unitBits = (bits & ~fractionBits) - (52ull << 52);
+        const double unit = std::bit_cast<double>(unitBits);
+        const double inverseUnit = std::bit_cast<double>((2046ull << 52) - unitBits);
+        const double scaled = step * inverseUnit; // exact: powers of two
         const double rounded = scaled >= twoTo52 ? scaled : (scaled + twoTo52) - twoTo52;
         const auto increment = static_cast<std::int64_t>(rounded);
         if (increment == 0)
