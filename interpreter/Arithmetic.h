@@ -79,12 +79,10 @@ public:
 
     /// Integer quotient truncated toward zero; both operands are rounded first, left then right.
     double intDiv(double a, double b) {
-        const std::int64_t left = toInt32(a);
-        const std::int64_t right = toInt32(b);
-        if (!ok())
+        std::int64_t left = 0;
+        std::int64_t right = 0;
+        if (!integerOperands(a, b, left, right))
             return 0.0;
-        if (right == 0)
-            return fail(Status::DivisionByZero);
         const std::int64_t quotient = left / right;
         if (quotient > 2147483647)
             return fail(Status::Overflow);
@@ -93,12 +91,10 @@ public:
 
     /// Remainder of the truncating integer division; it has the sign of the left operand.
     double mod(double a, double b) {
-        const std::int64_t left = toInt32(a);
-        const std::int64_t right = toInt32(b);
-        if (!ok())
+        std::int64_t left = 0;
+        std::int64_t right = 0;
+        if (!integerOperands(a, b, left, right))
             return 0.0;
-        if (right == 0)
-            return fail(Status::DivisionByZero);
         return static_cast<double>(left % right);
     }
 
@@ -110,6 +106,15 @@ public:
     }
 
 private:
+    // Both operands rounded to 32 bits, left then right, and a divisor that is not zero.
+    bool integerOperands(double a, double b, std::int64_t& left, std::int64_t& right) {
+        left = toInt32(a);
+        right = toInt32(b);
+        if (ok() && right == 0)
+            fail(Status::DivisionByZero);
+        return ok();
+    }
+
     double finite(double value) {
         if (!std::isfinite(value))
             return fail(Status::Overflow);
