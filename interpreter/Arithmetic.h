@@ -43,6 +43,7 @@ public:
         return finite(power(a, b));
     }
 
+    /// a to the power b, with no check of its domain or result.
     static double power(double a, double b) {
         if (b == 2.0)
             return a * a;

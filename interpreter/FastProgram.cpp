@@ -40,6 +40,7 @@ int FastProgram::add(FastOp op, FunctionId function, int a, int b) {
     m_code.push_back({op, function, target, a, b});
     return target;
 }
+
 namespace {
 
 // The operations that pair handlers write out; any other goes through the whole switch.
@@ -154,9 +155,9 @@ bool plainSum(double a, double b, int count, double& out) {
 // Within one binade [2^E, 2^(E+1)) every sum is a multiple of its unit U, and adding b there
 // adds b rounded to a multiple of U (to even on a tie, once the sum is an even multiple, which
 // one rounded step inside the binade makes it). So the sums grow by one fixed step until the
-// top of the binade, and the number of such steps is a quotient. One rounded step is taken at
-// each entry into a binade, and the binades are few: a sum of n terms crosses about log2(n) of
-// them. Positive terms only, far from underflow and overflow; the sign is symmetric.
+// top of the binade, and the number of such steps is an integer division. One rounded step is
+// taken at each entry into a binade, and the binades are few: a sum of n terms crosses about
+// log2(n) of them. Positive terms only, far from underflow and overflow; the sign is symmetric.
 bool repeatedSum(double a, double b, int count, double& out) {
     const double first = std::fabs(a);
     const double step = std::fabs(b);

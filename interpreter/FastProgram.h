@@ -193,8 +193,6 @@ public:
         return true;
     }
 
-    std::size_t size() const { return m_code.size(); }
-
 private:
     int newRegister(bool constant);
     void fuseRepeatedSums();
@@ -205,11 +203,12 @@ private:
         int reg;
     };
 
-    std::vector<Instruction> m_code;
     std::vector<InstructionPair> m_pairs;
     std::vector<double> m_registers;
     std::vector<Input> m_inputs;
-    // Only for building: which registers are constants, and the register of each constant.
+    // Only for building: the operations in order, which registers are constants, and the
+    // register of each constant.
+    std::vector<Instruction> m_code;
     std::vector<bool> m_isConstant;
     std::map<std::uint64_t, int> m_constantRegisters;
     int m_result = -1;
