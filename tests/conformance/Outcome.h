@@ -37,12 +37,11 @@ inline std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
                << outcome.description << "'";
 }
 
-/// Runs Solve and reads Solution the way the plot does, catching the evaluator's error type.
-template <class Error, class Equation> Outcome SolveOutcome(Equation& equation) {
+/// The value read, or the error caught, while running read.
+template <class Error, class Read> Outcome CaptureOutcome(Read read) {
     Outcome outcome;
     try {
-        equation.Solve();
-        outcome.value = equation.Solution();
+        outcome.value = read();
         outcome.solved = true;
     } catch (const Error& error) {
         outcome.number = error.number();
@@ -52,16 +51,15 @@ template <class Error, class Equation> Outcome SolveOutcome(Equation& equation) 
     return outcome;
 }
 
+/// Runs Solve and reads Solution the way the plot does, catching the evaluator's error type.
+template <class Error, class Equation> Outcome SolveOutcome(Equation& equation) {
+    return CaptureOutcome<Error>([&equation] {
+        equation.Solve();
+        return equation.Solution();
+    });
+}
+
 /// Reads Solution alone, which solves again only while something changed.
 template <class Error, class Equation> Outcome ReadOutcome(Equation& equation) {
-    Outcome outcome;
-    try {
-        outcome.value = equation.Solution();
-        outcome.solved = true;
-    } catch (const Error& error) {
-        outcome.number = error.number();
-        outcome.source = error.source();
-        outcome.description = error.description();
-    }
-    return outcome;
+    return CaptureOutcome<Error>([&equation] { return equation.Solution(); });
 }

@@ -34,6 +34,12 @@ QByteArray lerFicheiro(const QString& caminho) {
     return ficheiro.readAll();
 }
 
+// A file that is already there before a save.
+bool escreverFicheiro(const QString& caminho, const QByteArray& conteudo) {
+    QFile ficheiro(caminho);
+    return ficheiro.open(QIODevice::WriteOnly) && ficheiro.write(conteudo) == conteudo.size();
+}
+
 quint32 u32(const QByteArray& dados, int posicao) {
     return qFromLittleEndian<quint32>(dados.constData() + posicao);
 }
@@ -107,11 +113,8 @@ TEST(EscritaBitmap, ImagemComPaletaTambemFica24Bits) {
 TEST(EscritaBitmap, SubstituiUmFicheiroExistente) {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("velho.bmp"));
-    {
-        QFile velho(caminho);
-        ASSERT_TRUE(velho.open(QIODevice::WriteOnly));
-        velho.write("conteúdo antigo que é maior do que o novo bitmap de um pixel, muito maior");
-    }
+    ASSERT_TRUE(escreverFicheiro(
+        caminho, "conteúdo antigo que é maior do que o novo bitmap de um pixel, muito maior"));
     ASSERT_EQ(GravacaoBitmap::escrever(imagemDeTeste(1, 1), caminho), std::nullopt);
     EXPECT_EQ(lerFicheiro(caminho).size(), 58);
 }
@@ -150,11 +153,7 @@ private:
 TEST(EscritaBitmap, DiscoCheioNaoEstragaOFicheiroExistenteNemDeixaRestos) {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("grafico.bmp"));
-    {
-        QFile velho(caminho);
-        ASSERT_TRUE(velho.open(QIODevice::WriteOnly));
-        velho.write("antigo");
-    }
+    ASSERT_TRUE(escreverFicheiro(caminho, "antigo"));
     std::optional<QString> erro;
     {
         DiscoCheio cheio;
@@ -266,11 +265,7 @@ private:
 TEST(Guardar, PastaSoDeLeituraAvisaEGuardaOFicheiroExistente) {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("f.bmp"));
-    {
-        QFile velho(caminho);
-        ASSERT_TRUE(velho.open(QIODevice::WriteOnly));
-        velho.write("antigo");
-    }
+    ASSERT_TRUE(escreverFicheiro(caminho, "antigo"));
     const auto leitura = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                          QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
     QFile::setPermissions(pasta.path(), leitura);
