@@ -1,9 +1,7 @@
 #include "DesenhoEixos.h"
 
-#include "Dialogos.h"
 #include "FormaImpressa.h"
 #include "NumeroInicial.h"
-#include "PonteiroOcupado.h"
 #include "Varredura.h"
 #include "clsEquation.h"
 
@@ -83,17 +81,17 @@ void imprimirEm(Quadro& quadro, double x, double y, const QString& texto) {
 } // namespace
 
 DesenhoEixos::DesenhoEixos(AreaGrafica& areaFuncao, AreaGrafica& areaTransformada,
-                           JanelaGrafica& janela, Dialogos& dialogos, QWidget* janelaPai)
-    : m_areaFuncao(areaFuncao), m_areaTransformada(areaTransformada), m_janela(janela),
-      m_dialogos(dialogos), m_janelaPai(janelaPai) {
+                           JanelaGrafica& janela)
+    : m_areaFuncao(areaFuncao), m_areaTransformada(areaTransformada), m_janela(janela) {
 }
 
-bool DesenhoEixos::RedesenharArea(AreaGrafica& area, const TabelaEixos& tabela) {
+std::optional<FalhaEixos> DesenhoEixos::RedesenharArea(AreaGrafica& area,
+                                                       const TabelaEixos& tabela) {
     try {
-        const auto valores = PrepararJanela(area, tabela);
-        if (!valores)
-            return false;
-        desenharEixos(area, *valores);
+        ValoresJanela valores;
+        if (auto falha = PrepararJanela(area, tabela, valores))
+            return falha;
+        desenharEixos(area, valores);
         if (tabela.MarcaX && !m_janela.EixoRadianos)
             marcasX(area.persistente(), passoDasMarcas(tabela.PassoX));
         else if (tabela.MarcaX)
@@ -101,22 +99,21 @@ bool DesenhoEixos::RedesenharArea(AreaGrafica& area, const TabelaEixos& tabela) 
         if (tabela.MarcaY)
             marcasY(area.persistente(), passoDasMarcas(tabela.PassoY));
         if (tabela.GradNumX && !m_janela.EixoRadianos)
-            numerosX(area.persistente(), valores->PassoNumX);
+            numerosX(area.persistente(), valores.PassoNumX);
         else if (tabela.GradNumX)
             GraduarRadianos();
         if (tabela.GradNumY)
-            numerosY(area.persistente(), valores->PassoNumY);
-        return true;
+            numerosY(area.persistente(), valores.PassoNumY);
+        return std::nullopt;
     } catch (const InterpreterError& erro) {
-        falhaDadosEixos(area, QString::fromStdString(erro.description()));
+        return falhaDadosEixos(area, QString::fromStdString(erro.description()));
     } catch (const FalhaDesenho& falha) {
-        falhaDadosEixos(area, falha.descricao);
+        return falhaDadosEixos(area, falha.descricao);
     }
-    return false;
 }
 
-std::optional<ValoresJanela> DesenhoEixos::PrepararJanela(AreaGrafica& area,
-                                                          const TabelaEixos& tabela) {
+std::optional<FalhaEixos> DesenhoEixos::PrepararJanela(AreaGrafica& area, const TabelaEixos& tabela,
+                                                       ValoresJanela& valores) {
     Quadro& quadro = area.persistente();
     quadro.limpar();
     quadro.escalaPixel();
@@ -127,32 +124,19 @@ std::optional<ValoresJanela> DesenhoEixos::PrepararJanela(AreaGrafica& area,
     m_janela.JanelaYmin = NumeroInicial(tabela.Ymin);
     m_janela.JanelaYmax = NumeroInicial(tabela.Ymax);
     if (tabela.Xmin.isEmpty() || tabela.Xmax.isEmpty() || tabela.Ymin.isEmpty() ||
-        tabela.Ymax.isEmpty()) {
-        m_dialogos.mensagem(
-            m_janelaPai,
-            QStringLiteral("É necessário colocar os valores de Xmín, Xmáx, Ymín e Ymáx."),
-            Dialogos::Icone::Informacao);
-        return std::nullopt;
-    }
-    if (m_janela.JanelaXmin >= m_janela.JanelaXmax) {
-        m_dialogos.mensagem(m_janelaPai,
-                            QStringLiteral("O valor de Xmín deve ser menor que o de Xmáx."),
-                            Dialogos::Icone::Informacao);
-        return std::nullopt;
-    }
-    if (m_janela.JanelaYmin >= m_janela.JanelaYmax) {
-        m_dialogos.mensagem(m_janelaPai,
-                            QStringLiteral("O valor de Ymín deve ser menor que o de Ymáx."),
-                            Dialogos::Icone::Informacao);
-        return std::nullopt;
-    }
+        tabela.Ymax.isEmpty())
+        return FalhaEixos{
+            QStringLiteral("É necessário colocar os valores de Xmín, Xmáx, Ymín e Ymáx."), true};
+    if (m_janela.JanelaXmin >= m_janela.JanelaXmax)
+        return FalhaEixos{QStringLiteral("O valor de Xmín deve ser menor que o de Xmáx."), true};
+    if (m_janela.JanelaYmin >= m_janela.JanelaYmax)
+        return FalhaEixos{QStringLiteral("O valor de Ymín deve ser menor que o de Ymáx."), true};
 
     clsEquation equacao;
     m_janela.JanelaXmin = avaliar(equacao, tabela.Xmin);
     m_janela.JanelaXmax = avaliar(equacao, tabela.Xmax);
     m_janela.JanelaYmin = avaliar(equacao, tabela.Ymin);
     m_janela.JanelaYmax = avaliar(equacao, tabela.Ymax);
-    ValoresJanela valores;
     valores.PassoNumX = avaliar(equacao, tabela.PassoX);
     valores.PassoNumY = avaliar(equacao, tabela.PassoY);
 
@@ -170,7 +154,7 @@ std::optional<ValoresJanela> DesenhoEixos::PrepararJanela(AreaGrafica& area,
     quadro.larguraTraco(1);
     area.sobreposicao().escala(esquerda, topo, direita, fundo);
     area.sobreposicao().larguraTraco(1);
-    return valores;
+    return std::nullopt;
 }
 
 void DesenhoEixos::desenharEixos(AreaGrafica& area, const ValoresJanela& valores) {
@@ -275,11 +259,7 @@ void DesenhoEixos::rotulosRadianos(Quadro& quadro) {
     serie(kDoisPi, kPi, j.JanelaXmax, 2, 1, 1, QStringLiteral("p"));
 }
 
-void DesenhoEixos::falhaDadosEixos(AreaGrafica& area, const QString& descricao) {
-    m_dialogos.mensagem(m_janelaPai,
-                        QStringLiteral("Erro nos dados dos eixos:") + QStringLiteral("\r\n\r\n") +
-                            descricao,
-                        Dialogos::Icone::Nenhum);
-    PonteiroOcupado::normal();
+FalhaEixos DesenhoEixos::falhaDadosEixos(AreaGrafica& area, const QString& descricao) {
     area.esconderSetas();
+    return {QStringLiteral("Erro nos dados dos eixos:\r\n\r\n") + descricao, false};
 }

@@ -6,9 +6,6 @@
 #include <QString>
 #include <optional>
 
-class Dialogos;
-class QWidget;
-
 /// The axis table as the window holds it when an area is redrawn.
 struct TabelaEixos {
     QString Xmin = QStringLiteral("-10");
@@ -29,22 +26,28 @@ struct ValoresJanela {
     double PassoNumX = 0, PassoNumY = 0;
 };
 
+/// Why a redraw stopped, as the window tells the user.
+struct FalhaEixos {
+    QString mensagem;
+    bool comIcone = false; ///< the checks of the limits show the information icon, data errors none
+};
+
 /// The window set-up and axis drawing of both graph areas. It writes the graph window state
-/// and reports bad settings through the dialogs, as message boxes over `janelaPai`.
+/// and reports bad settings to its caller, which shows them.
 class DesenhoEixos {
 public:
-    DesenhoEixos(AreaGrafica& areaFuncao, AreaGrafica& areaTransformada, JanelaGrafica& janela,
-                 Dialogos& dialogos, QWidget* janelaPai);
+    DesenhoEixos(AreaGrafica& areaFuncao, AreaGrafica& areaTransformada, JanelaGrafica& janela);
 
     /// Clears the area, sets up the window from the table and draws axes, arrowheads, names,
-    /// marks and numbers (radian marks and labels go to both areas). Returns false when a
-    /// message was shown.
-    bool RedesenharArea(AreaGrafica& area, const TabelaEixos& tabela);
+    /// marks and numbers (radian marks and labels go to both areas). On a failure, what was
+    /// drawn stays; after a failure of the axis data the area's arrowheads are hidden.
+    std::optional<FalhaEixos> RedesenharArea(AreaGrafica& area, const TabelaEixos& tabela);
 
     /// The window set-up of one area: clear, check and evaluate the table, map the window onto
-    /// the area. Messages for empty or unordered limits are shown here; an evaluation failure
-    /// is thrown as an InterpreterError for RedesenharArea to report.
-    std::optional<ValoresJanela> PrepararJanela(AreaGrafica& area, const TabelaEixos& tabela);
+    /// the area, and fill `valores`. Empty or unordered limits are returned; an evaluation
+    /// failure is thrown as an InterpreterError for RedesenharArea to report.
+    std::optional<FalhaEixos> PrepararJanela(AreaGrafica& area, const TabelaEixos& tabela,
+                                             ValoresJanela& valores);
 
     /// Marks at the multiples of 3.14159/2 on the x axis of both areas.
     void MarcarRadianos();
@@ -59,11 +62,9 @@ private:
     void numerosX(Quadro& quadro, double passo);
     void numerosY(Quadro& quadro, double passo);
     void rotulosRadianos(Quadro& quadro);
-    void falhaDadosEixos(AreaGrafica& area, const QString& descricao);
+    static FalhaEixos falhaDadosEixos(AreaGrafica& area, const QString& descricao);
 
     AreaGrafica& m_areaFuncao;
     AreaGrafica& m_areaTransformada;
     JanelaGrafica& m_janela;
-    Dialogos& m_dialogos;
-    QWidget* m_janelaPai;
 };

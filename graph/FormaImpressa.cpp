@@ -11,9 +11,9 @@ QString FormaImpressa(double valor, const QLocale& local) {
     return sinal + numero + QLatin1Char(' ');
 }
 
-std::optional<double> LerNumeroSimples(const QString& texto, const QLocale& local) {
+std::optional<double> LerNumeroSimples(const QString& texto) {
     bool ok = false;
-    const double valor = local.toDouble(texto.trimmed(), &ok);
+    const double valor = texto.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(valor))
         return std::nullopt;
     return valor;

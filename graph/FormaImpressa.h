@@ -9,7 +9,6 @@
 /// Portuguese system, "-3 " for -3).
 QString FormaImpressa(double valor, const QLocale& local = QLocale::system());
 
-/// A text read as a plain number with the locale's settings (no expression); nothing when it
-/// is not one.
-std::optional<double> LerNumeroSimples(const QString& texto,
-                                       const QLocale& local = QLocale::system());
+/// A text read as a plain number (no expression), with "." as the decimal point whatever the
+/// desktop's number settings, as every number the user types; nothing when it is not one.
+std::optional<double> LerNumeroSimples(const QString& texto);

@@ -1,8 +1,5 @@
 #include "NumeroInicial.h"
 
-#include <cstdlib>
-#include <string>
-
 namespace {
 
 bool eBranco(QChar c) {
@@ -23,11 +20,11 @@ double NumeroInicial(const QString& texto) {
         if (!eBranco(c))
             limpo.append(c);
 
-    std::string lido;
+    QString lido;
     qsizetype i = 0;
     const qsizetype n = limpo.size();
     if (i < n && (limpo[i] == QLatin1Char('+') || limpo[i] == QLatin1Char('-')))
-        lido += static_cast<char>(limpo[i++].unicode());
+        lido += limpo[i++];
     bool algumDigito = false;
     bool ponto = false;
     for (; i < n; ++i) {
@@ -38,7 +35,7 @@ double NumeroInicial(const QString& texto) {
         } else {
             break;
         }
-        lido += static_cast<char>(limpo[i].unicode());
+        lido += limpo[i];
     }
     if (!algumDigito)
         return 0;
@@ -46,16 +43,18 @@ double NumeroInicial(const QString& texto) {
     if (i < n &&
         (limpo[i].toUpper() == QLatin1Char('E') || limpo[i].toUpper() == QLatin1Char('D'))) {
         qsizetype j = i + 1;
-        std::string expoente = "e";
+        QString expoente = QStringLiteral("e");
         if (j < n && (limpo[j] == QLatin1Char('+') || limpo[j] == QLatin1Char('-')))
-            expoente += static_cast<char>(limpo[j++].unicode());
+            expoente += limpo[j++];
         bool digitosExpoente = false;
         for (; j < n && eDigito(limpo[j]); ++j) {
-            expoente += static_cast<char>(limpo[j].unicode());
+            expoente += limpo[j];
             digitosExpoente = true;
         }
         if (digitosExpoente)
             lido += expoente;
     }
-    return std::strtod(lido.c_str(), nullptr);
+    // QString reads "." whatever the desktop's number settings; too large a number reads as an
+    // infinity and too small a one as 0.
+    return lido.toDouble();
 }

@@ -1,19 +1,16 @@
 #include "PonteiroOcupado.h"
 
-#include <QApplication>
 #include <QCursor>
+#include <QWidget>
 
-PonteiroOcupado::PonteiroOcupado() {
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+PonteiroOcupado::PonteiroOcupado(QWidget& janela) : m_janela(janela) {
+    m_janela.setCursor(QCursor(Qt::WaitCursor));
 }
 
 PonteiroOcupado::~PonteiroOcupado() {
-    // normal() may already have emptied the stack.
-    if (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    normal(m_janela);
 }
 
-void PonteiroOcupado::normal() {
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+void PonteiroOcupado::normal(QWidget& janela) {
+    janela.unsetCursor();
 }

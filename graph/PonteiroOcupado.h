@@ -1,13 +1,20 @@
 #pragma once
 
-/// While alive, the mouse pointer is the busy pointer.
+class QWidget;
+
+/// While alive, a window shows the busy pointer; the program's other windows and its message
+/// boxes keep the normal one.
 class PonteiroOcupado {
 public:
-    PonteiroOcupado();
+    explicit PonteiroOcupado(QWidget& janela);
     ~PonteiroOcupado();
     PonteiroOcupado(const PonteiroOcupado&) = delete;
     PonteiroOcupado& operator=(const PonteiroOcupado&) = delete;
 
-    /// Puts the normal pointer back at once, whatever guards are alive.
-    static void normal();
+    /// Gives a window its normal pointer back at once, whatever guards are alive; a message box
+    /// is never opened over the busy pointer.
+    static void normal(QWidget& janela);
+
+private:
+    QWidget& m_janela;
 };

@@ -6,8 +6,8 @@
 #include <exception>
 
 void DesenharTransformada(clsEquation& equacao, AreaGrafica& area, const JanelaGrafica& janela,
-                          const QColor& cor) {
-    PonteiroOcupado ocupado;
+                          const QColor& cor, QWidget& janelaPrincipal) {
+    PonteiroOcupado ocupado(janelaPrincipal);
     SobreposicaoVisivel sobreposicao(area);
     try {
         CicloDeTracado(equacao, area, janela, cor, PoliticaFalha::Saltar);

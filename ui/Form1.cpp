@@ -181,8 +181,7 @@ void Form1::createGraphAreas() {
         m_cliente, emPixels(kAreaTransformada),
         AreaGrafica::Nomes{QStringLiteral("Picture2"), QStringLiteral("Picture4"),
                            QStringLiteral("Image5"), QStringLiteral("Image4")});
-    m_desenhoEixos = std::make_unique<DesenhoEixos>(*m_areaFuncao, *m_areaTransformada, m_janela,
-                                                    m_dialogos, this);
+    m_desenhoEixos = std::make_unique<DesenhoEixos>(*m_areaFuncao, *m_areaTransformada, m_janela);
 }
 
 void Form1::createAxisTable() {
@@ -319,7 +318,16 @@ TabelaEixos Form1::tabelaEixos() const {
 }
 
 bool Form1::redesenharArea(AreaGrafica& area) {
-    return m_desenhoEixos->RedesenharArea(area, tabelaEixos());
+    const auto falha = m_desenhoEixos->RedesenharArea(area, tabelaEixos());
+    if (falha)
+        avisar(falha->mensagem,
+               falha->comIcone ? Dialogos::Icone::Informacao : Dialogos::Icone::Nenhum);
+    return !falha;
+}
+
+void Form1::avisar(const QString& texto, Dialogos::Icone icone) {
+    PonteiroOcupado::normal(*this);
+    m_dialogos.mensagem(this, texto, icone);
 }
 
 void Form1::redesenharAmbas() {
@@ -328,13 +336,12 @@ void Form1::redesenharAmbas() {
 }
 
 void Form1::desenhar() {
-    PonteiroOcupado ocupado;
+    PonteiroOcupado ocupado(*this);
     clsEquation equacao;
     if (m_funcao1->text().isEmpty()) {
-        m_dialogos.mensagem(this,
-                            QStringLiteral("Deve escrever a expressão analítica da função que "
-                                           "pretende representar graficamente."),
-                            Dialogos::Icone::Nenhum);
+        avisar(QStringLiteral("Deve escrever a expressão analítica da função que pretende "
+                              "representar graficamente."),
+               Dialogos::Icone::Nenhum);
         return;
     }
     SobreposicaoVisivel troca(*m_areaFuncao);
@@ -342,10 +349,9 @@ void Form1::desenhar() {
     try {
         CicloDeTracado(equacao, *m_areaFuncao, m_janela, m_corGraficoFuncao, PoliticaFalha::Parar);
     } catch (const InterpreterError& erro) {
-        m_dialogos.mensagem(this,
-                            QStringLiteral("Erro na expressão analítica da função:\r\n\r\n") +
-                                QString::fromStdString(erro.description()),
-                            Dialogos::Icone::Informacao);
+        avisar(QStringLiteral("Erro na expressão analítica da função:\r\n\r\n") +
+                   QString::fromStdString(erro.description()),
+               Dialogos::Icone::Informacao);
     }
 }
 

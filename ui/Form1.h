@@ -2,6 +2,7 @@
 
 #include "AreaGrafica.h"
 #include "DesenhoEixos.h"
+#include "Dialogos.h"
 #include "JanelaGrafica.h"
 #include "Twips.h"
 
@@ -11,7 +12,6 @@
 #include <memory>
 
 class BotaoImagem;
-class Dialogos;
 class GrupoTransformacoes;
 class QAction;
 class QCheckBox;
@@ -56,6 +56,8 @@ public:
     bool redesenharArea(AreaGrafica& area);
     /// Redraws the function area, then the transform area.
     void redesenharAmbas();
+    /// A message box over this window, with the normal pointer.
+    void avisar(const QString& texto, Dialogos::Icone icone);
 
     /// The four colour choices (CommonDialog1 to CommonDialog4), reset at every activation.
     QColor corGraficoFuncao() const { return m_corGraficoFuncao; }

@@ -1,7 +1,7 @@
 #include "Form3.h"
 
-#include "Twips.h"
 #include "GravuraDecorativa.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,7 +36,7 @@ QLabel* rotuloAzul(QWidget* pai, const QString& nome, const QString& texto, doub
 
 } // namespace
 
-Form3::Form3(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai) {
+Form3::Form3(QWidget* pai) : QMainWindow(pai) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("QUILORA"));
     auto* cliente = new QWidget(this);
@@ -49,7 +49,7 @@ Form3::Form3(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai) {
 
     createMenus();
     createTitle(cliente);
-    createPictures(cliente, dialogos);
+    createPictures(cliente);
     // The controls keep their places when the window is resized; nothing is laid out again.
     resize(kCliente.width(), kCliente.height() + menuBar()->sizeHint().height());
 }
@@ -93,7 +93,7 @@ void Form3::createTitle(QWidget* cliente) {
                {13080, 10200});
 }
 
-void Form3::createPictures(QWidget* cliente, Dialogos& dialogos) {
+void Form3::createPictures(QWidget* cliente) {
     for (const GravuraDecorativa& gravura : gravurasDoInicio()) {
         auto* imagem = new QLabel(cliente);
         imagem->setObjectName(gravura.nome);
@@ -102,7 +102,7 @@ void Form3::createPictures(QWidget* cliente, Dialogos& dialogos) {
         imagem->setGeometry(twipsParaPixels(gravura.lugar.x()), twipsParaPixels(gravura.lugar.y()),
                             twipsParaPixels(gravura.lugar.width()),
                             twipsParaPixels(gravura.lugar.height()));
-        imagem->setPixmap(QPixmap::fromImage(desenharGravura(gravura, dialogos)));
+        imagem->setPixmap(QPixmap::fromImage(desenharGravura(gravura)));
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 
-class Dialogos;
 class QAction;
 
 /// The start window: the program's title page, whose menu bar leads to the main window, to
@@ -10,7 +9,7 @@ class QAction;
 class Form3 final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form3(Dialogos& dialogos, QWidget* pai = nullptr);
+    explicit Form3(QWidget* pai = nullptr);
 
     /// The menu commands, by their names: "Sair", "Quilora", "Instruções", "Sintaxe",
     /// "FunçõesDefinidas".
@@ -30,6 +29,6 @@ protected:
 private:
     void createMenus();
     void createTitle(QWidget* cliente);
-    void createPictures(QWidget* cliente, Dialogos& dialogos);
+    void createPictures(QWidget* cliente);
     QAction* criarComando(const QString& nome, const QString& texto);
 };

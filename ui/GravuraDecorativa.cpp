@@ -4,8 +4,8 @@
 #include "CicloDeTracado.h"
 #include "ConstrucaoTexto.h"
 #include "DesenhoEixos.h"
-#include "Twips.h"
 #include "JanelaGrafica.h"
+#include "Twips.h"
 #include "clsEquation.h"
 
 #include <QColor>
@@ -80,7 +80,7 @@ QList<GravuraDecorativa> gravurasDoInicio() {
     return criarGravuras();
 }
 
-QImage desenharGravura(const GravuraDecorativa& g, Dialogos& dialogos) {
+QImage desenharGravura(const GravuraDecorativa& g) {
     // A graph area like the main window's, on a hidden support, of the picture's size.
     const QSize interior(twipsParaPixels(g.lugar.width()), twipsParaPixels(g.lugar.height()));
     const QRect geometria(QPoint(0, 0), interior + QSize(2 * Quadro::kBorda, 2 * Quadro::kBorda));
@@ -88,8 +88,8 @@ QImage desenharGravura(const GravuraDecorativa& g, Dialogos& dialogos) {
     AreaGrafica area(&suporte, geometria, {g.nome, g.nome + "s", g.nome + "c", g.nome + "d"});
     AreaGrafica restante(&suporte, geometria, {"r1", "r2", "r3", "r4"});
     JanelaGrafica janela;
-    DesenhoEixos eixos(area, restante, janela, dialogos, &suporte);
-    if (!eixos.RedesenharArea(area, tabelaSemNumeros(g)))
+    DesenhoEixos eixos(area, restante, janela);
+    if (eixos.RedesenharArea(area, tabelaSemNumeros(g)))
         return {};
 
     area.persistente().larguraTraco(2);

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class Dialogos;
-
 /// A transformation as the main window would draw it: its option (1 to 10) and the texts of
 /// the parameters a and b.
 struct TransformadaDecorativa {
@@ -33,6 +31,6 @@ QStringList curvasDaGravura(const GravuraDecorativa& gravura);
 /// The nine pictures of the start window, `Image1` to `Image10` (there is no `Image7`).
 QList<GravuraDecorativa> gravurasDoInicio();
 
-/// Draws a picture at its size in pixels. The axis set-up reports a bad window through
-/// `dialogos`, which cannot happen with the fixed windows of gravurasDoInicio().
-QImage desenharGravura(const GravuraDecorativa& gravura, Dialogos& dialogos);
+/// Draws a picture at its size in pixels; an empty image for a bad window, which cannot happen
+/// with the fixed windows of gravurasDoInicio().
+QImage desenharGravura(const GravuraDecorativa& gravura);

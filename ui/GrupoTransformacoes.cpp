@@ -161,7 +161,7 @@ void GrupoTransformacoes::moverSeleccao(int numero, bool seguinte) {
 bool GrupoTransformacoes::parametroIndicado(QLineEdit* campo, const QString& mensagem) {
     if (!campo->text().trimmed().isEmpty())
         return true;
-    m_janela.dialogos().mensagem(&m_janela, mensagem, Dialogos::Icone::Informacao);
+    m_janela.avisar(mensagem, Dialogos::Icone::Informacao);
     campo->setFocus();
     return false;
 }
@@ -203,5 +203,5 @@ void GrupoTransformacoes::executar(int numero) {
         return;
     }
     DesenharTransformada(equacao, m_janela.areaTransformada(), m_janela.janela(),
-                         m_janela.corGraficoTransformada());
+                         m_janela.corGraficoTransformada(), m_janela);
 }

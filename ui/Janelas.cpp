@@ -19,8 +19,7 @@ void trazerParaAFrente(QWidget* janela) {
 
 } // namespace
 
-Janelas::Janelas(Dialogos& dialogos)
-    : m_dialogos(dialogos), m_inicio(std::make_unique<Form3>(dialogos)) {
+Janelas::Janelas(Dialogos& dialogos) : m_dialogos(dialogos), m_inicio(std::make_unique<Form3>()) {
     connect(m_inicio.get(), &Form3::quiloraPedida, this, &Janelas::mostrarPrincipal);
     connect(m_inicio.get(), &Form3::instrucoesPedidas, this, &Janelas::mostrarInstrucoes);
     connect(m_inicio.get(), &Form3::sintaxePedida, this, &Janelas::mostrarSintaxe);

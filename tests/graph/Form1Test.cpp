@@ -123,7 +123,7 @@ TEST_F(Form1Test, DesenharTracaAParabolaAzul) {
     EXPECT_GT(contar(im, kAzul), 200);
     EXPECT_TRUE(controlo<QWidget>("Picture1")->isVisible());
     EXPECT_FALSE(controlo<QWidget>("Picture3")->isVisible());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(ponteiroOcupado(form));
     EXPECT_EQ(contar(form->areaTransformada().imagem(), kAzul), 0);
     EXPECT_TRUE(dialogos.mensagens.empty());
 }
@@ -186,7 +186,7 @@ TEST_P(TabelaMaTest, MensagemEEstado) {
     EXPECT_EQ(dialogos.mensagens[0].icone,
               caso.comIcone ? Dialogos::Icone::Informacao : Dialogos::Icone::Nenhum);
     EXPECT_EQ(tudoBranco(imagem1()), caso.semEixos);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(ponteiroOcupado(form));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -238,13 +238,31 @@ TEST_F(Form1Test, JanelaLongeDaOrigemAcabaDepressa) {
     EXPECT_EQ(form->janela().JanelaXmin, 1e12);
 }
 
-TEST_F(Form1Test, JanelaComExpressoes) {
-    escrever("Xmin", "-2*pi");
-    escrever("Xmax", "2*pi");
+struct CasoJanela {
+    const char* xmin;
+    const char* xmax;
+    double JanelaXmin, JanelaXmax;
+};
+
+class JanelaAceiteTest : public Form1Test, public ::testing::WithParamInterface<CasoJanela> {};
+
+// Decimals take a point whatever the desktop's settings (the suite also runs under pt_PT).
+TEST_P(JanelaAceiteTest, DesenhaAJanelaPedida) {
+    const auto& caso = GetParam();
+    escrever("Xmin", caso.xmin);
+    escrever("Xmax", caso.xmax);
     clicar("DesenharEixos");
+    clicar("Desenhar");
     EXPECT_TRUE(dialogos.mensagens.empty());
-    EXPECT_NEAR(form->janela().JanelaXmax, 6.283185307179586, 1e-12);
+    EXPECT_NEAR(form->janela().JanelaXmin, caso.JanelaXmin, 1e-12);
+    EXPECT_NEAR(form->janela().JanelaXmax, caso.JanelaXmax, 1e-12);
+    EXPECT_GT(contar(imagem1(), kAzul), 100);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, JanelaAceiteTest,
+    ::testing::Values(CasoJanela{"-2*pi", "2*pi", -6.283185307179586, 6.283185307179586},
+                      CasoJanela{"-0.5", "0.5", -0.5, 0.5}, CasoJanela{"-1.5", ".5", -1.5, 0.5}));
 
 TEST_F(Form1Test, JanelaInvertidaPelasExpressoes) {
     // The leading numbers 5 < 6 pass the check; the evaluated window runs from 10 to 6.
@@ -269,7 +287,8 @@ TEST_F(Form1Test, ExpressaoVaziaAvisaSemIcone) {
               QStringList({QStringLiteral("Deve escrever a expressão analítica da função que "
                                           "pretende representar graficamente.")}));
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Nenhum);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(dialogos.mensagens[0].ponteiroOcupado);
+    EXPECT_FALSE(ponteiroOcupado(form));
     EXPECT_TRUE(controlo<QWidget>("Picture1")->isVisible());
 }
 
@@ -290,10 +309,11 @@ TEST_P(ExpressaoMaTest, MensagemComADescricao) {
     ASSERT_EQ(dialogos.mensagens.size(), 1);
     EXPECT_EQ(dialogos.mensagens[0].texto, kFuncao + QString::fromUtf8(caso.descricao));
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
+    EXPECT_FALSE(dialogos.mensagens[0].ponteiroOcupado);
     EXPECT_EQ(contar(imagem1(), kAzul), 0);
     EXPECT_TRUE(controlo<QWidget>("Picture1")->isVisible());
     EXPECT_FALSE(controlo<QWidget>("Picture3")->isVisible());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(ponteiroOcupado(form));
 }
 
 INSTANTIATE_TEST_SUITE_P(

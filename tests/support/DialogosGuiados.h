@@ -2,12 +2,21 @@
 
 #include "Dialogos.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <optional>
+
+/// Whether the user sees the busy pointer over `janela` (its own or the whole program's).
+inline bool ponteiroOcupado(const QWidget* janela) {
+    const bool daJanela = janela && janela->window()->testAttribute(Qt::WA_SetCursor) &&
+                          janela->window()->cursor().shape() == Qt::WaitCursor;
+    return daJanela || QApplication::overrideCursor() != nullptr;
+}
 
 /// Dialogs answered from a script written by the test, recording what the program showed.
 class DialogosGuiados final : public Dialogos {
@@ -15,10 +24,11 @@ public:
     struct Mensagem {
         QString texto;
         Icone icone;
+        bool ponteiroOcupado; ///< the busy pointer was still showing when the box opened
     };
 
-    void mensagem(QWidget*, const QString& texto, Icone icone) override {
-        mensagens.push_back({texto, icone});
+    void mensagem(QWidget* pai, const QString& texto, Icone icone) override {
+        mensagens.push_back({texto, icone, ponteiroOcupado(pai)});
     }
 
     std::optional<QColor> escolherCor(QWidget*, const QColor& inicial) override {

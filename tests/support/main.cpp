@@ -1,3 +1,6 @@
+#include "LocalDoAmbiente.h"
+#include "Traducoes.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,6 +9,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstalarTraducoes(app);
+    if (!usarLocalDoAmbiente())
+        return 1;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -130,7 +130,7 @@ TEST_P(GraficoDaTransformada, TextoEPontos) {
     EXPECT_TRUE(dialogos.mensagens.empty());
     EXPECT_TRUE(form->areaTransformada().persistente().isVisible());
     EXPECT_FALSE(form->areaTransformada().sobreposicao().isVisible());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(ponteiroOcupado(form));
 }
 
 const Grafico kGraficos[] = {
@@ -233,6 +233,7 @@ struct Parametro {
     const char* aDepois;
     const char* bDepois;
     const char* texto; // built text; null when nothing is built
+    bool desenha;      // whether the transform area receives points
 };
 
 class Parametros : public GrupoTest, public ::testing::WithParamInterface<Parametro> {};
@@ -258,26 +259,28 @@ TEST_P(Parametros, VerificacaoAvaliacaoEEscrita) {
         EXPECT_EQ(construido(p.opcao).toStdString(), p.texto);
     else
         EXPECT_TRUE(grupo->textos().Função2.isEmpty() && grupo->textos().Função3.isEmpty());
+    EXPECT_EQ(contar(kAzul) > 0, p.desenha);
 }
 
 const Parametro kParametros[] = {
-    {5, "1/2", "2", "", "0.5", "2", "0.5+ (1/2x^2-4)"},
-    {6, "pi", "2", "", "3.14159265358979", "2", " 1/2(3.14159265358979*x)^2-4 "},
-    {9, "   2", "2", "", "2", "2", "2* (1/2x^2-4)"},
-    {8, "2", "-2*3", "", "2", "-6", " 1/2(x+(-6))^2-4 "},
+    {5, "1/2", "2", "", "0.5", "2", "0.5+ (1/2x^2-4)", true},
+    {9, "1/2", "2", "", "0.5", "2", "0.5* (1/2x^2-4)", true},
+    {6, "pi", "2", "", "3.14159265358979", "2", " 1/2(3.14159265358979*x)^2-4 ", true},
+    {9, "   2", "2", "", "2", "2", "2* (1/2x^2-4)", true},
+    {8, "2", "-2*3", "", "2", "-6", " 1/2(x+(-6))^2-4 ", true},
     // 1e3 reads as 1 times a variable e3, which does not exist
-    {7, "1e3", "2", "", "1e3", "2", "1e3+( 1/2(x+(2))^2-4 )"},
-    {7, "-1.50", "0.25+0.5", "", "-1.5", "0.75", "-1.5+( 1/2(x+(0.75))^2-4 )"},
-    {6, "x", "2", "", "x", "2", " 1/2(x*x)^2-4 "},
-    {5, "1/0", "2", "", "1/0", "2", "1/0+ (1/2x^2-4)"},
-    {5, "2*(3", "2", "", "2*(3", "2", "2*(3+ (1/2x^2-4)"},
-    {5, "   ", "2", "É necessário indicar o valor de a", "   ", "2", nullptr},
-    {6, "", "2", "É necessário indicar o valor de a", "", "2", nullptr},
-    {7, " ", "", "É necessário indicar o valor de a", " ", "", nullptr},
-    {7, "1/2", " ", "É necessário indicar o valor de b", "1/2", " ", nullptr},
-    {8, "", "", "É necessário indicar o valor de b", "", "", nullptr},
+    {7, "1e3", "2", "", "1e3", "2", "1e3+( 1/2(x+(2))^2-4 )", false},
+    {7, "-1.50", "0.25+0.5", "", "-1.5", "0.75", "-1.5+( 1/2(x+(0.75))^2-4 )", true},
+    {6, "x", "2", "", "x", "2", " 1/2(x*x)^2-4 ", true},
+    {5, "1/0", "2", "", "1/0", "2", "1/0+ (1/2x^2-4)", false},
+    {5, "2*(3", "2", "", "2*(3", "2", "2*(3+ (1/2x^2-4)", false},
+    {5, "   ", "2", "É necessário indicar o valor de a", "   ", "2", nullptr, false},
+    {6, "", "2", "É necessário indicar o valor de a", "", "2", nullptr, false},
+    {7, " ", "", "É necessário indicar o valor de a", " ", "", nullptr, false},
+    {7, "1/2", " ", "É necessário indicar o valor de b", "1/2", " ", nullptr, false},
+    {8, "", "", "É necessário indicar o valor de b", "", "", nullptr, false},
     // options without parameters neither check nor rewrite them
-    {1, "", "1/2", "", "", "1/2", "Abs(1/2x^2-4)"},
+    {1, "", "1/2", "", "", "1/2", "Abs(1/2x^2-4)", true},
 };
 INSTANTIATE_TEST_SUITE_P(AeB, Parametros, ::testing::ValuesIn(kParametros));
 
@@ -331,7 +334,7 @@ TEST_F(GrupoTest, AbcissaQueFalhaESaltadaEmSilencio) {
     EXPECT_TRUE(dialogos.mensagens.empty());
     EXPECT_TRUE(temCorEm(1, -1));
     EXPECT_TRUE(temCorEm(4, -0.25));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(ponteiroOcupado(form));
     EXPECT_TRUE(form->areaTransformada().persistente().isVisible());
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -61,10 +62,11 @@ TEST(TextoDoNumeroExtremos, NaoFinitoNaoTemTexto) {
 
 TEST(TextoDoNumeroExtremos, PontoDecimalQualquerQueSejaOLocal) {
     const QLocale anterior;
+    const std::string localAnterior = std::setlocale(LC_ALL, nullptr);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
-    std::setlocale(LC_ALL, "pt_PT.UTF-8");
+    ASSERT_NE(std::setlocale(LC_ALL, "pt_PT.UTF-8"), nullptr) << "pt_PT.UTF-8 is not installed";
     EXPECT_EQ(*textoDoNumero(1.25), QStringLiteral("1.25"));
-    std::setlocale(LC_ALL, "C");
+    std::setlocale(LC_ALL, localAnterior.c_str());
     QLocale::setDefault(anterior);
 }
 

@@ -180,7 +180,7 @@ TEST_F(JanelasTest, FecharAJanelaDeInicioEComoSair) {
 }
 
 TEST_F(JanelasTest, JanelaDeInicioComoSeDesenhou) {
-    Form3 inicio(dialogos);
+    Form3 inicio;
     EXPECT_EQ(inicio.windowTitle(), QStringLiteral("QUILORA"));
     EXPECT_EQ(inicio.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
     inicio.show();
@@ -225,7 +225,7 @@ TEST_F(JanelasTest, JanelaDeInicioComoSeDesenhou) {
 }
 
 TEST_F(JanelasTest, GravurasDaJanelaDeInicioMostramFuncoesETransformadas) {
-    Form3 inicio(dialogos);
+    Form3 inicio;
     const struct {
         const char* nome;
         QRect lugar;
