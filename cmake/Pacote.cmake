@@ -14,7 +14,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipa do Quilora <equipa@quilora.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt libraries come from the program's own links; the SVG plugins, which draw the icons,
-# and the fonts that stand in for the window fonts are not linked and are named here.
+# the fonts that stand in for the window fonts and the system's Portuguese words of the Qt
+# dialogs are not linked and are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-comic-neue, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1,7 +1,8 @@
 #include "DialogosReais.h"
 
+#include "DialogoGuardar.h"
+
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -19,6 +20,8 @@ void DialogosReais::mensagem(QWidget* pai, const QString& texto, Icone icone) {
 
 std::optional<QColor> DialogosReais::escolherCor(QWidget* pai, const QColor& inicial) {
     QColorDialog dialogo(inicial, pai);
+    // Qt's own chooser, in the program's language, rather than the desktop's.
+    dialogo.setOption(QColorDialog::DontUseNativeDialog);
     dialogo.setAccessibleName(dialogo.windowTitle());
     if (dialogo.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -26,19 +29,14 @@ std::optional<QColor> DialogosReais::escolherCor(QWidget* pai, const QColor& ini
 }
 
 Dialogos::RespostaGuardar DialogosReais::escolherFicheiro(QWidget* pai,
-                                                         const PedidoGuardar& pedido) {
-    QFileDialog dialogo(pai, QString(), pedido.pastaInicial, pedido.filtro);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setDefaultSuffix(pedido.extensaoPredefinida);
-    dialogo.setAccessibleName(dialogo.windowTitle());
+                                                          const PedidoGuardar& pedido) {
+    DialogoGuardar dialogo(pai, pedido.pastaInicial, pedido.filtro, pedido.extensaoPredefinida);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return {};
     RespostaGuardar resposta;
     resposta.ficheiro = dialogo.selectedFiles().constFirst();
-    resposta.extensaoDiferente =
-        QFileInfo(resposta.ficheiro)
-            .suffix()
-            .compare(pedido.extensaoPredefinida, Qt::CaseInsensitive) != 0;
+    resposta.extensaoDiferente = QFileInfo(resposta.ficheiro)
+                                     .suffix()
+                                     .compare(pedido.extensaoPredefinida, Qt::CaseInsensitive) != 0;
     return resposta;
 }

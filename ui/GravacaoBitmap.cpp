@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace GravacaoBitmap {
 
@@ -15,8 +16,13 @@ namespace {
 const QString kExtensao = QStringLiteral("bmp");
 
 Dialogos::PedidoGuardar pedidoGuardar() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral("Mapa de bits (*.bmp)"),
-            kExtensao};
+    return {pastaInicial(QCoreApplication::applicationDirPath()),
+            QStringLiteral("Mapa de bits (*.bmp)"), kExtensao};
+}
+
+bool podeEscrever(const QString& pasta) {
+    const QFileInfo informacao(pasta);
+    return !pasta.isEmpty() && informacao.isDir() && informacao.isWritable();
 }
 
 // The dialog itself gives a bare name the default extension; a name that still lacks one
@@ -33,6 +39,15 @@ QString motivo(const QSaveFile& ficheiro) {
 }
 
 } // namespace
+
+QString pastaInicial(const QString& pastaDoPrograma) {
+    if (podeEscrever(pastaDoPrograma))
+        return pastaDoPrograma;
+    const QString imagens = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (podeEscrever(imagens))
+        return imagens;
+    return QDir::homePath();
+}
 
 std::optional<QString> escrever(const QImage& imagem, const QString& caminho) {
     if (imagem.isNull())

@@ -15,8 +15,12 @@ namespace GravacaoBitmap {
 /// leaves neither a partial file nor a damaged older one. Returns the reason of a failure.
 std::optional<QString> escrever(const QImage& imagem, const QString& caminho);
 
-/// The whole save command: asks for a name in the program's folder until the user gives one
-/// with the extension "bmp" or cancels, then writes `imagem`, telling the user if it failed.
+/// Where the save dialog opens: the program's folder, unless the user cannot write there (as
+/// after an installation), then the user's pictures folder, else the home folder.
+QString pastaInicial(const QString& pastaDoPrograma);
+
+/// The whole save command: asks for a name until the user gives one with the extension "bmp"
+/// or cancels, then writes `imagem`, telling the user if it failed.
 void guardar(Dialogos& dialogos, QWidget* pai, const QImage& imagem);
 
 } // namespace GravacaoBitmap

@@ -1,6 +1,7 @@
 #include "DialogosReais.h"
 #include "Fontes.h"
 #include "Janelas.h"
+#include "Traducoes.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("quilora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quilora.svg")));
     RegistarSubstitutosDeFontes();
+    InstalarTraducoes(aplicacao);
 
     DialogosReais dialogos;
     Janelas janelas(dialogos);

@@ -284,4 +284,32 @@ TEST(Guardar, PastaSoDeLeituraAvisaEGuardaOFicheiroExistente) {
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("f.bmp")});
 }
 
+// While alive, the home folder (and so the pictures folder) is another one.
+class OutraPastaPessoal {
+public:
+    explicit OutraPastaPessoal(const QString& casa)
+        : m_casa(qgetenv("HOME")), m_configuracao(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", casa.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (casa + QStringLiteral("/.config")).toUtf8());
+    }
+    ~OutraPastaPessoal() {
+        qputenv("HOME", m_casa);
+        qputenv("XDG_CONFIG_HOME", m_configuracao);
+    }
+
+private:
+    QByteArray m_casa, m_configuracao;
+};
+
+// After an installation the program's folder is one the user cannot write to.
+TEST(Guardar, ODialogoComecaNumaPastaOndeSePodeEscrever) {
+    QTemporaryDir programa, casa;
+    OutraPastaPessoal pessoal(casa.path());
+    EXPECT_EQ(GravacaoBitmap::pastaInicial(programa.path()), programa.path());
+    const QString semEscrita = programa.filePath(QStringLiteral("nao-existe"));
+    EXPECT_EQ(GravacaoBitmap::pastaInicial(semEscrita), casa.path());
+    ASSERT_TRUE(QDir(casa.path()).mkdir(QStringLiteral("Pictures")));
+    EXPECT_EQ(GravacaoBitmap::pastaInicial(semEscrita), casa.filePath(QStringLiteral("Pictures")));
+}
+
 } // namespace

@@ -1,0 +1,33 @@
+#include "DialogoGuardar.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+DialogoGuardar::DialogoGuardar(QWidget* pai, const QString& pasta, const QString& filtro,
+                               const QString& extensao)
+    : QFileDialog(pai, QString(), pasta, filtro) {
+    setObjectName(QStringLiteral("DialogoGuardar"));
+    // The desktop's dialog would neither speak the program's language nor refuse a missing folder.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setDefaultSuffix(extensao);
+    setAccessibleName(windowTitle());
+}
+
+void DialogoGuardar::accept() {
+    const QStringList escolhidos = selectedFiles();
+    if (!escolhidos.isEmpty()) {
+        const QFileInfo escolhido(escolhidos.constFirst());
+        const QDir pasta = escolhido.absoluteDir();
+        if (!escolhido.isDir() && !pasta.exists()) {
+            QMessageBox::information(
+                this, QStringLiteral("Quilora"),
+                QStringLiteral("A pasta %1 não existe.\nEscolha uma pasta que exista.")
+                    .arg(QDir::toNativeSeparators(pasta.path())));
+            return;
+        }
+    }
+    QFileDialog::accept();
+}
