@@ -103,20 +103,42 @@ TEST(PaginasDeAjuda, OsValoresEnsinadosSaoOsDoInterpretador) {
         const char* expressao;
         double valor;
     } casos[] = {
-        {"2^3^2", 64},         {"-2^2", -4},
-        {"1/2*4", 2},          {"1/2x", 0.65},
-        {"7\\2", 3},           {"7%3", 1},
-        {"mod(7.5,2)", 0},     {"mod(-7,3)", -1},
-        {"fix(-1.5)", -1},     {"int(-1.5)", -2},
-        {"mant(-1.25)", 0.75}, {"1 000", 1000},
-        {"e", 2.718281828},    {"arccotg(-1)", 2.356194490192345},
+        {"2^3^2", 64},
+        {"-2^2", -4},
+        {"1/2*4", 2},
+        {"1/2x", 0.65},
+        {"7\\2", 3},
+        {"7%3", 1},
+        {"mod(7.5,2)", 0},
+        {"mod(-7,3)", -1},
+        {"fix(-1.5)", -1},
+        {"int(-1.5)", -2},
+        {"mant(-1.25)", 0.75},
+        {"1 000", 1000},
+        {"e", 2.718281828},
+        {"arccotg(-1)", 2.356194490192345},
         {"sen(rad(30))", 0.5},
+        {"sgn(-8)*abs(-8)^(1/3)", -2},
+        {"arcsec(-1)", 3.141592653589793},
     };
     for (const auto& caso : casos) {
         clsEquation equacao;
         equacao.Equation(caso.expressao);
         equacao.Var("x", 1.3);
         EXPECT_NEAR(equacao.Solution(), caso.valor, 1e-9) << caso.expressao;
+    }
+}
+
+TEST(PaginasDeAjuda, EscrevemNaOrtografiaAtual) {
+    // Spellings from before the 1990 agreement; the quoted messages of the program have none.
+    const char* antigas[] = {"subtracç", "fraccion", "rectas", "co-sen", "co-sec",
+                             "co-tang",  "acção",    "direcç", "actual", "exacto",
+                             "óptim",    "projecto", "efectu"};
+    for (const QString& nome : paginas(QStringLiteral("*.html"))) {
+        const QString texto = QTextDocumentFragment::fromHtml(lerPagina(nome)).toPlainText();
+        for (const char* antiga : antigas)
+            EXPECT_FALSE(texto.contains(QString::fromUtf8(antiga), Qt::CaseInsensitive))
+                << nome.toStdString() << ": " << antiga;
     }
 }
 
