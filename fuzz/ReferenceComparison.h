@@ -11,7 +11,7 @@
 #include <string_view>
 
 /// The library against the literal step-by-step evaluator on the same bytes: same values bit
-/// for bit, same errors.
+/// for bit, same errors, same silent failures.
 namespace ReferenceComparison {
 
 /// The literal evaluator searches neighbours linearly: longer texts would only slow the fuzzer.

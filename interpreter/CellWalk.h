@@ -35,7 +35,8 @@ enum class StructuralError : unsigned char {
 ///   [[noreturn]] void report(Status);          Overflow or DivisionByZero
 ///   [[noreturn]] void raise(StructuralError, std::string_view text);
 /// Silent failures write the marker 1000 into the current entry's cell and cancel only the
-/// step that failed. Once prepared for an expression, a run allocates nothing.
+/// step that failed; the walk notes that it met one. Once prepared for an expression, a run
+/// allocates nothing.
 template <class Domain> class CellWalk {
 public:
     using Value = typename Domain::Value;
@@ -43,6 +44,9 @@ public:
     explicit CellWalk(Domain domain = Domain{}) : m_domain(std::move(domain)) {}
 
     Domain& domain() { return m_domain; }
+
+    /// Whether the last run met a silent failure: a marker written, or no value to take.
+    bool silentFailure() const { return m_silentFailure; }
 
     /// Lays out the starting cells of a newly read expression.
     void prepare(const ParsedExpression& expression) {
@@ -69,6 +73,7 @@ public:
         m_set.assign(m_startSet);
         m_i = m_p = m_l = m_r = m_f = m_c = 0;
         m_x1 = m_x2 = m_domain.constant(0.0);
+        m_silentFailure = false;
 
         m_count = static_cast<int>(expression.TokenOrder.size());
         for (m_i = 1; m_i <= m_count; ++m_i)
@@ -82,6 +87,7 @@ public:
             m_domain.report(status);
         if (m_p < 1)
             m_domain.raise(StructuralError::Index, {});
+        m_silentFailure = true;
         return false;
     }
 
@@ -278,7 +284,10 @@ private:
             m_domain.report(status);
     }
 
-    void markFailure() { setValue(m_p, m_domain.constant(failureMarker)); }
+    void markFailure() {
+        m_silentFailure = true;
+        setValue(m_p, m_domain.constant(failureMarker));
+    }
 
     void setValue(int position, Value value) {
         m_cells[position] = Cell{Cell::Kind::Value, 0, value};
@@ -315,6 +324,7 @@ private:
     int m_c = 0;
     Value m_x1{};
     Value m_x2{};
+    bool m_silentFailure = false;
 };
 
 } // namespace quilora::interpreter

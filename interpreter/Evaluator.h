@@ -55,6 +55,9 @@ public:
         return m_walk.run(expression, value);
     }
 
+    /// Whether the last run met a silent failure: a marker written, or no value to take.
+    bool silentFailure() const { return m_walk.silentFailure(); }
+
 private:
     CellWalk<NumberDomain> m_walk;
 };

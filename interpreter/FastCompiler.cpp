@@ -65,7 +65,7 @@ bool drawsRandomNumbers(FunctionId id) {
 /// instruction, and where the evaluation would raise an error whatever the numbers, there is no
 /// program. A silent failure needs no branch here: the instruction of "^" keeps its base and a
 /// function's gives the marker then, which is what the evaluation leaves in the cell that
-/// remains.
+/// remains, and the run notes it.
 class ProgramDomain {
 public:
     using Value = int;
@@ -113,13 +113,17 @@ private:
 };
 
 // Operations on constants are done here, when they cannot end in a reported error; one that
-// would report an error everywhere leaves the expression to the evaluation.
+// would report an error everywhere leaves the expression to the evaluation, and one that fails
+// in silence fails on every run.
 int ProgramDomain::emit(FastOp op, FunctionId function, int a, int b) {
     if (m_program.isConstant(a) && m_program.isConstant(b)) {
         double value = 0.0;
-        if (!execute(op, function, m_program.constantValue(a), m_program.constantValue(b), 1,
-                     value))
+        const OpResult result =
+            execute(op, function, m_program.constantValue(a), m_program.constantValue(b), 1, value);
+        if (result == OpResult::Error)
             throw NoProgram{};
+        if (result == OpResult::SilentFailure)
+            m_program.recordSilentFailure();
         return m_program.addConstant(value);
     }
     if (op == FastOp::Power && m_program.isConstant(b) && m_program.constantValue(b) == 2.0)
@@ -140,6 +144,9 @@ std::optional<FastProgram> compileFastProgram(const ParsedExpression& expression
         const bool hasValue = walk.run(expression, result);
         FastProgram& program = walk.domain().program();
         program.setResult(hasValue ? result : -1);
+        // What the walk met over the kinds of the cells, every run meets.
+        if (walk.silentFailure())
+            program.recordSilentFailure();
         program.finish();
         return std::move(program);
     } catch (const NoProgram&) {

@@ -57,14 +57,19 @@ int kindOf(FastOp op) {
     return static_cast<int>(found - std::begin(writtenOut));
 }
 
-// With the operation known here, execute folds down to that one case.
+// With the operation known here, execute folds down to that one case, and an operation that
+// cannot fail in silence does not touch the mark.
 template <int kind> bool perform(const Instruction& instruction, double* registers) {
     if constexpr (kind == nothing) {
         return true;
     } else {
         const FastOp op = kind == anyOther ? instruction.op : writtenOut[kind];
-        return execute(op, instruction.function, registers[instruction.a], registers[instruction.b],
-                       instruction.count, registers[instruction.target]);
+        const OpResult result =
+            execute(op, instruction.function, registers[instruction.a], registers[instruction.b],
+                    instruction.count, registers[instruction.target]);
+        if (result == OpResult::SilentFailure)
+            registers[silentFailureRegister] = 1.0;
+        return result != OpResult::Error;
     }
 }
 

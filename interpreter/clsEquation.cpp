@@ -53,6 +53,7 @@ void clsEquation::solveStepwise() {
     double value = 0.0;
     if (m_evaluator.run(m_expression, m_Variables, value))
         m_SolutionValue = value;
+    m_silentFailure = m_evaluator.silentFailure();
     m_Dirty = false;
 }
 
@@ -90,7 +91,7 @@ bool clsEquation::solveFast() {
     }
     if (!m_fastProgram)
         return false;
-    if (!m_fastProgram->run(m_Variables, m_SolutionValue))
+    if (!m_fastProgram->run(m_Variables, m_SolutionValue, m_silentFailure))
         return false;
     m_Dirty = false;
     return true;

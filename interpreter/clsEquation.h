@@ -17,7 +17,8 @@ struct EquationInternals;
 
 /// An analytic expression with its named variables and its last computed value. The text is
 /// read into tokens once per Equation write and evaluated as often as asked; errors are raised
-/// as InterpreterError, silent failures leave the marker 1000 in the result.
+/// as InterpreterError, silent failures leave the marker 1000 in the result and are told by
+/// SilentFailure.
 class clsEquation {
 public:
     clsEquation();
@@ -46,12 +47,17 @@ public:
         return m_SolutionValue;
     }
 
+    /// Whether the last Solve that ran to its end met a silent failure (the marker 1000 was
+    /// written somewhere, or the result cell did not convert and the earlier solution stands).
+    /// A Solve that reports an error leaves it as it was; a new object answers false.
+    bool SilentFailure() const { return m_silentFailure; }
+
     /// Evaluates the expression for the current variables. On an error the earlier solution
     /// stays and the object stays stale. The compiled program answers while the expression and
     /// the variable names stay as they were when it was built; everything else goes the long way.
     void Solve() {
         if (m_fastReady && m_fastShape == m_Variables.shape() &&
-            m_fastProgram->run(m_Variables, m_SolutionValue)) {
+            m_fastProgram->run(m_Variables, m_SolutionValue, m_silentFailure)) {
             m_Dirty = false;
             return;
         }
@@ -81,6 +87,7 @@ private:
     std::string m_EquationText;
     bool m_GrausFlag = false;
     double m_SolutionValue = 0.0;
+    bool m_silentFailure = false;
     quilora::interpreter::ParsedExpression m_expression;
     quilora::interpreter::Evaluator m_evaluator;
 

@@ -6,16 +6,18 @@
 #include <sstream>
 #include <string>
 
-/// What one Solve shows its caller: a value (compared bit for bit) or an error.
+/// What one Solve shows its caller: a value (compared bit for bit) or an error, and whether the
+/// last Solve that ran to its end met a silent failure.
 struct Outcome {
     bool solved = false;
     double value = 0;
     int number = 0;
     std::string source;
     std::string description;
+    bool silentFailure = false;
 
     bool operator==(const Outcome& other) const {
-        if (solved != other.solved) {
+        if (solved != other.solved || silentFailure != other.silentFailure) {
             return false;
         }
         if (solved) {
@@ -31,10 +33,12 @@ inline std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
         text.precision(17);
         text << outcome.value << " [0x" << std::hex << std::bit_cast<std::uint64_t>(outcome.value)
              << "]";
-        return out << text.str();
+        out << text.str();
+    } else {
+        out << "error " << outcome.number << " (" << outcome.source << ") '" << outcome.description
+            << "'";
     }
-    return out << "error " << outcome.number << " (" << outcome.source << ") '"
-               << outcome.description << "'";
+    return out << (outcome.silentFailure ? ", silent failure" : "");
 }
 
 /// The value read, or the error caught, while running read.
@@ -53,13 +57,17 @@ template <class Error, class Read> Outcome CaptureOutcome(Read read) {
 
 /// Runs Solve and reads Solution the way the plot does, catching the evaluator's error type.
 template <class Error, class Equation> Outcome SolveOutcome(Equation& equation) {
-    return CaptureOutcome<Error>([&equation] {
+    Outcome outcome = CaptureOutcome<Error>([&equation] {
         equation.Solve();
         return equation.Solution();
     });
+    outcome.silentFailure = equation.SilentFailure();
+    return outcome;
 }
 
 /// Reads Solution alone, which solves again only while something changed.
 template <class Error, class Equation> Outcome ReadOutcome(Equation& equation) {
-    return CaptureOutcome<Error>([&equation] { return equation.Solution(); });
+    Outcome outcome = CaptureOutcome<Error>([&equation] { return equation.Solution(); });
+    outcome.silentFailure = equation.SilentFailure();
+    return outcome;
 }

@@ -374,6 +374,7 @@ void ReferenceEquation::FailureProcedure(const Failure& failure) {
     if (m_p == 0) {
         throw ReferenceError(9, kOutOfRange);
     }
+    m_failedSilently = true; // only the failed step is cancelled, and evaluation goes on
 }
 
 template <class Step> void ReferenceEquation::RunStep(Step&& step) {
@@ -391,6 +392,7 @@ template <class Step> void ReferenceEquation::RunStep(Step&& step) {
 void ReferenceEquation::Solve() {
     m_i = m_p = m_l = m_r = m_f = m_c = 0;
     m_x1 = m_x2 = 0;
+    m_failedSilently = false;
     RunStep([&] {
         if (!m_parsed) {
             Parse();
@@ -410,6 +412,7 @@ void ReferenceEquation::Solve() {
         RunEntry();
     }
     RunStep([&] { m_solution = AsNumber(NextToken(0)); });
+    m_silentFailure = m_failedSilently;
     m_dirty = false;
 }
 

@@ -41,6 +41,8 @@ public:
     void Solve();
     double Var(std::string_view name) const;
     void Var(std::string_view name, double value);
+    /// Whether the last Solve that ran to its end went through a failure that stayed silent.
+    bool SilentFailure() const { return m_silentFailure; }
 
 private:
     using Cell = std::variant<std::monostate, std::string, double>;
@@ -82,6 +84,7 @@ private:
     std::string m_text;
     bool m_graus = false;
     double m_solution = 0;
+    bool m_silentFailure = false;
     std::optional<std::vector<std::string>> m_tokens;
     std::vector<int> m_tokenOrder;
 
@@ -98,6 +101,7 @@ private:
     std::vector<Cell> m_cells; // index 0 unused: position 0 never holds a cell
     int m_i = 0, m_p = 0, m_l = 0, m_r = 0, m_f = 0, m_c = 0;
     double m_x1 = 0, m_x2 = 0;
+    bool m_failedSilently = false;
 
     std::minstd_rand m_generator;
     float m_lastDraw = 0;

@@ -11,6 +11,7 @@ template <class Equation, class Error> void CheckStateMachine() {
     {
         Equation fresh;
         EXPECT_EQ(fresh.Solution(), 0.0); // nothing changed yet: no evaluation
+        EXPECT_FALSE(fresh.SilentFailure());
         Outcome outcome = SolveOutcome<Error>(fresh);
         EXPECT_EQ(outcome.number, 9);
         EXPECT_EQ(outcome.description, "Índice fora do intervalo.");
@@ -44,9 +45,13 @@ template <class Equation, class Error> void CheckStateMachine() {
         Outcome kept = SolveOutcome<Error>(equation);
         ASSERT_TRUE(kept.solved);
         EXPECT_EQ(kept.value, 4.0);
-        equation.Var("y", -1);
+        EXPECT_TRUE(kept.silentFailure);
+        // an error leaves the flag of the last Solve that ran to its end
         equation.Equation("y");
+        EXPECT_TRUE(SolveOutcome<Error>(equation).silentFailure);
+        equation.Var("y", -1);
         EXPECT_EQ(equation.Solution(), -1.0);
+        EXPECT_FALSE(equation.SilentFailure());
         equation.VarClear();
         EXPECT_EQ(ReadOutcome<Error>(equation).number, 1102);
     }

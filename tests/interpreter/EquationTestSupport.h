@@ -8,11 +8,13 @@
 #include <ostream>
 #include <string>
 
-// What a user sees after Solve and a read of Solution: a value or an error.
+// What a user sees after Solve and a read of Solution: a value or an error, and the silent
+// failure flag (after an error, the one of the last Solve that ran to its end).
 struct Outcome {
     std::optional<double> value;
     int error = 0;
     std::string description;
+    bool silentFailure = false;
 };
 
 inline Outcome solveAt(clsEquation& equation, double x) {
@@ -26,6 +28,7 @@ inline Outcome solveAt(clsEquation& equation, double x) {
         outcome.description = error.description();
         EXPECT_EQ(error.source(), "Interpretador");
     }
+    outcome.silentFailure = equation.SilentFailure();
     return outcome;
 }
 
@@ -35,11 +38,12 @@ inline Outcome solve(const std::string& text, double x = 0.0) {
     return solveAt(equation, x);
 }
 
-// An expected value, exact unless a tolerance is given.
+// An expected value, exact unless a tolerance is given, and whether a silent failure made it.
 struct ValueCase {
     const char* text;
     double x;
     double expected;
+    bool silentFailure = false;
     double tolerance = 0.0;
 };
 
@@ -66,6 +70,7 @@ inline void expectValue(const ValueCase& c) {
         EXPECT_EQ(*outcome.value, c.expected) << c;
     else
         EXPECT_NEAR(*outcome.value, c.expected, c.tolerance) << c;
+    EXPECT_EQ(outcome.silentFailure, c.silentFailure) << c;
 }
 
 inline void expectError(const ErrorCase& c) {

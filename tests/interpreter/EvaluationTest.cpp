@@ -23,13 +23,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"x^(-1)", 4, 0.25}, ValueCase{"7\\2", 0, 3},
                       ValueCase{"-7\\2", 0, -3}, ValueCase{"7.5\\2", 0, 4}, ValueCase{"()", 0, 0},
                       ValueCase{"2()", 0, 0}, ValueCase{"(x+1)(x-1)", 5, 6}, ValueCase{"1,2", 0, 1},
-                      ValueCase{"sqr(-4)", 0, 1000}, ValueCase{"2+sqr(-4)", 0, 1002},
-                      ValueCase{"sqr(-4)*0", 0, 0}, ValueCase{"(-8)^(1/3)", 0, -8},
-                      ValueCase{"2*", 0, 2}, ValueCase{"-", 0, 1000}, ValueCase{"7%3", 0, 1},
-                      ValueCase{"-7%3", 0, -1}, ValueCase{"7.5%2", 0, 0},
+                      ValueCase{"sqr(-4)", 0, 1000, true}, ValueCase{"2+sqr(-4)", 0, 1002, true},
+                      ValueCase{"sqr(-4)*0", 0, 0, true}, ValueCase{"(-8)^(1/3)", 0, -8, true},
+                      ValueCase{"2*", 0, 2, true}, ValueCase{"-", 0, 1000, true},
+                      ValueCase{"7%3", 0, 1}, ValueCase{"-7%3", 0, -1}, ValueCase{"7.5%2", 0, 0},
                       ValueCase{"1+7%4*2", 0, 8}, ValueCase{"2(x+1)", 2, 6},
                       ValueCase{"-sen(2x)", 0.25, -std::sin(0.5)}, ValueCase{"max(x,2)", 5, 5},
-                      ValueCase{"max(1,9,5)", 0, 5}));
+                      ValueCase{"max(1,9,5)", 0, 5}, ValueCase{"+5", 0, 0, true}));
 
 INSTANTIATE_TEST_SUITE_P(
     Reading, EvaluatesTo,
@@ -46,13 +46,15 @@ INSTANTIATE_TEST_SUITE_P(
 // The literal order of the steps: silent failures, kept operands, ignored leftovers.
 INSTANTIATE_TEST_SUITE_P(
     Quirks, EvaluatesTo,
-    ::testing::Values(ValueCase{"(+)", 0, 1000}, ValueCase{"2--2", 0, 4}, ValueCase{"(1,2)", 0, 1},
-                      ValueCase{"((2))", 0, 2}, ValueCase{"x^2", -2, 4}, ValueCase{"0^0", 0, 1},
-                      ValueCase{"2.5\\1", 0, 2}, ValueCase{"3.5\\1", 0, 4},
+    ::testing::Values(ValueCase{"(+)", 0, 1000, true}, ValueCase{"2--2", 0, 4},
+                      ValueCase{"(1,2)", 0, 1}, ValueCase{"((2))", 0, 2}, ValueCase{"x^2", -2, 4},
+                      ValueCase{"0^0", 0, 1}, ValueCase{"2.5\\1", 0, 2}, ValueCase{"3.5\\1", 0, 4},
                       ValueCase{"-2147483648.5\\1", 0, -2147483648.0}, ValueCase{"-7%7", 0, 0},
-                      ValueCase{"2/", 0, 2}, ValueCase{"sqr(x)-2", -1, 998},
-                      ValueCase{"(sqr(-1))", 0, 1000}, ValueCase{"2 + ,3", 0, 5},
-                      ValueCase{"(-8)^(2)", 0, 64}, ValueCase{"x", 1e-300, 1e-300}));
+                      ValueCase{"2/", 0, 2, true}, ValueCase{"sqr(x)-2", -1, 998, true},
+                      ValueCase{"(sqr(-1))", 0, 1000, true}, ValueCase{"2 + ,3", 0, 5},
+                      ValueCase{"(-8)^(2)", 0, 64}, ValueCase{"x", 1e-300, 1e-300},
+                      ValueCase{"x^(1/3)", -8, -8, true}, ValueCase{"x^(1/3)", 8, 2},
+                      ValueCase{")(x", 2, 0, true}));
 
 TEST(Evaluation, TinyNumbersRoundToZeroOrSubnormal) {
     const std::string zeros(330, '0');

@@ -1,5 +1,5 @@
 // The compiled program against the step-by-step evaluation: same values to the bit, same errors,
-// same kept solution, on generated expressions well-formed and malformed.
+// same kept solution, same silent failures, on generated expressions well-formed and malformed.
 #include "EquationInternals.h"
 #include "EquationTestSupport.h"
 #include "FastProgram.h"
@@ -104,14 +104,15 @@ private:
 };
 
 std::string describe(const Outcome& outcome) {
+    const std::string silent = outcome.silentFailure ? ", silent failure" : "";
     if (outcome.value)
         return std::to_string(*outcome.value) + " [" +
-               std::to_string(std::bit_cast<std::uint64_t>(*outcome.value)) + "]";
-    return "error " + std::to_string(outcome.error) + " " + outcome.description;
+               std::to_string(std::bit_cast<std::uint64_t>(*outcome.value)) + "]" + silent;
+    return "error " + std::to_string(outcome.error) + " " + outcome.description + silent;
 }
 
 bool same(const Outcome& a, const Outcome& b) {
-    if (a.value.has_value() != b.value.has_value())
+    if (a.value.has_value() != b.value.has_value() || a.silentFailure != b.silentFailure)
         return false;
     if (a.value)
         return std::bit_cast<std::uint64_t>(*a.value) == std::bit_cast<std::uint64_t>(*b.value);
