@@ -28,8 +28,8 @@ const std::array<Titulo, 7> kTitulos{{
 
 CabecalhosTabela::CabecalhosTabela(QWidget* pai) : QWidget(pai) {
     setObjectName(QStringLiteral("Image1"));
-    setAccessibleName(QStringLiteral("Image1"));
-    setAccessibleDescription(QStringLiteral("Mín., Máx, Grad., Marcas, Passo; Abcissa, Ordenada"));
+    // The headings are drawn, so a screen reader reads them from here.
+    setAccessibleName(QStringLiteral("Mín., Máx, Grad., Marcas, Passo; Abcissa, Ordenada"));
     setFixedSize(kTamanho);
     setFocusPolicy(Qt::NoFocus);
     QFont letra(QStringLiteral("MS Sans Serif"));

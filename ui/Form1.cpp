@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Acessibilidade.h"
 #include "BotaoImagem.h"
 #include "BotaoVertical.h"
 #include "CabecalhosTabela.h"
@@ -86,6 +87,7 @@ void identificar(QWidget* controlo, const QString& nome, const QString& legenda,
 
 Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_dialogos(dialogos) {
     RegistarSubstitutosDeFontes();
+    InstalarAcessibilidade();
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("QUILORA"));

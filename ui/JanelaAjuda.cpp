@@ -1,5 +1,6 @@
 #include "JanelaAjuda.h"
 
+#include "Acessibilidade.h"
 #include "Twips.h"
 
 #include <QFile>
@@ -33,7 +34,9 @@ void nomear(QWidget* w, const QString& nome, const QString& nomeAcessivel) {
 
 JanelaAjuda::JanelaAjuda(const DesenhoJanelaAjuda& desenho, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags) {
+    InstalarAcessibilidade();
     setWindowTitle(desenho.titulo);
+    setAccessibleName(desenho.titulo);
     resize(desenho.areaCliente);
     criarPaginas(desenho);
     criarBotoes(desenho);
@@ -66,11 +69,13 @@ void JanelaAjuda::criarBotoes(const DesenhoJanelaAjuda& desenho) {
     nomear(m_setaE, QStringLiteral("SetaE"), QStringLiteral("SetaE"));
     m_setaE->setGeometry(emPixeis(QRect(desenho.setaEsquerda, QSize(kLadoSeta, kLadoSeta))));
     m_setaE->setIcon(QIcon(QStringLiteral(":/ajuda/setaE.svg")));
+    m_setaE->setAccessibleDescription(QStringLiteral("Página anterior"));
 
     m_setaD = new QPushButton(this);
     nomear(m_setaD, QStringLiteral("SetaD"), QStringLiteral("SetaD"));
     m_setaD->setGeometry(emPixeis(QRect(desenho.setaDireita, QSize(kLadoSeta, kLadoSeta))));
     m_setaD->setIcon(QIcon(QStringLiteral(":/ajuda/setaD.svg")));
+    m_setaD->setAccessibleDescription(QStringLiteral("Página seguinte"));
 
     for (QPushButton* seta : {m_setaE, m_setaD})
         seta->setIconSize(kIconeSeta);

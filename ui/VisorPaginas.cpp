@@ -22,7 +22,7 @@ QSize clienteDeExterior(QSize exteriorTwips) {
 QLabel* rotuloVermelho(QWidget* pai, const QString& nome, const QString& texto, QPoint twips) {
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setObjectName(nome);
-    rotulo->setAccessibleName(nome);
+    rotulo->setAccessibleName(texto);
     // The default font of the windows' labels.
     rotulo->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     QPalette paleta = rotulo->palette();
@@ -62,6 +62,7 @@ void VisorPaginas::criarRotulos(const DesenhoVisor& desenho) {
 
 void VisorPaginas::mostrarNumero() {
     m_numero->setText(QString::number(m_paginaAtual));
+    m_numero->setAccessibleName(m_numero->text());
     m_numero->adjustSize();
 }
 

@@ -4,6 +4,7 @@
 #include "Form1.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,6 +208,24 @@ TEST_F(GrupoTest, AMarcaFicaDepoisDosEixosEONovoCliqueNaoDesenha) {
     grupo->transformadaApagada();
     clicar(3);
     EXPECT_GT(contar(kAzul), 500);
+}
+
+// A screen reader sees one group of radio buttons, and their action does what a click does.
+TEST_F(GrupoTest, LeitorDeEcraEscolheComoUmClique) {
+    QAccessibleInterface* opcao = QAccessible::queryAccessibleInterface(grupo->opcao(3));
+    EXPECT_EQ(opcao->role(), QAccessible::RadioButton);
+    EXPECT_EQ(opcao->text(QAccessible::Name), QStringLiteral("- f(x)"));
+    EXPECT_TRUE(opcao->state().checkable);
+    ASSERT_NE(opcao->actionInterface(), nullptr);
+    const QStringList accoes = opcao->actionInterface()->actionNames();
+    ASSERT_FALSE(accoes.isEmpty());
+    opcao->actionInterface()->doAction(accoes.first());
+    EXPECT_EQ(marcada(), 3);
+    EXPECT_TRUE(opcao->state().checked);
+    EXPECT_TRUE(temCorEm(2, 2));
+    for (const QString& accao : accoes)
+        opcao->actionInterface()->doAction(accao); // a marked option stays marked and drawn
+    EXPECT_EQ(marcada(), 3);
 }
 
 TEST_F(GrupoTest, TecladoEscolheComoUmClique) {

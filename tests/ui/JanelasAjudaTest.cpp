@@ -3,6 +3,7 @@
 #include "Form4.h"
 #include "Form5.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -43,6 +44,9 @@ void esperarEstado(const VisorPaginas& janela, EstadoVisor esperado) {
     EXPECT_EQ(janela.paginaAtual(), esperado.pagina);
     EXPECT_EQ(paginaUnicaVisivel(janela), esperado.pagina);
     EXPECT_EQ(janela.rotuloNumero()->text(), QString::number(esperado.pagina));
+    // What a screen reader reads of the page number.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(janela.rotuloNumero())->text(QAccessible::Name),
+              QString::number(esperado.pagina));
     EXPECT_EQ(janela.setaEsquerda()->isEnabled(), esperado.setaE);
     EXPECT_EQ(janela.setaDireita()->isEnabled(), esperado.setaD);
 }
@@ -119,6 +123,13 @@ TEST(JanelasDeAjuda, TitulosTamanhosEMolduras) {
     EXPECT_EQ(instrucoes.numeroPaginas(), 3);
     EXPECT_EQ(sintaxe.numeroPaginas(), 4);
     EXPECT_EQ(funcoes.numeroPaginas(), 23);
+    // Screen readers announce them as windows, by their titles.
+    for (JanelaAjuda* janela :
+         std::initializer_list<JanelaAjuda*>{&instrucoes, &sintaxe, &funcoes}) {
+        QAccessibleInterface* acessivel = QAccessible::queryAccessibleInterface(janela);
+        EXPECT_EQ(acessivel->role(), QAccessible::Window);
+        EXPECT_EQ(acessivel->text(QAccessible::Name), janela->windowTitle());
+    }
 }
 
 TEST(JanelasDeAjuda, BotoesRotulosEPaginasNosSeusLugares) {
