@@ -1,6 +1,7 @@
 #include "DesenhoEixos.h"
 
 #include "FormaImpressa.h"
+#include "NomesDosEixos.h"
 #include "NumeroInicial.h"
 #include "Varredura.h"
 #include "clsEquation.h"
@@ -92,18 +93,14 @@ std::optional<FalhaEixos> DesenhoEixos::RedesenharArea(AreaGrafica& area,
         if (auto falha = PrepararJanela(area, tabela, valores))
             return falha;
         desenharEixos(area, valores);
-        if (tabela.MarcaX && !m_janela.EixoRadianos)
-            marcasX(area.persistente(), passoDasMarcas(tabela.PassoX));
-        else if (tabela.MarcaX)
-            MarcarRadianos();
-        if (tabela.MarcaY)
-            marcasY(area.persistente(), passoDasMarcas(tabela.PassoY));
-        if (tabela.GradNumX && !m_janela.EixoRadianos)
-            numerosX(area.persistente(), valores.PassoNumX);
-        else if (tabela.GradNumX)
-            GraduarRadianos();
-        if (tabela.GradNumY)
-            numerosY(area.persistente(), valores.PassoNumY);
+        NomesDosEixos nomes = nomesDosEixos(area.persistente(), valores);
+        try {
+            graduar(area, tabela, valores);
+        } catch (...) {
+            nomes.imprimir(); // what was drawn stays, the names included
+            throw;
+        }
+        nomes.imprimir();
         return std::nullopt;
     } catch (const InterpreterError& erro) {
         return falhaDadosEixos(area, QString::fromStdString(erro.description()));
@@ -170,18 +167,35 @@ void DesenhoEixos::desenharEixos(AreaGrafica& area, const ValoresJanela& valores
     area.setaCima().mover(simples(-4 * j.TamPixelX), simples(j.JanelaYmax + valores.MargemY));
     area.setaDireita().show();
     area.setaCima().show();
-    desenharNomes(quadro, valores);
 }
 
-void DesenhoEixos::desenharNomes(Quadro& quadro, const ValoresJanela& valores) {
+NomesDosEixos DesenhoEixos::nomesDosEixos(Quadro& quadro, const ValoresJanela& valores) {
     const JanelaGrafica& j = m_janela;
-    // The size is left as the last texts on this picture set it.
+    // The size is left as the last texts on this picture set it; the numbers after the names
+    // keep their boldness.
     quadro.nomeFonte(QStringLiteral("MS Sans Serif"));
     quadro.negrito(true);
-    imprimirEm(quadro, j.JanelaXmax + valores.MargemX + 2 * j.TamPixelX, -5 * j.TamPixelY,
-               QStringLiteral("x"));
-    imprimirEm(quadro, -12 * j.TamPixelX, j.JanelaYmax + valores.MargemY + 9 * j.TamPixelY,
-               QStringLiteral("y"));
+    const QPointF cantoX(simples(j.JanelaXmax + valores.MargemX + 2 * j.TamPixelX),
+                         simples(-5 * j.TamPixelY));
+    const QPointF cantoY(simples(-12 * j.TamPixelX),
+                         simples(j.JanelaYmax + valores.MargemY + 9 * j.TamPixelY));
+    return NomesDosEixos(quadro, cantoX, cantoY);
+}
+
+void DesenhoEixos::graduar(AreaGrafica& area, const TabelaEixos& tabela,
+                           const ValoresJanela& valores) {
+    if (tabela.MarcaX && !m_janela.EixoRadianos)
+        marcasX(area.persistente(), passoDasMarcas(tabela.PassoX));
+    else if (tabela.MarcaX)
+        MarcarRadianos();
+    if (tabela.MarcaY)
+        marcasY(area.persistente(), passoDasMarcas(tabela.PassoY));
+    if (tabela.GradNumX && !m_janela.EixoRadianos)
+        numerosX(area.persistente(), valores.PassoNumX);
+    else if (tabela.GradNumX)
+        GraduarRadianos();
+    if (tabela.GradNumY)
+        numerosY(area.persistente(), valores.PassoNumY);
 }
 
 void DesenhoEixos::marcasX(Quadro& quadro, double passo) {
@@ -217,13 +231,26 @@ void DesenhoEixos::numerosY(Quadro& quadro, double passo) {
     });
 }
 
+// The marks and the labels of the radian graduation run to the bounds of the window themselves,
+// within half a pixel, so that no label stands without its mark (with Xmax = 2π the last mark
+// is at 2π, not at 3π/2 as a sweep to Int(Xmax) would leave it).
+double DesenhoEixos::fimRadianos(double limite, double sentido) const {
+    return limite + sentido * m_janela.TamPixelX / 2;
+}
+
 void DesenhoEixos::MarcarRadianos() {
     const double meia = 2 * m_janela.TamPixelY;
-    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()})
-        VarrerGraduacao(m_janela.JanelaXmin, m_janela.JanelaXmax, kMeioPi, visivelEmX(*quadro),
-                        [&](double v) {
-                            quadro->linha(simples(v), simples(meia), simples(v), simples(-meia));
-                        });
+    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()}) {
+        const auto marca = [&](double v, long long) {
+            if (v == 0)
+                return false;
+            quadro->linha(simples(v), simples(meia), simples(v), simples(-meia));
+            return true;
+        };
+        const IntervaloVisivel visivel = visivelEmX(*quadro);
+        PercorrerValores(0, kMeioPi, fimRadianos(m_janela.JanelaXmax, 1), visivel, marca);
+        PercorrerValores(0, -kMeioPi, fimRadianos(m_janela.JanelaXmin, -1), visivel, marca);
+    }
 }
 
 void DesenhoEixos::GraduarRadianos() {
@@ -249,14 +276,15 @@ void DesenhoEixos::rotulosRadianos(Quadro& quadro) {
             return true;
         });
     };
+    const double esquerda = fimRadianos(j.JanelaXmin, -1), direita = fimRadianos(j.JanelaXmax, 1);
     imprimirEm(quadro, -kMeioPi - 6 * j.TamPixelX, topo, QStringLiteral("-p/2"));
-    serie(-3 * kPi / 2, -kPi, j.JanelaXmin, 3, 2, -1, QStringLiteral("p/2"));
+    serie(-3 * kPi / 2, -kPi, esquerda, 3, 2, -1, QStringLiteral("p/2"));
     imprimirEm(quadro, -kPi - 4 * j.TamPixelX, topo, QStringLiteral("-p"));
-    serie(-kDoisPi, -kPi, j.JanelaXmin, 2, 1, -1, QStringLiteral("p"));
+    serie(-kDoisPi, -kPi, esquerda, 2, 1, -1, QStringLiteral("p"));
     imprimirEm(quadro, kMeioPi - 4 * j.TamPixelX, topo, QStringLiteral("p/2"));
-    serie(3 * kPi / 2, kPi, j.JanelaXmax, 3, 2, 1, QStringLiteral("p/2"));
+    serie(3 * kPi / 2, kPi, direita, 3, 2, 1, QStringLiteral("p/2"));
     imprimirEm(quadro, kPi - 2 * j.TamPixelX, topo, QStringLiteral("p"));
-    serie(kDoisPi, kPi, j.JanelaXmax, 2, 1, 1, QStringLiteral("p"));
+    serie(kDoisPi, kPi, direita, 2, 1, 1, QStringLiteral("p"));
 }
 
 FalhaEixos DesenhoEixos::falhaDadosEixos(AreaGrafica& area, const QString& descricao) {

@@ -2,6 +2,7 @@
 
 #include "AreaGrafica.h"
 #include "JanelaGrafica.h"
+#include "NomesDosEixos.h"
 
 #include <QString>
 #include <optional>
@@ -56,7 +57,9 @@ public:
 
 private:
     void desenharEixos(AreaGrafica& area, const ValoresJanela& valores);
-    void desenharNomes(Quadro& quadro, const ValoresJanela& valores);
+    NomesDosEixos nomesDosEixos(Quadro& quadro, const ValoresJanela& valores);
+    void graduar(AreaGrafica& area, const TabelaEixos& tabela, const ValoresJanela& valores);
+    double fimRadianos(double limite, double sentido) const;
     void marcasX(Quadro& quadro, double passo);
     void marcasY(Quadro& quadro, double passo);
     void numerosX(Quadro& quadro, double passo);

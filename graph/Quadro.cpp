@@ -192,13 +192,29 @@ QFont Quadro::fonteActual() const {
     return fonte;
 }
 
+QString Quadro::textoVisivel(const QString& texto) const {
+    QString visivel = texto;
+    if (eSimbolo(m_nomeFonte))
+        visivel.replace(QLatin1Char('p'), QChar(0x03C0));
+    return visivel;
+}
+
+QSize Quadro::tamanhoTexto(const QString& texto) const {
+    const QFontMetrics medidas(fonteActual());
+    return {medidas.horizontalAdvance(textoVisivel(texto)), medidas.height()};
+}
+
+void Quadro::definirEstilo(const EstiloTexto& estilo) {
+    m_nomeFonte = estilo.nome;
+    m_tamanhoFonte = estilo.tamanho;
+    m_negrito = estilo.negrito;
+}
+
 void Quadro::imprimir(const QString& texto) {
     const double px = pixelX(m_posX), py = pixelY(m_posY);
     if (!(px > -kLimitePixel && px < kLimitePixel && py > -kLimitePixel && py < kLimitePixel))
         return;
-    QString visivel = texto;
-    if (eSimbolo(m_nomeFonte))
-        visivel.replace(QLatin1Char('p'), QChar(0x03C0));
+    const QString visivel = textoVisivel(texto);
     const QFont fonte = fonteActual();
     m_pixels = nullptr;
     QPainter pintor(&m_imagem);

@@ -5,6 +5,13 @@
 #include <QString>
 #include <QWidget>
 
+/// The font of the next texts on a picture.
+struct EstiloTexto {
+    QString nome;
+    double tamanho = 8.25; ///< points
+    bool negrito = false;
+};
+
 /// A picture surface: a widget that keeps a QImage of its inner size (inside a 2-pixel sunken
 /// border) and paints only from it. Drawing happens in user coordinates set by escala(); the
 /// same class serves as the persistent picture of a graph area and as its live overlay, which
@@ -45,6 +52,9 @@ public:
     /// Pixel column and row (inside the border) of a user point; may lie outside the image.
     double pixelX(double x) const { return (x - m_x1) * m_fx; }
     double pixelY(double y) const { return (y - m_y1) * m_fy; }
+    /// The user abscissa/ordinate of a pixel column/row.
+    double deColuna(double px) const { return m_x1 + px / m_fx; }
+    double deLinha(double py) const { return m_y1 + py / m_fy; }
     /// Whether the user abscissa/ordinate lies within the picture widened by `folga` pixels.
     bool dentroX(double x, double folga = 0) const;
     bool dentroY(double y, double folga = 0) const;
@@ -72,12 +82,17 @@ public:
     /// transparent background. In the font "symbol" the letter p shows as π.
     void imprimir(const QString& texto);
 
+    /// Size in pixels of a text in the current font, as imprimir() draws it.
+    QSize tamanhoTexto(const QString& texto) const;
+
     void nomeFonte(const QString& nome) { m_nomeFonte = nome; }
     void tamanhoFonte(double pontos) { m_tamanhoFonte = pontos; }
     void negrito(bool sim) { m_negrito = sim; }
     const QString& nomeFonte() const { return m_nomeFonte; }
     double tamanhoFonte() const { return m_tamanhoFonte; }
     bool negrito() const { return m_negrito; }
+    EstiloTexto estilo() const { return {m_nomeFonte, m_tamanhoFonte, m_negrito}; }
+    void definirEstilo(const EstiloTexto& estilo);
 
     /// Width in pixels of lines and points.
     void larguraTraco(int pixels);
@@ -103,6 +118,7 @@ private:
     void pintarPixel(int px, int py, QRgb cor);
     void marcarAlterado();
     QFont fonteActual() const;
+    QString textoVisivel(const QString& texto) const;
 
     QImage m_imagem;
     // Direct access to the pixels for dots, taken while the image is not shared with anyone;

@@ -221,6 +221,51 @@ TEST_F(Form1Test, PassoNaoNumericoParaDepoisDosEixos) {
     EXPECT_TRUE(controlo<QWidget>("Image3")->isVisible());
 }
 
+TEST_F(Form1Test, CadaEixoComOSeuPasso) {
+    escrever("PassoY", "2");
+    clicar("DesenharEixos");
+    const Quadro& quadro = form->areaFuncao().persistente();
+    const int linhaDois = static_cast<int>(quadro.pixelY(2));
+    EXPECT_EQ(imagem1().pixel(kColunaUm, kOrigem - 2), kPreto); // x mark at 1
+    EXPECT_EQ(imagem1().pixel(kOrigem - 2, 223), kBranco);      // no y mark at 1
+    EXPECT_EQ(imagem1().pixel(kOrigem - 2, linhaDois), kPreto); // y mark at 2
+}
+
+// At the right end of the x axis, the last label has its mark and the name "x" keeps clear of
+// it: below the axis when there is room, above it otherwise.
+struct CasoFimDoEixo {
+    const char* xmax;
+    bool radianos;
+    double ultimaMarca;
+    bool nomeEmCima;
+};
+
+class FimDoEixoTest : public Form1Test, public ::testing::WithParamInterface<CasoFimDoEixo> {};
+
+TEST_P(FimDoEixoTest, MarcaENomeSemColisao) {
+    const auto& caso = GetParam();
+    escrever("Xmin", "-2*pi");
+    escrever("Xmax", caso.xmax);
+    if (caso.radianos)
+        clicar("EixosRadGráfico");
+    else
+        clicar("DesenharEixos");
+    ASSERT_TRUE(dialogos.mensagens.empty());
+    const Quadro& quadro = form->areaFuncao().persistente();
+    const int coluna = static_cast<int>(quadro.pixelX(caso.ultimaMarca));
+    EXPECT_EQ(imagem1().pixel(coluna, kOrigem - 2), kPreto);
+    const int fimDoEixo =
+        static_cast<int>(quadro.pixelX(form->janela().JanelaXmax)) + 5; // past the arrowhead
+    const QRect acima(fimDoEixo, kOrigem - 18, 493 - fimDoEixo, 12);
+    const QRect abaixo(fimDoEixo + 4, kOrigem + 5, 493 - fimDoEixo - 4, 12);
+    EXPECT_EQ(tinta(imagem1(), acima) > 0, caso.nomeEmCima);
+    EXPECT_GT(tinta(imagem1(), abaixo) + tinta(imagem1(), acima), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, FimDoEixoTest,
+                         ::testing::Values(CasoFimDoEixo{"2*pi", true, 6.28318, true},
+                                           CasoFimDoEixo{"2*pi", false, 6, false}));
+
 TEST_F(Form1Test, PassoZeroSaltaAGraduacao) {
     escrever("PassoX", "0");
     clicar("DesenharEixos");

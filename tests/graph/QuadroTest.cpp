@@ -1,7 +1,10 @@
 #include "Quadro.h"
 #include "AreaGrafica.h"
+#include "DesenhoEixos.h"
 
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,6 +33,27 @@ TEST_F(QuadroTest, AEscalaPoeOYParaCima) {
     EXPECT_DOUBLE_EQ(quadro.pixelY(10.8), 0);
     EXPECT_DOUBLE_EQ(quadro.pixelY(-10.8), 493);
     EXPECT_DOUBLE_EQ(quadro.pixelY(0), 246.5);
+
+    // Width and height each take their own size.
+    Quadro baixo;
+    baixo.colocar(QRect(0, 0, 301, 201));
+    baixo.escala(-10.8, 10.8, 10.8, -10.8);
+    EXPECT_DOUBLE_EQ(baixo.pixelX(10.8), 297);
+    EXPECT_DOUBLE_EQ(baixo.pixelY(-10.8), 197);
+}
+
+// A picture that is not square: each pixel size comes from its own direction.
+TEST(DesenhoEixosTest, QuadroNaoQuadradoTemPixelsDeCadaLado) {
+    QWidget pai;
+    AreaGrafica area(&pai, QRect(0, 0, 301, 201), {"P1", "P3", "I2", "I3"});
+    AreaGrafica outra(&pai, QRect(0, 0, 301, 201), {"P2", "P4", "I5", "I4"});
+    JanelaGrafica janela;
+    DesenhoEixos eixos(area, outra, janela);
+    EXPECT_EQ(eixos.RedesenharArea(area, TabelaEixos{}), std::nullopt);
+    EXPECT_DOUBLE_EQ(janela.TamPixelX, 21.6 / 297);
+    EXPECT_DOUBLE_EQ(janela.TamPixelY, 21.6 / 197);
+    EXPECT_EQ(area.imagem().pixel(40, 98), kPretoRgb);  // the x axis at y = 0, row 98.5
+    EXPECT_EQ(area.imagem().pixel(148, 20), kPretoRgb); // the y axis at x = 0, column 148.5
 }
 
 TEST_F(QuadroTest, LinhaIncluiAsDuasPontas) {
@@ -40,6 +64,36 @@ TEST_F(QuadroTest, LinhaIncluiAsDuasPontas) {
     EXPECT_EQ(pixel(484, 246), kBrancoRgb);
     EXPECT_EQ(pixel(200, 245), kBrancoRgb);
     EXPECT_EQ(pixel(200, 247), kBrancoRgb);
+}
+
+// Slanted lines, shallow and steep: one pixel per column (or row), both ends included, and
+// every pixel within half a pixel of the true line.
+TEST_F(QuadroTest, LinhaInclinadaSegueARecta) {
+    struct Caso {
+        float x1, y1, x2, y2;
+    };
+    for (const Caso c : {Caso{-5, -2, 5, 3}, Caso{1, -6, 2, 6}, Caso{4, 4, -4, -1}}) {
+        quadro.limpar();
+        quadro.linha(c.x1, c.y1, c.x2, c.y2);
+        const double ax = std::floor(quadro.pixelX(c.x1)), ay = std::floor(quadro.pixelY(c.y1));
+        const double bx = std::floor(quadro.pixelX(c.x2)), by = std::floor(quadro.pixelY(c.y2));
+        EXPECT_EQ(pixel(int(ax), int(ay)), kPretoRgb);
+        EXPECT_EQ(pixel(int(bx), int(by)), kPretoRgb);
+        const bool ingreme = std::abs(by - ay) > std::abs(bx - ax);
+        int pretos = 0;
+        for (int y = 0; y < 493; ++y)
+            for (int x = 0; x < 493; ++x) {
+                if (pixel(x, y) != kPretoRgb)
+                    continue;
+                ++pretos;
+                // Distance, along the minor direction, of the pixel from the line.
+                const double t = ingreme ? (y - ay) / (by - ay) : (x - ax) / (bx - ax);
+                const double desvio = ingreme ? x - (ax + t * (bx - ax)) : y - (ay + t * (by - ay));
+                EXPECT_LE(std::abs(desvio), 0.5 + 1e-9) << x << "," << y;
+                EXPECT_TRUE(t >= 0 && t <= 1) << x << "," << y;
+            }
+        EXPECT_EQ(pretos, int(std::max(std::abs(bx - ax), std::abs(by - ay))) + 1);
+    }
 }
 
 TEST_F(QuadroTest, LinhaMuitoForaNaoDesenhaNemFalha) {

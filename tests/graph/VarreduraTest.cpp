@@ -25,6 +25,8 @@ TEST(VarrerGraduacao, TerminaNoInteiroDosLimites) {
     // Int(9.5) = 9 and Int(-9.5) = -10.
     const auto valores = varrer(-9.5, 9.5, 2);
     EXPECT_EQ(valores, (std::vector<double>{2, 4, 6, 8, -2, -4, -6, -8, -10}));
+    // Int(7.5) = 7 leaves out 7.5 on the right, Int(-7.5) = -8 keeps -7.5 on the left.
+    EXPECT_EQ(varrer(-7.5, 7.5, 2.5), (std::vector<double>{2.5, 5, -2.5, -5, -7.5}));
 }
 
 TEST(VarrerGraduacao, PassoNuloNaoDesenhaNada) {
