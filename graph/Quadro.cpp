@@ -86,6 +86,8 @@ const QImage& Quadro::imagem() const {
 void Quadro::limpar() {
     m_pixels = nullptr;
     m_imagem.fill(m_fundo);
+    if (!m_ecra.isNull())
+        m_ecra.fill(m_fundo);
     marcarAlterado();
 }
 
@@ -125,9 +127,25 @@ void Quadro::pintarPixel(int px, int py, QRgb cor) {
         auto* linha = reinterpret_cast<QRgb*>(m_imagem.scanLine(y));
         for (int dx = 0; dx < m_largura; ++dx) {
             const int x = px + dx;
-            if (x >= 0 && x < m_largura0)
+            if (x >= 0 && x < m_largura0) {
                 linha[x] = cor;
+                if (!m_ecra.isNull())
+                    pintarNoEcra(x, y, cor);
+            }
         }
+    }
+}
+
+// A pixel of the picture covers the device pixels from its edge times the density to the next
+// edge times the density.
+void Quadro::pintarNoEcra(int px, int py, QRgb cor) {
+    const int x0 = static_cast<int>(px * m_densidade), x1 = static_cast<int>((px + 1) * m_densidade);
+    const int y0 = static_cast<int>(py * m_densidade), y1 = static_cast<int>((py + 1) * m_densidade);
+    const int largura = m_ecra.width(), altura = m_ecra.height();
+    for (int y = std::max(0, y0); y < std::min(y1, altura); ++y) {
+        auto* linha = reinterpret_cast<QRgb*>(m_ecra.scanLine(y));
+        for (int x = std::max(0, x0); x < std::min(x1, largura); ++x)
+            linha[x] = cor;
     }
 }
 
@@ -169,6 +187,8 @@ void Quadro::pontoGeral(double px, double py, QRgb cor) {
         m_pixels = reinterpret_cast<QRgb*>(m_imagem.bits());
         m_pixelsPorLinha = m_imagem.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
         m_pixels[static_cast<qsizetype>(py) * m_pixelsPorLinha + static_cast<int>(px)] = cor;
+        if (!m_ecra.isNull())
+            pintarNoEcra(static_cast<int>(px), static_cast<int>(py), cor);
     } else {
         if (!(px > -kLimitePixel && px < kLimitePixel && py > -kLimitePixel && py < kLimitePixel))
             return;
@@ -217,12 +237,20 @@ void Quadro::imprimir(const QString& texto) {
     const QString visivel = textoVisivel(texto);
     const QFont fonte = fonteActual();
     m_pixels = nullptr;
-    QPainter pintor(&m_imagem);
+    const QPointF linhaDeBase(std::floor(px), std::floor(py) + QFontMetrics(fonte).ascent());
+    desenharTexto(m_imagem, fonte, linhaDeBase, visivel);
+    // On a dense screen the glyphs are drawn at its density, not enlarged from the picture.
+    if (!m_ecra.isNull())
+        desenharTexto(m_ecra, fonte, linhaDeBase, visivel);
+    marcarAlterado();
+}
+
+void Quadro::desenharTexto(QImage& destino, const QFont& fonte, QPointF linhaDeBase,
+                           const QString& texto) const {
+    QPainter pintor(&destino);
     pintor.setFont(fonte);
     pintor.setPen(m_frente);
-    const int ascendente = QFontMetrics(fonte).ascent();
-    pintor.drawText(QPointF(std::floor(px), std::floor(py) + ascendente), visivel);
-    marcarAlterado();
+    pintor.drawText(linhaDeBase, texto);
 }
 
 void Quadro::larguraTraco(int pixels) {
@@ -244,6 +272,9 @@ void Quadro::marcarAlterado() {
 
 void Quadro::paintEvent(QPaintEvent* /*evento*/) {
     m_pinturaPendente = false;
+    // Moved to a screen of another density: the picture is shown at the new one from now on.
+    if (devicePixelRatioF() != m_densidade)
+        prepararEcra();
     QPainter pintor(this);
     const QRect fora = rect();
     // A sunken border: dark grey and black outside, light grey and white inside.
@@ -261,7 +292,7 @@ void Quadro::paintEvent(QPaintEvent* /*evento*/) {
     pintor.drawLine(dentro.bottomLeft(), dentro.bottomRight());
     pintor.drawLine(dentro.topRight(), dentro.bottomRight());
     m_pixels = nullptr;
-    pintor.drawImage(kBorda, kBorda, m_imagem);
+    pintor.drawImage(kBorda, kBorda, imagemNoEcra());
 }
 
 void Quadro::colocar(const QRect& geometria) {
@@ -289,6 +320,21 @@ void Quadro::ajustarImagem(const QSize& tamanho) {
     m_largura0 = interior.width();
     m_altura0 = interior.height();
     calcularFactores();
+    prepararEcra();
+}
+
+// What was drawn so far is carried over enlarged; everything drawn from now on is drawn at the
+// screen's density.
+void Quadro::prepararEcra() {
+    m_densidade = devicePixelRatioF();
+    if (m_densidade == 1) {
+        m_ecra = QImage();
+        return;
+    }
+    const QSize tamanho(static_cast<int>(std::ceil(m_largura0 * m_densidade)),
+                        static_cast<int>(std::ceil(m_altura0 * m_densidade)));
+    m_ecra = m_imagem.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    m_ecra.setDevicePixelRatio(m_densidade);
 }
 
 void Quadro::hideEvent(QHideEvent* evento) {

@@ -13,7 +13,9 @@ struct EstiloTexto {
 };
 
 /// A picture surface: a widget that keeps a QImage of its inner size (inside a 2-pixel sunken
-/// border) and paints only from it. Drawing happens in user coordinates set by escala(); the
+/// border) and paints only from it. On a screen of more than one device pixel per pixel it also
+/// draws everything into an image of the screen's density, which it shows instead, so that
+/// texts stay sharp; the image of the inner size stays what is copied and saved. Drawing happens in user coordinates set by escala(); the
 /// same class serves as the persistent picture of a graph area and as its live overlay, which
 /// forgets its content whenever it is hidden.
 class Quadro : public QWidget {
@@ -67,6 +69,8 @@ public:
         const double px = pixelX(x), py = pixelY(y);
         if (m_pixels && m_largura == 1 && px >= 0 && px < m_largura0 && py >= 0 && py < m_altura0) {
             m_pixels[static_cast<qsizetype>(py) * m_pixelsPorLinha + static_cast<int>(px)] = cor;
+            if (!m_ecra.isNull())
+                pintarNoEcra(static_cast<int>(px), static_cast<int>(py), cor);
             if (!m_pinturaPendente)
                 marcarAlterado();
             return;
@@ -105,6 +109,9 @@ public:
 
     /// The content of the picture (background and everything drawn), of the inner size.
     const QImage& imagem() const;
+    /// What the screen shows of it: imagem() on a screen of one device pixel per pixel, else the
+    /// same drawing at the screen's density.
+    const QImage& imagemNoEcra() const { return m_ecra.isNull() ? m_imagem : m_ecra; }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -116,11 +123,17 @@ private:
     void calcularFactores();
     void pontoGeral(double px, double py, QRgb cor);
     void pintarPixel(int px, int py, QRgb cor);
+    void pintarNoEcra(int px, int py, QRgb cor);
+    void prepararEcra();
+    void desenharTexto(QImage& destino, const QFont& fonte, QPointF linhaDeBase,
+                       const QString& texto) const;
     void marcarAlterado();
     QFont fonteActual() const;
     QString textoVisivel(const QString& texto) const;
 
     QImage m_imagem;
+    QImage m_ecra;       // at the screen's density; null where it is one device pixel per pixel
+    double m_densidade = 1; // device pixels per pixel when m_ecra was made
     // Direct access to the pixels for dots, taken while the image is not shared with anyone;
     // forgotten whenever the image may be handed out or replaced.
     mutable QRgb* m_pixels = nullptr;

@@ -12,7 +12,11 @@ BotaoImagem::BotaoImagem(const QString& nome, const QString& legenda, const QStr
     setFixedSize(kLado, kLado);
     // A command button takes the focus from the keyboard and from the mouse alike.
     setFocusPolicy(Qt::StrongFocus);
-    setFont(QFont(QStringLiteral("MS Serif"), 6));
+    // Every attribute set, so the bold title font of the group does not reach the caption.
+    QFont fonte(QStringLiteral("MS Serif"), 6);
+    fonte.setBold(false);
+    fonte.setItalic(false);
+    setFont(fonte);
     mudarLegenda(legenda, dica, icone);
 }
 

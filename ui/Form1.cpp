@@ -125,7 +125,6 @@ void Form1::createMenus() {
 void Form1::createControls() {
     m_cliente = new QWidget(this);
     m_cliente->setObjectName(QStringLiteral("areaCliente"));
-    m_cliente->setMinimumSize(emPixels(kCliente).size());
     setCentralWidget(m_cliente);
     createExpressionGroup();
     m_frame2 = new GrupoTransformacoes(*this);
@@ -156,7 +155,9 @@ void Form1::createExpressionGroup() {
     identificar(m_funcao1, QStringLiteral("Função1"), {},
                 QStringLiteral("Escreva aqui a expressão analítica da função."));
     m_funcao1->setGeometry(emPixels(kFuncao1));
-    m_funcao1->setFont(QApplication::font());
+    // The default interface font, every attribute set, so the frame's bold caption font stays out.
+    m_funcao1->setFont(
+        fonte(QApplication::font().family(), QApplication::font().pointSizeF(), false));
     QPalette paleta = m_funcao1->palette();
     paleta.setColor(QPalette::Base, kBranco);
     m_funcao1->setPalette(paleta);

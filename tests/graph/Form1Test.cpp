@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +73,7 @@ TEST_F(Form1Test, JanelaEControlosIniciais) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QUILORA"));
     EXPECT_EQ(form->areaCliente()->size(), QSize(1016, 714));
     EXPECT_EQ(controlo<QLineEdit>("Função1")->text(), QStringLiteral("1/2x^2-4"));
+    EXPECT_FALSE(controlo<QLineEdit>("Função1")->font().bold()); // not the frame's caption font
     EXPECT_EQ(controlo<QWidget>("Picture1")->geometry(), QRect(4, 140, 497, 497));
     EXPECT_EQ(controlo<QWidget>("Picture2")->geometry(), QRect(512, 140, 497, 497));
     EXPECT_EQ(controlo<QLineEdit>("Xmin")->geometry(), QRect(456, 668, 21, 16));
@@ -84,6 +86,13 @@ TEST_F(Form1Test, JanelaEControlosIniciais) {
     EXPECT_EQ(controlo<QWidget>("Picture1")->accessibleName(), QStringLiteral("Picture1"));
     EXPECT_EQ(controlo<QWidget>("DesenharEixos")->accessibleName(), QStringLiteral("Eixos"));
     EXPECT_TRUE(dialogos.mensagens.empty());
+}
+
+// A sizable border: the window can be made smaller, and the controls keep their places.
+TEST_F(Form1Test, JanelaPodeFicarMaisPequena) {
+    form->resize(600, 400);
+    EXPECT_EQ(form->size(), QSize(600, 400));
+    EXPECT_EQ(controlo<QWidget>("Picture2")->geometry(), QRect(512, 140, 497, 497));
 }
 
 TEST_F(Form1Test, ActivacaoDesenhaEixosMarcasENumeros) {
@@ -408,6 +417,40 @@ TEST_F(Form1Test, ActivacaoSoAoVoltarDeOutraJanela) {
     EXPECT_EQ(activacoes.count(), 1);
     EXPECT_EQ(contar(imagem1(), kAzul), 0);
     EXPECT_EQ(form->corGraficoFuncao(), QColor(0, 0, 255));
+}
+
+} // namespace
+
+namespace {
+
+// CTest runs this once more at QT_SCALE_FACTOR 1.25, 1.5 and 2: the layout stays in pixels of
+// the window, the copied and saved picture keeps its size, and the screen shows the picture
+// drawn at the device's density, texts included, rather than the picture enlarged.
+TEST_F(Form1Test, EcraDensoDesenhaNaDensidadeDoEcra) {
+    const double escala =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1;
+    clicar("Desenhar");
+    const Quadro& quadro = form->areaFuncao().persistente();
+    ASSERT_DOUBLE_EQ(quadro.devicePixelRatioF(), escala);
+    EXPECT_EQ(form->areaCliente()->size(), QSize(1016, 714));
+    EXPECT_EQ(quadro.geometry(), QRect(4, 140, 497, 497));
+    EXPECT_EQ(imagem1().size(), QSize(493, 493));
+    EXPECT_EQ(imagem1().pixel(kOrigem, 337), kAzul);
+
+    const QImage& ecra = quadro.imagemNoEcra();
+    const int lado = static_cast<int>(std::ceil(493 * escala));
+    EXPECT_EQ(ecra.size(), QSize(lado, lado));
+    // The dot at (0, -4) covers every device pixel of its pixel.
+    for (int y = static_cast<int>(337 * escala); y < static_cast<int>(338 * escala); ++y)
+        for (int x = static_cast<int>(kOrigem * escala);
+             x < static_cast<int>((kOrigem + 1) * escala); ++x)
+            EXPECT_EQ(ecra.pixel(x, y), kAzul) << x << "," << y;
+    const QImage ampliada =
+        imagem1().scaled(ecra.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QRect numero(static_cast<int>((kColunaUm - 8) * escala), static_cast<int>(254 * escala),
+                       static_cast<int>(16 * escala), static_cast<int>(12 * escala));
+    EXPECT_GT(tinta(ecra, numero), 0);
+    EXPECT_EQ(ecra.copy(numero) == ampliada.copy(numero), escala == 1);
 }
 
 } // namespace

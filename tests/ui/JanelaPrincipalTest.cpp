@@ -34,6 +34,10 @@ TEST_P(BotoesImagemTest, LugarLegendaDicaETextosAcessiveis) {
     EXPECT_EQ(botao->geometry(), QRect(twipsParaPixels(esperado.esquerda), 16, 41, 41));
     EXPECT_FALSE(botao->icon().isNull());
     EXPECT_TRUE(botao->isVisible());
+    // The caption's own font, not the bold one of the group's title.
+    EXPECT_EQ(botao->font().family(), QStringLiteral("MS Serif"));
+    EXPECT_EQ(botao->font().pointSizeF(), 6);
+    EXPECT_FALSE(botao->font().bold());
 }
 
 INSTANTIATE_TEST_SUITE_P(
