@@ -74,6 +74,9 @@ long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGr
             equacao.Var("x", x);
             equacao.Solve();
             y = equacao.Solution();
+            // Where f is undefined its value is the marker 1000, or what later steps made of
+            // it, which may well lie inside the window: such a point is not drawn.
+            temValor = !equacao.SilentFailure();
         } catch (const InterpreterError&) {
             if (politica == PoliticaFalha::Parar)
                 throw;

@@ -15,10 +15,10 @@ enum class PoliticaFalha {
 
 /// The plot loop shared by the plot of f and the transforms: x runs from JanelaXmin while
 /// x <= JanelaXmax by repeated addition of 0.001; every y strictly inside (JanelaYmin,
-/// JanelaYmax) becomes a point of `cor` on the persistent picture, then on the live overlay,
-/// which is repainted every 30 ms while visible. The loop also ends when adding 0.001 no longer
-/// changes x, and on windows so wide that 0.001 would need more than kMaxAmostras samples it
-/// uses the smallest step that covers the window with that many.
+/// JanelaYmax) whose evaluation met no silent failure becomes a point of `cor` on the persistent
+/// picture, then on the live overlay, which is repainted every 30 ms while visible. The loop also
+/// ends when adding 0.001 no longer changes x, and on windows so wide that 0.001 would need more
+/// than kMaxAmostras samples it uses the smallest step that covers the window with that many.
 /// `equacao` must already hold the expression. Returns the number of abscissas sampled.
 long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGrafica& janela,
                          const QColor& cor, PoliticaFalha politica);

@@ -63,6 +63,28 @@ TEST_F(CicloTest, VinteMilEUmaAmostrasNaJanelaInicial) {
     EXPECT_EQ(azuis(406, 407), 0);                   // x = 7 gives 20.5, outside
 }
 
+// Skipping the points where f is undefined leaves every other point where it was: the plot is
+// the same, pixel for pixel, as setting every sample inside the window.
+TEST_F(CicloTest, SemFalhasDesenhaCadaAmostra) {
+    for (const char* expressao : {"1/2x^2-4", "sen(3x)*5", "(x^3-2x)/(x^2+1)"}) {
+        area.persistente().limpar();
+        tracar(expressao, PoliticaFalha::Parar);
+        Quadro esperado;
+        esperado.colocar(QRect(0, 0, 497, 497));
+        esperado.limpar();
+        esperado.escala(-10.8, 10.8, 10.8, -10.8);
+        clsEquation equacao;
+        equacao.Equation(expressao);
+        for (double x = -10; x <= 10; x += 0.001) {
+            equacao.Var("x", x);
+            const double y = equacao.Solution();
+            if (y > -10 && y < 10)
+                esperado.ponto(static_cast<float>(x), static_cast<float>(y), kAzul);
+        }
+        EXPECT_EQ(area.imagem(), esperado.imagem()) << expressao;
+    }
+}
+
 TEST_F(CicloTest, UmSobreXDesenhaOsDoisRamos) {
     tracar("1/x", PoliticaFalha::Parar);
     EXPECT_GT(azuis(0, 240), 50);

@@ -386,13 +386,31 @@ TEST_F(Form1Test, FalhaAMeioDeixaOsPontosAnteriores) {
     EXPECT_EQ(contar(imagem1(), kAzul, QRect(247, 0, 246, 493)), 0);
 }
 
-TEST_F(Form1Test, RaizDeNegativosFicaForaDaJanela) {
-    escrever("Função1", "sqr(x)");
+struct CasoIndefinida {
+    const char* expressao;
+    const char* ymax;
+};
+
+class IndefinidaTest : public Form1Test, public ::testing::WithParamInterface<CasoIndefinida> {};
+
+// Where f is undefined nothing is drawn, whatever the marker 1000 turned into: no row at
+// sin(1000), no line y = x from the kept base of (-8)^(1/3), no row at 1000 itself.
+TEST_P(IndefinidaTest, NadaParaXNegativoACurvaParaXPositivo) {
+    escrever("Função1", GetParam().expressao);
+    escrever("Ymax", GetParam().ymax);
+    clicar("DesenharEixos");
     clicar("Desenhar");
     EXPECT_TRUE(dialogos.mensagens.empty());
-    EXPECT_EQ(contar(imagem1(), kAzul, QRect(0, 0, 246, 493)), 0);
-    EXPECT_GT(contar(imagem1(), kAzul, QRect(247, 0, 246, 493)), 50);
+    const int origem = static_cast<int>(form->areaFuncao().persistente().pixelX(0));
+    EXPECT_EQ(contar(imagem1(), kAzul, QRect(0, 0, origem - 1, 493)), 0);
+    EXPECT_GT(contar(imagem1(), kAzul, QRect(origem + 1, 0, 492 - origem, 493)), 20);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, IndefinidaTest,
+    ::testing::Values(CasoIndefinida{"sqr(x)", "10"}, CasoIndefinida{"sqr(x)", "1200"},
+                      CasoIndefinida{"sen(sqr(x))", "10"}, CasoIndefinida{"x^(1/3)", "10"},
+                      CasoIndefinida{"1/sqr(x)", "10"}, CasoIndefinida{"ln(x)+5", "10"}));
 
 TEST_F(Form1Test, ActivacaoSoAoVoltarDeOutraJanela) {
     QSignalSpy activacoes(form, &Form1::activada);
