@@ -26,7 +26,8 @@ AreaGrafica::AreaGrafica(QWidget* pai, const QRect& geometria, const Nomes& nome
     : m_persistente(criarQuadro(pai, geometria, nomes.persistente)),
       m_sobreposicao(criarQuadro(pai, geometria, nomes.sobreposicao)),
       m_setaCima(criarSeta(PontaSeta::Direccao::Cima, *m_persistente, nomes.setaCima)),
-      m_setaDireita(criarSeta(PontaSeta::Direccao::Direita, *m_persistente, nomes.setaDireita)) {
+      m_setaDireita(criarSeta(PontaSeta::Direccao::Direita, *m_persistente, nomes.setaDireita)),
+      m_camada(new CamadaPassageira(*m_persistente)) {
     // The overlay shows the control-face colour until the user picks a background.
     m_sobreposicao->corFundo(QApplication::palette().color(QPalette::Button));
     m_sobreposicao->definirPersistente(false);

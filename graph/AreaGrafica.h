@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CamadaPassageira.h"
 #include "PontaSeta.h"
 #include "Quadro.h"
 
@@ -24,6 +25,8 @@ public:
     Quadro& sobreposicao() { return *m_sobreposicao; }
     PontaSeta& setaCima() { return *m_setaCima; }
     PontaSeta& setaDireita() { return *m_setaDireita; }
+    /// What shows over the persistent picture without being kept: previews and the readout.
+    CamadaPassageira& camadaPassageira() { return *m_camada; }
 
     /// The persistent picture's content, for copying and saving.
     const QImage& imagem() const { return m_persistente->imagem(); }
@@ -40,6 +43,7 @@ private:
     Quadro* m_sobreposicao;
     PontaSeta* m_setaCima;
     PontaSeta* m_setaDireita;
+    CamadaPassageira* m_camada;
 };
 
 /// While alive, the persistent picture is hidden and the live overlay shown over it, so the

@@ -4,22 +4,10 @@
 
 #include <QElapsedTimer>
 
-#include <cmath>
-#include <limits>
-
 namespace {
-
-constexpr double kMaiorSimples = std::numeric_limits<float>::max();
 
 // How often the live overlay is brought to the screen while the loop runs.
 constexpr qint64 kIntervaloPinturaMs = 30;
-
-// 0.001, unless the window is so wide that it would need more than kMaxAmostras samples.
-double passoPara(const JanelaGrafica& janela) {
-    const double largura = janela.JanelaXmax / 2 - janela.JanelaXmin / 2;
-    const double minimo = largura / static_cast<double>(kMaxAmostras - 1) * 2;
-    return minimo > kPassoAmostragem ? minimo : kPassoAmostragem;
-}
 
 // Neighbouring samples often fall on the pixel just set in the same colour; setting it again
 // changes nothing, so it is skipped when both pictures share one scale.
@@ -60,49 +48,24 @@ long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGr
     Quadro& persistente = area.persistente();
     Quadro& sobreposicao = area.sobreposicao();
     const QRgb rgb = cor.rgb();
-    const double fim = janela.JanelaXmax;
-    const double passo = passoPara(janela);
     PixelAnterior repetido(persistente, sobreposicao);
     QElapsedTimer relogio;
     relogio.start();
-    long long amostras = 0;
-    for (double x = janela.JanelaXmin; x <= fim;) {
-        ++amostras;
-        double y = 0;
-        bool temValor = true;
-        try {
-            equacao.Var("x", x);
-            equacao.Solve();
-            y = equacao.Solution();
-            // Where f is undefined its value is the marker 1000, or what later steps made of
-            // it, which may well lie inside the window: such a point is not drawn.
-            temValor = !equacao.SilentFailure();
-        } catch (const InterpreterError&) {
-            if (politica == PoliticaFalha::Parar)
-                throw;
-            temValor = false;
+    const auto ponto = [&](float x, float y) {
+        if (!repetido.mesmoPixel(x, y)) {
+            persistente.ponto(x, y, rgb);
+            sobreposicao.ponto(x, y, rgb);
         }
-        // A point must be representable in single precision to be set at all.
-        if (temValor && y > janela.JanelaYmin && y < janela.JanelaYmax &&
-            std::abs(y) <= kMaiorSimples && std::abs(x) <= kMaiorSimples) {
-            const float xs = static_cast<float>(x), ys = static_cast<float>(y);
-            if (!repetido.mesmoPixel(xs, ys)) {
-                persistente.ponto(xs, ys, rgb);
-                sobreposicao.ponto(xs, ys, rgb);
-            }
-        }
+    };
+    const auto depois = [&](long long amostras) {
         // The clock is read now and then only: it costs more than setting a point.
         if ((amostras & 0xFF) == 0 && relogio.elapsed() >= kIntervaloPinturaMs) {
             if (sobreposicao.isVisible())
                 sobreposicao.repaint();
             relogio.restart();
         }
-        // Far from 0 the addition may no longer change x: the plot ends there.
-        const double seguinte = x + passo;
-        if (seguinte == x)
-            break;
-        x = seguinte;
-    }
+    };
+    const long long amostras = PercorrerAmostras(equacao, janela, politica, ponto, depois);
     if (sobreposicao.isVisible())
         sobreposicao.repaint();
     return amostras;

@@ -89,6 +89,7 @@ void Quadro::limpar() {
     if (!m_ecra.isNull())
         m_ecra.fill(m_fundo);
     marcarAlterado();
+    emit limpo();
 }
 
 void Quadro::escalaPixel() {
@@ -139,8 +140,10 @@ void Quadro::pintarPixel(int px, int py, QRgb cor) {
 // A pixel of the picture covers the device pixels from its edge times the density to the next
 // edge times the density.
 void Quadro::pintarNoEcra(int px, int py, QRgb cor) {
-    const int x0 = static_cast<int>(px * m_densidade), x1 = static_cast<int>((px + 1) * m_densidade);
-    const int y0 = static_cast<int>(py * m_densidade), y1 = static_cast<int>((py + 1) * m_densidade);
+    const int x0 = static_cast<int>(px * m_densidade),
+              x1 = static_cast<int>((px + 1) * m_densidade);
+    const int y0 = static_cast<int>(py * m_densidade),
+              y1 = static_cast<int>((py + 1) * m_densidade);
     const int largura = m_ecra.width(), altura = m_ecra.height();
     for (int y = std::max(0, y0); y < std::min(y1, altura); ++y) {
         auto* linha = reinterpret_cast<QRgb*>(m_ecra.scanLine(y));

@@ -15,9 +15,9 @@ struct EstiloTexto {
 /// A picture surface: a widget that keeps a QImage of its inner size (inside a 2-pixel sunken
 /// border) and paints only from it. On a screen of more than one device pixel per pixel it also
 /// draws everything into an image of the screen's density, which it shows instead, so that
-/// texts stay sharp; the image of the inner size stays what is copied and saved. Drawing happens in user coordinates set by escala(); the
-/// same class serves as the persistent picture of a graph area and as its live overlay, which
-/// forgets its content whenever it is hidden.
+/// texts stay sharp; the image of the inner size stays what is copied and saved. Drawing happens in
+/// user coordinates set by escala(); the same class serves as the persistent picture of a graph
+/// area and as its live overlay, which forgets its content whenever it is hidden.
 class Quadro : public QWidget {
     Q_OBJECT
 public:
@@ -113,6 +113,10 @@ public:
     /// same drawing at the screen's density.
     const QImage& imagemNoEcra() const { return m_ecra.isNull() ? m_imagem : m_ecra; }
 
+signals:
+    /// Everything drawn was forgotten (cleared, or given a new background).
+    void limpo();
+
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
@@ -132,7 +136,7 @@ private:
     QString textoVisivel(const QString& texto) const;
 
     QImage m_imagem;
-    QImage m_ecra;       // at the screen's density; null where it is one device pixel per pixel
+    QImage m_ecra;          // at the screen's density; null where it is one device pixel per pixel
     double m_densidade = 1; // device pixels per pixel when m_ecra was made
     // Direct access to the pixels for dots, taken while the image is not shared with anyone;
     // forgotten whenever the image may be handed out or replaced.

@@ -1,5 +1,7 @@
 #include "ConstrucaoTexto.h"
 
+#include "NumeroInicial.h"
+
 namespace {
 
 QString emoldurar(const Moldura& moldura, const QString& interior, const Parametros& parametros) {
@@ -62,4 +64,12 @@ void construirTexto(const Transformacao& t, const QString& f, const Parametros& 
 
 const QString& textoConstruido(const Transformacao& t, const TextosDeTrabalho& textos) {
     return t.construcao == Construcao::Envolver ? textos.Função2 : textos.Função3;
+}
+
+std::optional<QString> textoADesenhar(const Transformacao& t, const QString& f,
+                                      const Parametros& parametros, TextosDeTrabalho& textos) {
+    construirTexto(t, f, parametros, textos);
+    if (f.isEmpty() || (t.exigeANaoNulo && NumeroInicial(parametros.a) == 0))
+        return std::nullopt;
+    return textoConstruido(t, textos);
 }

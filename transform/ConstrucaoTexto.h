@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 
 #include <QString>
+#include <optional>
 
 /// The working texts of a build. They keep the last built texts until the next build
 /// overwrites them; a wrapping option writes only `Função2`.
@@ -34,3 +35,8 @@ void construirTexto(const Transformacao& t, const QString& f, const Parametros& 
 
 /// The built text the option plots: `Função2` for wrapping options, `Função3` for scans.
 const QString& textoConstruido(const Transformacao& t, const TextosDeTrabalho& textos);
+
+/// Builds the text as construirTexto does and returns it when it is to be plotted: f is not
+/// empty and, for the options that ask for it, the leading number of a is not zero.
+std::optional<QString> textoADesenhar(const Transformacao& t, const QString& f,
+                                      const Parametros& parametros, TextosDeTrabalho& textos);

@@ -5,6 +5,7 @@
 
 #include <QColor>
 
+class CamadaPassageira;
 class clsEquation;
 class QWidget;
 
@@ -15,3 +16,8 @@ class QWidget;
 /// happens.
 void DesenharTransformada(clsEquation& equacao, AreaGrafica& area, const JanelaGrafica& janela,
                           const QColor& cor, QWidget& janelaPrincipal);
+
+/// The same plot as a preview: the points go only to `camada`, in place of its earlier preview,
+/// and nothing is kept in the picture.
+void PreverTransformada(clsEquation& equacao, CamadaPassageira& camada, const JanelaGrafica& janela,
+                        const QColor& cor);

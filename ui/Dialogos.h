@@ -16,7 +16,7 @@ public:
     /// What the save dialog is given before each showing.
     struct PedidoGuardar {
         QString pastaInicial;
-        QString filtro;             ///< e.g. "Mapa de bits (*.bmp)"
+        QString filtro;              ///< e.g. "Mapa de bits (*.bmp)"
         QString extensaoPredefinida; ///< without the dot, e.g. "bmp"
     };
 

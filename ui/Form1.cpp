@@ -10,6 +10,7 @@
 #include "GrupoOpcoesFuncao.h"
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
+#include "LeituraDoPonteiro.h"
 #include "OrdemTabulacao.h"
 #include "PonteiroOcupado.h"
 #include "clsEquation.h"
@@ -185,6 +186,8 @@ void Form1::createGraphAreas() {
         AreaGrafica::Nomes{QStringLiteral("Picture2"), QStringLiteral("Picture4"),
                            QStringLiteral("Image5"), QStringLiteral("Image4")});
     m_desenhoEixos = std::make_unique<DesenhoEixos>(*m_areaFuncao, *m_areaTransformada, m_janela);
+    m_leituraFuncao = new LeituraDoPonteiro(*m_areaFuncao, m_janela, this);
+    m_leituraTransformada = new LeituraDoPonteiro(*m_areaTransformada, m_janela, this);
 }
 
 void Form1::createAxisTable() {
@@ -322,10 +325,19 @@ TabelaEixos Form1::tabelaEixos() const {
 
 bool Form1::redesenharArea(AreaGrafica& area) {
     const auto falha = m_desenhoEixos->RedesenharArea(area, tabelaEixos());
+    leitura(area).eixosDesenhados(!falha);
     if (falha)
         avisar(falha->mensagem,
                falha->comIcone ? Dialogos::Icone::Informacao : Dialogos::Icone::Nenhum);
     return !falha;
+}
+
+LeituraDoPonteiro& Form1::leitura(AreaGrafica& area) {
+    return &area == m_areaFuncao.get() ? *m_leituraFuncao : *m_leituraTransformada;
+}
+
+void Form1::curvaDesenhada(AreaGrafica& area, const QString& expressao, const QString& rotulo) {
+    leitura(area).curvaDesenhada(expressao, rotulo);
 }
 
 void Form1::avisar(const QString& texto, Dialogos::Icone icone) {
@@ -349,6 +361,7 @@ void Form1::desenhar() {
     }
     SobreposicaoVisivel troca(*m_areaFuncao);
     equacao.Equation(m_funcao1->text().toStdString());
+    curvaDesenhada(*m_areaFuncao, m_funcao1->text(), QStringLiteral("f(x)"));
     try {
         CicloDeTracado(equacao, *m_areaFuncao, m_janela, m_corGraficoFuncao, PoliticaFalha::Parar);
     } catch (const InterpreterError& erro) {

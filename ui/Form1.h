@@ -12,6 +12,7 @@
 #include <memory>
 
 class BotaoImagem;
+class LeituraDoPonteiro;
 class GrupoTransformacoes;
 class QAction;
 class QCheckBox;
@@ -58,6 +59,10 @@ public:
     void redesenharAmbas();
     /// A message box over this window, with the normal pointer.
     void avisar(const QString& texto, Dialogos::Icone icone);
+    /// Tells the area's readout which curve was drawn last there, and how to name it.
+    void curvaDesenhada(AreaGrafica& area, const QString& expressao, const QString& rotulo);
+    /// The readout under the pointer of an area.
+    LeituraDoPonteiro& leitura(AreaGrafica& area);
 
     /// The four colour choices (CommonDialog1 to CommonDialog4), reset at every activation.
     QColor corGraficoFuncao() const { return m_corGraficoFuncao; }
@@ -112,6 +117,8 @@ private:
     std::unique_ptr<AreaGrafica> m_areaFuncao;
     std::unique_ptr<AreaGrafica> m_areaTransformada;
     std::unique_ptr<DesenhoEixos> m_desenhoEixos;
+    LeituraDoPonteiro* m_leituraFuncao = nullptr;
+    LeituraDoPonteiro* m_leituraTransformada = nullptr;
 
     QColor m_corGraficoFuncao = QColor(0, 0, 255);
     QColor m_corFundoFuncao = QColor(255, 255, 255);

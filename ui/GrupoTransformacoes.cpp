@@ -1,11 +1,11 @@
 #include "GrupoTransformacoes.h"
 
 #include "BotaoOpcao.h"
+#include "CampoParametro.h"
 #include "Catalogo.h"
 #include "DesenharTransformada.h"
 #include "Dialogos.h"
 #include "Form1.h"
-#include "NumeroInicial.h"
 #include "TextoNumero.h"
 #include "clsEquation.h"
 
@@ -92,7 +92,10 @@ void GrupoTransformacoes::criarOpcoes() {
             executar(numero);
         });
         // The graph drawn by the first click of the pair stays; only the mark goes.
-        connect(opcao, &BotaoOpcao::duploClique, opcao, [opcao] { opcao->setChecked(false); });
+        connect(opcao, &BotaoOpcao::duploClique, this, [this, opcao] {
+            opcao->setChecked(false);
+            apagarPrevisao();
+        });
         connect(opcao, &BotaoOpcao::setaPremida, this,
                 [this, numero](bool seguinte) { moverSeleccao(numero, seguinte); });
         m_opcoes[static_cast<std::size_t>(numero - 1)] = opcao;
@@ -118,7 +121,8 @@ void GrupoTransformacoes::criarParametros() {
         return label;
     };
     const auto campo = [this](const QString& nome, const QRect& lugar, const char* dica) {
-        auto* caixa = new QLineEdit(QStringLiteral("2"), this);
+        auto* caixa = new CampoParametro(QStringLiteral("2"), this);
+        connect(caixa, &CampoParametro::valorMudado, this, [this, caixa] { prever(caixa); });
         identificar(caixa, nome, {}, dica);
         caixa->setGeometry(emPixels(lugar));
         caixa->setAlignment(Qt::AlignCenter);
@@ -138,6 +142,7 @@ BotaoOpcao* GrupoTransformacoes::opcao(int numero) const {
 void GrupoTransformacoes::reset() {
     for (BotaoOpcao* opcao : m_opcoes)
         opcao->setChecked(false);
+    apagarPrevisao();
 }
 
 void GrupoTransformacoes::transformadaApagada() {
@@ -146,6 +151,7 @@ void GrupoTransformacoes::transformadaApagada() {
 
 void GrupoTransformacoes::marcarSo(int numero) {
     // Selecting an option clears the mark of the one selected before, running nothing for it.
+    apagarPrevisao();
     for (BotaoOpcao* opcao : m_opcoes)
         if (opcao != this->opcao(numero))
             opcao->setChecked(false);
@@ -166,15 +172,21 @@ bool GrupoTransformacoes::parametroIndicado(QLineEdit* campo, const QString& men
     return false;
 }
 
-void GrupoTransformacoes::avaliarParametro(clsEquation& equacao, QLineEdit* campo) {
+std::optional<QString> GrupoTransformacoes::valorAvaliado(clsEquation& equacao,
+                                                          const QString& texto) {
     try {
-        equacao.Equation(campo->text().toStdString());
+        equacao.Equation(texto.toStdString());
         equacao.Solve();
-        if (const auto texto = textoDoNumero(equacao.Solution()))
-            campo->setText(*texto);
+        return textoDoNumero(equacao.Solution());
     } catch (const std::exception&) {
-        // A parameter that cannot be evaluated stays as typed and is built in as it stands.
+        return std::nullopt;
     }
+}
+
+void GrupoTransformacoes::avaliarParametro(clsEquation& equacao, QLineEdit* campo) {
+    // A parameter that cannot be evaluated stays as typed and is built in as it stands.
+    if (const auto texto = valorAvaliado(equacao, campo->text()))
+        campo->setText(*texto);
 }
 
 void GrupoTransformacoes::executar(int numero) {
@@ -193,15 +205,51 @@ void GrupoTransformacoes::executar(int numero) {
     if (t.usaB)
         avaliarParametro(equacao, m_valorDeB);
 
-    const QString f = m_janela.funcao1()->text();
-    construirTexto(t, f, {m_valorDeA->text(), m_valorDeB->text()}, m_textos);
-    if (f.isEmpty() || (t.exigeANaoNulo && NumeroInicial(m_valorDeA->text()) == 0))
+    const auto texto = textoADesenhar(t, m_janela.funcao1()->text(),
+                                      {m_valorDeA->text(), m_valorDeB->text()}, m_textos);
+    if (!texto)
         return;
-    try {
-        equacao.Equation(textoConstruido(t, m_textos).toStdString());
-    } catch (const std::exception&) {
-        return;
-    }
+    equacao.Equation(texto->toStdString());
     DesenharTransformada(equacao, m_janela.areaTransformada(), m_janela.janela(),
                          m_janela.corGraficoTransformada(), m_janela);
+    m_janela.curvaDesenhada(m_janela.areaTransformada(), *texto, QString::fromUtf8(t.legenda));
+}
+
+int GrupoTransformacoes::opcaoMarcada() const {
+    for (int numero = 1; numero <= static_cast<int>(m_opcoes.size()); ++numero)
+        if (opcao(numero)->isChecked())
+            return numero;
+    return 0;
+}
+
+void GrupoTransformacoes::apagarPrevisao() {
+    m_janela.areaTransformada().camadaPassageira().limparPontos();
+}
+
+// The marked transformation drawn with the parameters as they are now, in place of the last
+// preview and kept nowhere: nothing is written back, built into the working texts or said.
+void GrupoTransformacoes::prever(QLineEdit* campo) {
+    apagarPrevisao();
+    const int numero = opcaoMarcada();
+    if (numero == 0)
+        return;
+    const Transformacao& t = transformacao(numero);
+    if (!((t.usaA && campo == m_valorDeA) || (t.usaB && campo == m_valorDeB)))
+        return;
+    clsEquation equacao;
+    Parametros parametros{m_valorDeA->text(), m_valorDeB->text()};
+    for (const auto& [usado, valor] : {std::pair{t.usaA, &parametros.a}, {t.usaB, &parametros.b}}) {
+        if (!usado)
+            continue;
+        if (valor->trimmed().isEmpty())
+            return;
+        *valor = valorAvaliado(equacao, *valor).value_or(*valor);
+    }
+    TextosDeTrabalho textos;
+    const auto texto = textoADesenhar(t, m_janela.funcao1()->text(), parametros, textos);
+    if (!texto)
+        return;
+    equacao.Equation(texto->toStdString());
+    PreverTransformada(equacao, m_janela.areaTransformada().camadaPassageira(), m_janela.janela(),
+                       m_janela.corGraficoTransformada());
 }

@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <array>
+#include <optional>
 
 class BotaoOpcao;
 class Form1;
@@ -41,7 +42,11 @@ private:
     void marcarSo(int numero);
     void moverSeleccao(int numero, bool seguinte);
     bool parametroIndicado(QLineEdit* campo, const QString& mensagem);
+    static std::optional<QString> valorAvaliado(clsEquation& equacao, const QString& texto);
     static void avaliarParametro(clsEquation& equacao, QLineEdit* campo);
+    int opcaoMarcada() const;
+    void prever(QLineEdit* campo);
+    void apagarPrevisao();
 
     Form1& m_janela;
     std::array<BotaoOpcao*, 10> m_opcoes{};

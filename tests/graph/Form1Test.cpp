@@ -1,10 +1,13 @@
 #include "Form1.h"
 #include "DialogosGuiados.h"
+#include "GrupoTransformacoes.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -470,5 +473,52 @@ TEST_F(Form1Test, EcraDensoDesenhaNaDensidadeDoEcra) {
     EXPECT_GT(tinta(ecra, numero), 0);
     EXPECT_EQ(ecra.copy(numero) == ampliada.copy(numero), escala == 1);
 }
+
+} // namespace
+
+namespace {
+
+// The pointer resting over a graph: the abscissa, and the value of the curve drawn last there.
+struct CasoLeitura {
+    const char* funcao;
+    bool transformada; ///< over the transform area, after "- f(x)"
+    double x;
+    const char* esperado; ///< with "," for the locale's decimal point
+};
+
+class LeituraTest : public Form1Test, public ::testing::WithParamInterface<CasoLeitura> {};
+
+TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
+    const auto& caso = GetParam();
+    escrever("Função1", caso.funcao);
+    clicar("Desenhar");
+    if (caso.transformada)
+        form->grupoTransformacoes()->executar(3);
+    AreaGrafica& area = caso.transformada ? form->areaTransformada() : form->areaFuncao();
+    Quadro& quadro = area.persistente();
+    const QImage antes = area.imagem();
+    const QPointF ponto(quadro.pixelX(caso.x) + Quadro::kBorda, 200);
+    QMouseEvent movimento(QEvent::MouseMove, ponto, quadro.mapToGlobal(ponto), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&quadro, &movimento);
+
+    QString esperado = QString::fromUtf8(caso.esperado);
+    esperado.replace(QLatin1Char(','), QLocale::system().decimalPoint());
+    EXPECT_EQ(area.camadaPassageira().leitura(), esperado);
+    EXPECT_EQ(quadro.accessibleDescription(), esperado);
+    EXPECT_EQ(area.imagem(), antes); // never in what is copied or saved
+
+    QEvent saida(QEvent::Leave);
+    QCoreApplication::sendEvent(&quadro, &saida);
+    EXPECT_TRUE(area.camadaPassageira().leitura().isEmpty());
+    EXPECT_TRUE(quadro.accessibleDescription().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, LeituraTest,
+    ::testing::Values(CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,96"},
+                      CasoLeitura{"1/2x^2-4", true, 2, "x = 2,02   - f(x) = 1,96"},
+                      CasoLeitura{"sqr(x)", false, -3, "x = -2,98   f(x) = não definida"},
+                      CasoLeitura{"", false, 1, "x = 1,01"}));
 
 } // namespace

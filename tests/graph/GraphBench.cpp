@@ -1,8 +1,13 @@
+#include "BotaoOpcao.h"
 #include "DialogosGuiados.h"
 #include "Form1.h"
+#include "GrupoTransformacoes.h"
 #include "clsEquation.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
@@ -35,6 +40,41 @@ void BM_CliqueDesenhar(benchmark::State& estado) {
         desenhar->click();
 }
 BENCHMARK(BM_CliqueDesenhar)->Unit(benchmark::kMillisecond);
+
+// 1000 moves of the pointer across the function area over the initial f: each one evaluates f
+// once and updates the readout (its repaint is left to the event loop, as on screen).
+void BM_MilMovimentosDoPonteiro(benchmark::State& estado) {
+    DialogosGuiados dialogos;
+    Form1 form(dialogos);
+    form.show();
+    form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"))->click();
+    QWidget& quadro = form.areaFuncao().persistente();
+    for (auto _ : estado) {
+        for (int i = 0; i < 1000; ++i) {
+            const QPointF ponto(3 + i % 490, 100 + i % 300);
+            QMouseEvent movimento(QEvent::MouseMove, ponto, quadro.mapToGlobal(ponto), Qt::NoButton,
+                                  Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&quadro, &movimento);
+        }
+    }
+}
+BENCHMARK(BM_MilMovimentosDoPonteiro)->Unit(benchmark::kMillisecond);
+
+// One step of a with the Down key while "a.f(x)" is marked: the value written back and the
+// preview of the initial f drawn again (its repaint left to the event loop).
+void BM_PassoComPrevisao(benchmark::State& estado) {
+    DialogosGuiados dialogos;
+    Form1 form(dialogos);
+    form.show();
+    form.grupoTransformacoes()->opcao(9)->click();
+    QLineEdit* a = form.grupoTransformacoes()->valorDeA();
+    for (auto _ : estado) {
+        QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(a, &tecla);
+        a->setText(QStringLiteral("2"));
+    }
+}
+BENCHMARK(BM_PassoComPrevisao)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -387,6 +388,66 @@ TEST_F(GrupoTest, BotoesResetEApagarTTiramAsMarcas) {
     apagar->click();
     EXPECT_EQ(marcada(), 0);
     EXPECT_EQ(contar(kAzul), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Stepping a with the keyboard while "a.f(x)" is marked: the curve flattens step by step in
+// the preview, the piled transforms stay as they were, and nothing is ever said.
+TEST_F(GrupoTest, PassosDeAPreveemATransformadaMarcada) {
+    clicar(9);
+    const QImage piladas = imagem2();
+    auto* a = controlo<QLineEdit>("ValorDeA");
+    const CamadaPassageira& previsao = form->areaTransformada().camadaPassageira();
+    const Quadro& quadro = form->areaTransformada().persistente();
+    const auto previsto = [&](double x, double y) {
+        const QPoint p(static_cast<int>(quadro.pixelX(x)), static_cast<int>(quadro.pixelY(y)));
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (previsao.pontos().pixel(p + QPoint(dx, dy)) == kAzul)
+                    return true;
+        return false;
+    };
+    for (int passo = 0; passo < 15; ++passo)
+        QTest::keyClick(a, Qt::Key_Down);
+    EXPECT_EQ(a->text(), QStringLiteral("0.5"));
+    EXPECT_TRUE(previsto(0, -2)); // 0.5 * f(0)
+    EXPECT_FALSE(previsto(0, -2.1));
+    EXPECT_EQ(imagem2(), piladas);
+    QTest::keyClick(a, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(a->text(), QStringLiteral("1.5"));
+    EXPECT_TRUE(previsto(0, -6));
+    EXPECT_FALSE(previsto(0, -2)); // the earlier preview is gone
+    QWheelEvent roda(QPointF(5, 5), a->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(a, &roda);
+    EXPECT_EQ(a->text(), QStringLiteral("1.6"));
+    EXPECT_EQ(imagem2(), piladas);
+    EXPECT_TRUE(dialogos.mensagens.empty());
+
+    // Not kept: Reset, another option and a redraw of the area take it away.
+    grupo->reset();
+    EXPECT_FALSE(previsao.temPontos());
+    clicar(9);
+    QTest::keyClick(a, Qt::Key_Down);
+    clicar(3);
+    EXPECT_FALSE(previsao.temPontos());
+    QTest::keyClick(a, Qt::Key_Down); // "- f(x)" has no a: no preview
+    EXPECT_FALSE(previsao.temPontos());
+}
+
+TEST_F(GrupoTest, PassoDeUmValorQueNaoSeAvaliaNaoFazNada) {
+    clicar(6);
+    escrever("ValorDeA", "x");
+    QTest::keyClick(controlo<QLineEdit>("ValorDeA"), Qt::Key_Up);
+    EXPECT_EQ(controlo<QLineEdit>("ValorDeA")->text(), QStringLiteral("x"));
+    escrever("ValorDeB", "0.3");
+    QTest::keyClick(controlo<QLineEdit>("ValorDeB"), Qt::Key_Up); // f(ax) has no b
+    EXPECT_EQ(controlo<QLineEdit>("ValorDeB")->text(), QStringLiteral("0.4"));
+    EXPECT_FALSE(form->areaTransformada().camadaPassageira().temPontos());
+    EXPECT_TRUE(dialogos.mensagens.empty());
 }
 
 } // namespace

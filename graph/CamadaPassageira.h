@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class Quadro;
+
+/// What a picture shows over its image without keeping it: the preview of a curve and a small
+/// readout near the pointer. It covers the inside of the picture and lets the mouse through;
+/// nothing of it ever enters the picture's image, so it is never copied nor saved. The preview
+/// goes whenever the picture is cleared.
+class CamadaPassageira : public QWidget {
+    Q_OBJECT
+public:
+    explicit CamadaPassageira(Quadro& quadro);
+
+    /// One dot of the preview at a user point of the picture.
+    void ponto(float x, float y, QRgb cor);
+    /// Forgets the preview.
+    void limparPontos();
+    /// The preview's dots, of the picture's inner size (transparent where there is none).
+    const QImage& pontos() const { return m_pontos; }
+    bool temPontos() const { return m_temPontos; }
+
+    /// Shows `texto` near `ponteiro` (in the picture's own widget coordinates).
+    void mostrarLeitura(const QString& texto, const QPoint& ponteiro);
+    void esconderLeitura();
+    const QString& leitura() const { return m_leitura; }
+
+protected:
+    bool eventFilter(QObject* objecto, QEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    void acompanharQuadro();
+    QRect caixaDaLeitura() const;
+
+    Quadro& m_quadro;
+    int larguraDe(QChar c) const;
+
+    QFontMetrics m_medidas; ///< of the readout's font, taken once: the pointer moves often
+    mutable std::array<int, 128> m_larguras; ///< of the ASCII characters, -1 until measured
+    QImage m_pontos;
+    bool m_temPontos = false;
+    QString m_leitura;
+    QPoint m_ponteiro;
+    QRect m_caixa; ///< where the readout stands, empty when hidden
+};

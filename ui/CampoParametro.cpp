@@ -1,0 +1,53 @@
+#include "CampoParametro.h"
+
+#include "TextoNumero.h"
+#include "clsEquation.h"
+
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+CampoParametro::CampoParametro(const QString& texto, QWidget* pai) : QLineEdit(texto, pai) {
+}
+
+double CampoParametro::tamanhoDoPasso(Qt::KeyboardModifiers modificadores) {
+    return modificadores & Qt::ShiftModifier ? 1.0 : 0.1;
+}
+
+bool CampoParametro::passo(double quanto) {
+    double valor = 0;
+    try {
+        clsEquation equacao;
+        equacao.Equation(text().toStdString());
+        equacao.Solve();
+        if (equacao.SilentFailure())
+            return false;
+        valor = equacao.Solution();
+    } catch (const InterpreterError&) {
+        return false;
+    }
+    const auto novo = textoDoNumero(valor + quanto);
+    if (!novo)
+        return false;
+    setText(*novo);
+    emit valorMudado();
+    return true;
+}
+
+void CampoParametro::keyPressEvent(QKeyEvent* evento) {
+    const int tecla = evento->key();
+    if (tecla != Qt::Key_Up && tecla != Qt::Key_Down)
+        return QLineEdit::keyPressEvent(evento);
+    const double tamanho = tamanhoDoPasso(evento->modifiers());
+    passo(tecla == Qt::Key_Up ? tamanho : -tamanho);
+    evento->accept();
+}
+
+void CampoParametro::wheelEvent(QWheelEvent* evento) {
+    // One notch is 120 eighths of a degree; some wheels send it in smaller parts.
+    const QPoint angulo = evento->angleDelta();
+    const int oitavos = angulo.y() != 0 ? angulo.y() : angulo.x();
+    const int entalhes = oitavos / 120;
+    if (entalhes != 0)
+        passo(entalhes * tamanhoDoPasso(evento->modifiers()));
+    evento->accept();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLineEdit>
+
+/// The text box of a parameter, a or b. Besides typing, the Up and Down keys and the mouse wheel
+/// step its value by 0.1 (with Shift, by 1), writing the number back as a transformation does.
+class CampoParametro : public QLineEdit {
+    Q_OBJECT
+public:
+    CampoParametro(const QString& texto, QWidget* pai);
+
+    /// Adds `quanto` to the value of the text; false, changing nothing, when the text does not
+    /// evaluate to a number.
+    bool passo(double quanto);
+
+signals:
+    /// The value was stepped; the text holds the new value.
+    void valorMudado();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
+
+private:
+    static double tamanhoDoPasso(Qt::KeyboardModifiers modificadores);
+};
