@@ -38,10 +38,9 @@ protected:
 private:
     void acompanharQuadro();
     QRect caixaDaLeitura() const;
-
-    Quadro& m_quadro;
     int larguraDe(QChar c) const;
 
+    Quadro& m_quadro;
     QFontMetrics m_medidas; ///< of the readout's font, taken once: the pointer moves often
     mutable std::array<int, 128> m_larguras; ///< of the ASCII characters, -1 until measured
     QImage m_pontos;

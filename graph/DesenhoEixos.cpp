@@ -240,17 +240,11 @@ double DesenhoEixos::fimRadianos(double limite, double sentido) const {
 
 void DesenhoEixos::MarcarRadianos() {
     const double meia = 2 * m_janela.TamPixelY;
-    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()}) {
-        const auto marca = [&](double v, long long) {
-            if (v == 0)
-                return false;
-            quadro->linha(simples(v), simples(meia), simples(v), simples(-meia));
-            return true;
-        };
-        const IntervaloVisivel visivel = visivelEmX(*quadro);
-        PercorrerValores(0, kMeioPi, fimRadianos(m_janela.JanelaXmax, 1), visivel, marca);
-        PercorrerValores(0, -kMeioPi, fimRadianos(m_janela.JanelaXmin, -1), visivel, marca);
-    }
+    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()})
+        VarrerDesdeZero(fimRadianos(m_janela.JanelaXmin, -1), fimRadianos(m_janela.JanelaXmax, 1),
+                        kMeioPi, visivelEmX(*quadro), [&](double v) {
+                            quadro->linha(simples(v), simples(meia), simples(v), simples(-meia));
+                        });
 }
 
 void DesenhoEixos::GraduarRadianos() {

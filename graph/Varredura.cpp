@@ -68,6 +68,12 @@ long long PercorrerValores(double inicio, double passo, double fim, IntervaloVis
 long long VarrerGraduacao(double lo, double hi, double passo, IntervaloVisivel visivel,
                           const std::function<void(double)>& desenhar,
                           const LimitesVarredura& limites) {
+    return VarrerDesdeZero(std::floor(lo), std::floor(hi), passo, visivel, desenhar, limites);
+}
+
+long long VarrerDesdeZero(double fimAbaixo, double fimAcima, double passo, IntervaloVisivel visivel,
+                          const std::function<void(double)>& desenhar,
+                          const LimitesVarredura& limites) {
     // A zero step would never leave the origin: that graduation is left out.
     if (passo == 0 || !std::isfinite(passo))
         return 0;
@@ -78,10 +84,9 @@ long long VarrerGraduacao(double lo, double hi, double passo, IntervaloVisivel v
         return true;
     };
     LimitesVarredura restantes = limites;
-    const long long primeira =
-        PercorrerValores(0, passo, std::floor(hi), visivel, semOrigem, restantes);
+    const long long primeira = PercorrerValores(0, passo, fimAcima, visivel, semOrigem, restantes);
     restantes.maxDesenhados -= primeira;
     if (restantes.maxDesenhados <= 0)
         return primeira;
-    return primeira + PercorrerValores(0, -passo, std::floor(lo), visivel, semOrigem, restantes);
+    return primeira + PercorrerValores(0, -passo, fimAbaixo, visivel, semOrigem, restantes);
 }

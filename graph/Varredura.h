@@ -25,9 +25,15 @@ long long PercorrerValores(double inicio, double passo, double fim, IntervaloVis
                            const std::function<bool(double, long long)>& desenhar,
                            const LimitesVarredura& limites = {});
 
-/// The graduation sweep, anchored at 0: a pass from 0 by `passo` up to Int(hi), then a pass
-/// from 0 by -`passo` down to Int(lo) (Int: largest integer not above); `desenhar` receives
-/// every visible value but 0 itself. Returns the number of elements drawn.
+/// A sweep anchored at 0: a pass from 0 by `passo` up to `fimAcima`, then a pass from 0 by
+/// -`passo` down to `fimAbaixo`; `desenhar` receives every visible value but 0 itself. A zero
+/// or non-finite step draws nothing. Returns the number of elements drawn.
+long long VarrerDesdeZero(double fimAbaixo, double fimAcima, double passo, IntervaloVisivel visivel,
+                          const std::function<void(double)>& desenhar,
+                          const LimitesVarredura& limites = {});
+
+/// The graduation sweep: VarrerDesdeZero up to Int(hi) and down to Int(lo) (Int: largest
+/// integer not above).
 long long VarrerGraduacao(double lo, double hi, double passo, IntervaloVisivel visivel,
                           const std::function<void(double)>& desenhar,
                           const LimitesVarredura& limites = {});

@@ -61,8 +61,6 @@ public:
     void avisar(const QString& texto, Dialogos::Icone icone);
     /// Tells the area's readout which curve was drawn last there, and how to name it.
     void curvaDesenhada(AreaGrafica& area, const QString& expressao, const QString& rotulo);
-    /// The readout under the pointer of an area.
-    LeituraDoPonteiro& leitura(AreaGrafica& area);
 
     /// The four colour choices (CommonDialog1 to CommonDialog4), reset at every activation.
     QColor corGraficoFuncao() const { return m_corGraficoFuncao; }
@@ -110,6 +108,7 @@ private:
     void activar();
     void aoMudarJanelaActiva(QWindow* janela);
     bool pertenceAEstaJanela(QWindow* janela) const;
+    LeituraDoPonteiro& leitura(AreaGrafica& area);
 
     Dialogos& m_dialogos;
     QWidget* m_cliente = nullptr;
