@@ -1,6 +1,12 @@
 #include "ConstrucaoTexto.h"
 
+#include "FunctionTable.h"
 #include "NumeroInicial.h"
+
+#include <QStringView>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -13,6 +19,47 @@ QString substituicao(const Substituto& substituto, const Parametros& parametros)
     return QString::fromUtf8(substituto.antes) +
            textoDoParametro(substituto.parametro, parametros) +
            QString::fromUtf8(substituto.depois);
+}
+
+bool letra(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+}
+
+bool continuaNome(QChar c) {
+    return letra(c) || (c >= u'0' && c <= u'9') || c == u'.';
+}
+
+// The interpreter passes over these without ending the name it is reading.
+bool ignorado(QChar c) {
+    return !continuaNome(c) && !QStringView(u"+-*/\\^%(),").contains(c);
+}
+
+// Which characters of the text belong to the name of a function of the library written before
+// its parenthesis ("exp(", "max("), read as the interpreter reads names: the x in them is
+// part of the name, not the variable.
+std::vector<bool> letrasDeFuncoes(const QString& texto) {
+    std::vector<bool> deFuncao(static_cast<std::size_t>(texto.size()), false);
+    qsizetype inicio = -1; // where the name being read starts
+    std::string nome;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (ignorado(c))
+            continue;
+        if (letra(c) && inicio < 0) {
+            inicio = i;
+            nome.clear();
+        }
+        if (inicio >= 0 && continuaNome(c)) {
+            nome += static_cast<char>(c.toLower().unicode());
+            continue;
+        }
+        if (c == u'(' && inicio >= 0 &&
+            quilora::interpreter::findFunction(nome + '(') !=
+                quilora::interpreter::FunctionId::None)
+            std::fill(deFuncao.begin() + inicio, deFuncao.begin() + i, true);
+        inicio = -1;
+    }
+    return deFuncao;
 }
 
 } // namespace
@@ -32,13 +79,14 @@ QString textoDoParametro(Parametro parametro, const Parametros& parametros) {
 void SubstituirX(const QString& f, const Substituto& substituto, const Parametros& parametros,
                  TextosDeTrabalho& textos) {
     const QString padded = u' ' + f + u' ';
+    const std::vector<bool> deFuncao = letrasDeFuncoes(padded);
     textos.Função3.clear();
     // The scan restarts at the second character of what follows each replaced x, so the
     // character right after an x is passed over; the first pad blank is never looked at either.
     qsizetype inicio = 0; // start of the part still to be scanned
     qsizetype i = 1;
     while (i < padded.size()) {
-        if (padded[i] == u'x') {
+        if (padded[i] == u'x' && !deFuncao[static_cast<std::size_t>(i)]) {
             textos.Função3 += QStringView(padded).sliced(inicio, i - inicio);
             textos.Função3 += substituicao(substituto, parametros);
             inicio = i + 1;

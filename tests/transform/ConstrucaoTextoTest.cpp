@@ -42,9 +42,11 @@ const Caso kParabola[] = {
 INSTANTIATE_TEST_SUITE_P(Parabola, TextoConstruido, ::testing::ValuesIn(kParabola));
 
 const Caso kCasosParticulares[] = {
-    // the x of a function name is replaced like any other
-    {"exp(x)", "2", "2", 4, " e(-x)p((-x)) "},
-    {"max(x,1)", "2", "2", 2, " ma(abs(x))((abs(x)),1) "},
+    // only the variable is replaced, never the x of a function's name
+    {"exp(x)", "2", "1", 8, " exp((x+(1))) "},
+    {"max(x,0)", "2", "2", 6, " max((2*x),0) "},
+    {"EXP (x)-Max(xx, x)", "2", "2", 4, " EXP ((-x))-Max((-x)x, (-x)) "},
+    {"sinh(x)+sinhx(x)", "2", "2", 4, " sinh((-x))+sinh(-x)((-x)) "},
     {"2X+1", "2", "2", 4, " 2X+1 "},
     // the character right after a replaced x is not examined
     {"xx", "2", "2", 2, " (abs(x))x "},
