@@ -38,12 +38,18 @@ public:
     /// Hides both arrowheads.
     void esconderSetas();
 
+    /// Whether the last redraw of the area accepted the axis table, so that the area has axes
+    /// and a window to plot in. False until the first redraw.
+    bool eixosAceites() const { return m_eixosAceites; }
+    void definirEixosAceites(bool aceites) { m_eixosAceites = aceites; }
+
 private:
     Quadro* m_persistente;
     Quadro* m_sobreposicao;
     PontaSeta* m_setaCima;
     PontaSeta* m_setaDireita;
     CamadaPassageira* m_camada;
+    bool m_eixosAceites = false;
 };
 
 /// While alive, the persistent picture is hidden and the live overlay shown over it, so the

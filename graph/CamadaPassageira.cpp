@@ -13,6 +13,19 @@ namespace {
 // The readout sits below and right of the pointer, clear of its arrow.
 const QPoint kAfastamento(12, 16);
 constexpr int kMargemTexto = 3;
+// The note stands in the top-left corner of the picture, so narrow that with the usual window
+// it keeps clear of the y axis, its name and its numbers (which reach 18 pixels left of it).
+constexpr int kMargemNota = 8;
+constexpr int kLargoDosNumerosY = 24;
+
+void desenharCaixa(QPainter& pintor, const QRect& caixa, const QString& texto, int alinhamento) {
+    pintor.setPen(QColor(90, 90, 90));
+    pintor.setBrush(QColor(255, 255, 225));
+    pintor.drawRect(caixa.adjusted(0, 0, -1, -1));
+    pintor.setPen(Qt::black);
+    pintor.drawText(caixa.adjusted(kMargemTexto, kMargemTexto, -kMargemTexto, -kMargemTexto),
+                    alinhamento, texto);
+}
 
 } // namespace
 
@@ -24,6 +37,7 @@ CamadaPassageira::CamadaPassageira(Quadro& quadro)
     setFocusPolicy(Qt::NoFocus);
     m_quadro.installEventFilter(this);
     connect(&m_quadro, &Quadro::limpo, this, &CamadaPassageira::limparPontos);
+    connect(&m_quadro, &Quadro::limpo, this, &CamadaPassageira::esconderNota);
     acompanharQuadro();
 }
 
@@ -41,6 +55,8 @@ void CamadaPassageira::acompanharQuadro() {
 bool CamadaPassageira::eventFilter(QObject* objecto, QEvent* evento) {
     if (objecto == &m_quadro && evento->type() == QEvent::Resize)
         acompanharQuadro();
+    if (objecto == &m_quadro && evento->type() == QEvent::MouseButtonPress)
+        esconderNota();
     return QWidget::eventFilter(objecto, evento);
 }
 
@@ -68,6 +84,7 @@ void CamadaPassageira::mostrarLeitura(const QString& texto, const QPoint& pontei
     m_ponteiro = ponteiro - pos();
     m_caixa = caixaDaLeitura();
     update(antes.united(m_caixa));
+    descreverQuadro();
 }
 
 void CamadaPassageira::esconderLeitura() {
@@ -76,6 +93,37 @@ void CamadaPassageira::esconderLeitura() {
     update(m_caixa);
     m_leitura.clear();
     m_caixa = QRect();
+    descreverQuadro();
+}
+
+void CamadaPassageira::mostrarNota(const QString& texto) {
+    update(caixaDaNota());
+    m_nota = texto;
+    update(caixaDaNota());
+    descreverQuadro();
+}
+
+void CamadaPassageira::esconderNota() {
+    if (m_nota.isEmpty())
+        return;
+    update(caixaDaNota());
+    m_nota.clear();
+    descreverQuadro();
+}
+
+void CamadaPassageira::descreverQuadro() {
+    m_quadro.setAccessibleDescription(m_leitura.isEmpty() ? m_nota : m_leitura);
+}
+
+QRect CamadaPassageira::caixaDaNota() const {
+    if (m_nota.isEmpty())
+        return {};
+    const int largura =
+        std::max(1, width() / 2 - kLargoDosNumerosY - kMargemNota - 2 * kMargemTexto - 2);
+    const QRect texto = fontMetrics().boundingRect(QRect(0, 0, largura, height()),
+                                                   Qt::TextWordWrap | Qt::AlignLeft, m_nota);
+    return {kMargemNota, kMargemNota, texto.width() + 2 * kMargemTexto + 2,
+            texto.height() + 2 * kMargemTexto};
 }
 
 QRect CamadaPassageira::caixaDaLeitura() const {
@@ -110,12 +158,8 @@ void CamadaPassageira::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pintor(this);
     if (m_temPontos)
         pintor.drawImage(0, 0, m_pontos);
-    if (m_leitura.isEmpty())
-        return;
-    const QRect& caixa = m_caixa;
-    pintor.setPen(QColor(90, 90, 90));
-    pintor.setBrush(QColor(255, 255, 225));
-    pintor.drawRect(caixa.adjusted(0, 0, -1, -1));
-    pintor.setPen(Qt::black);
-    pintor.drawText(caixa, Qt::AlignCenter, m_leitura);
+    if (!m_nota.isEmpty())
+        desenharCaixa(pintor, caixaDaNota(), m_nota, Qt::AlignLeft | Qt::TextWordWrap);
+    if (!m_leitura.isEmpty())
+        desenharCaixa(pintor, m_caixa, m_leitura, Qt::AlignCenter);
 }

@@ -9,10 +9,12 @@
 
 class Quadro;
 
-/// What a picture shows over its image without keeping it: the preview of a curve and a small
-/// readout near the pointer. It covers the inside of the picture and lets the mouse through;
-/// nothing of it ever enters the picture's image, so it is never copied nor saved. The preview
-/// goes whenever the picture is cleared.
+/// What a picture shows over its image without keeping it: the preview of a curve, a small
+/// readout near the pointer and a note saying why the last plot shows nothing. It covers the
+/// inside of the picture and lets the mouse through; nothing of it ever enters the picture's
+/// image, so it is never copied nor saved. The preview and the note go whenever the picture is
+/// cleared, and the note also when the picture is clicked. The readout, or else the note, is
+/// the picture's accessible description.
 class CamadaPassageira : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +33,11 @@ public:
     void esconderLeitura();
     const QString& leitura() const { return m_leitura; }
 
+    /// Shows a short note at the top of the picture until esconderNota().
+    void mostrarNota(const QString& texto);
+    void esconderNota();
+    const QString& nota() const { return m_nota; }
+
 protected:
     bool eventFilter(QObject* objecto, QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
@@ -38,7 +45,9 @@ protected:
 private:
     void acompanharQuadro();
     QRect caixaDaLeitura() const;
+    QRect caixaDaNota() const;
     int larguraDe(QChar c) const;
+    void descreverQuadro();
 
     Quadro& m_quadro;
     QFontMetrics m_medidas; ///< of the readout's font, taken once: the pointer moves often
@@ -48,4 +57,5 @@ private:
     QString m_leitura;
     QPoint m_ponteiro;
     QRect m_caixa; ///< where the readout stands, empty when hidden
+    QString m_nota;
 };

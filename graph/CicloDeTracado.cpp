@@ -43,8 +43,23 @@ private:
 
 } // namespace
 
-long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGrafica& janela,
-                         const QColor& cor, PoliticaFalha politica) {
+bool FalhaDoTexto(const InterpreterError& erro) {
+    using namespace quilora::interpreter;
+    switch (erro.number()) {
+    case IndexError:
+    case ParenthesesError:
+    case UndefinedFunctionError:
+    case UndefinedVariableError:
+    case InvalidArgumentError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
+                                const JanelaGrafica& janela, const QColor& cor,
+                                PoliticaFalha politica) {
     Quadro& persistente = area.persistente();
     Quadro& sobreposicao = area.sobreposicao();
     const QRgb rgb = cor.rgb();
@@ -65,8 +80,8 @@ long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGr
             relogio.restart();
         }
     };
-    const long long amostras = PercorrerAmostras(equacao, janela, politica, ponto, depois);
+    const ResultadoTracado resultado = PercorrerAmostras(equacao, janela, politica, ponto, depois);
     if (sobreposicao.isVisible())
         sobreposicao.repaint();
-    return amostras;
+    return resultado;
 }

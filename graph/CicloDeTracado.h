@@ -12,8 +12,23 @@
 /// What the plot loop does when the expression object reports a failure at an abscissa.
 enum class PoliticaFalha {
     Parar,  ///< the InterpreterError leaves the loop and reaches the caller (plot of f)
-    Saltar, ///< the abscissa is skipped in silence and the loop goes on (transforms)
+    Saltar, ///< the abscissa is skipped and the loop goes on (transforms), unless the failure
+            ///< comes from the text itself (FalhaDoTexto): that one reaches the caller too
 };
+
+/// What the samples of one plot gave.
+struct ResultadoTracado {
+    long long amostras = 0;  ///< abscissas sampled
+    long long definidas = 0; ///< of which the expression had a value, without any failure
+    long long pontos = 0;    ///< of which the value lay strictly between JanelaYmin and JanelaYmax
+};
+
+/// Whether an error comes from the text alone, so that every abscissa would meet it (or an
+/// error of its values first): the count of parentheses (1100), an unknown function (1101) or
+/// variable (1102), a call without argument (1104), nothing to evaluate (9). The interpreter
+/// walks a text the same way whatever its numbers, so these errors cannot depend on x, while
+/// an overflow (6) or a division by zero (11) may happen at some abscissas only.
+bool FalhaDoTexto(const InterpreterError& erro);
 
 /// The sampling step and the largest number of samples of one plot.
 inline constexpr double kPassoAmostragem = 0.001;
@@ -30,16 +45,16 @@ inline double PassoDeAmostragem(const JanelaGrafica& janela) {
 /// the step, and `ponto(x, y)` receives, in single precision, every sample whose y lies strictly
 /// inside (JanelaYmin, JanelaYmax) and whose evaluation met no silent failure. `depois(n)` is
 /// called after the n-th sample. The loop also ends when adding the step no longer changes x.
-/// Returns the number of abscissas sampled.
+/// A failure from the text itself ends the loop at once, whatever the policy.
 template <class Ponto, class Depois>
-long long PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& janela,
-                            PoliticaFalha politica, Ponto&& ponto, Depois&& depois) {
+ResultadoTracado PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& janela,
+                                   PoliticaFalha politica, Ponto&& ponto, Depois&& depois) {
     constexpr double kMaiorSimples = std::numeric_limits<float>::max();
     const double fim = janela.JanelaXmax;
     const double passo = PassoDeAmostragem(janela);
-    long long amostras = 0;
+    ResultadoTracado resultado;
     for (double x = janela.JanelaXmin; x <= fim;) {
-        ++amostras;
+        ++resultado.amostras;
         double y = 0;
         bool temValor = true;
         try {
@@ -49,28 +64,32 @@ long long PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& janela,
             // Where f is undefined its value is the marker 1000, or what later steps made of
             // it, which may well lie inside the window: such a point is not drawn.
             temValor = !equacao.SilentFailure();
-        } catch (const InterpreterError&) {
-            if (politica == PoliticaFalha::Parar)
+        } catch (const InterpreterError& erro) {
+            if (politica == PoliticaFalha::Parar || FalhaDoTexto(erro))
                 throw;
             temValor = false;
         }
+        resultado.definidas += temValor ? 1 : 0;
         // A point must be representable in single precision to be set at all.
         if (temValor && y > janela.JanelaYmin && y < janela.JanelaYmax &&
-            std::abs(y) <= kMaiorSimples && std::abs(x) <= kMaiorSimples)
+            std::abs(y) <= kMaiorSimples && std::abs(x) <= kMaiorSimples) {
+            ++resultado.pontos;
             ponto(static_cast<float>(x), static_cast<float>(y));
-        depois(amostras);
+        }
+        depois(resultado.amostras);
         // Far from 0 the addition may no longer change x: the plot ends there.
         const double seguinte = x + passo;
         if (seguinte == x)
             break;
         x = seguinte;
     }
-    return amostras;
+    return resultado;
 }
 
 /// The plot loop shared by the plot of f and the transforms: every sample of
 /// PercorrerAmostras becomes a point of `cor` on the persistent picture, then on the live
 /// overlay, which is repainted every 30 ms while visible. `equacao` must already hold the
-/// expression. Returns the number of abscissas sampled.
-long long CicloDeTracado(clsEquation& equacao, AreaGrafica& area, const JanelaGrafica& janela,
-                         const QColor& cor, PoliticaFalha politica);
+/// expression.
+ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
+                                const JanelaGrafica& janela, const QColor& cor,
+                                PoliticaFalha politica);

@@ -3,10 +3,12 @@
 #include "FormaImpressa.h"
 #include "NomesDosEixos.h"
 #include "NumeroInicial.h"
+#include "PreparacaoTexto.h"
 #include "Varredura.h"
 #include "clsEquation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -16,6 +18,9 @@ namespace {
 constexpr double kPi = 3.14159;
 constexpr double kMeioPi = 1.570795;
 constexpr double kDoisPi = 6.28318;
+
+// The size of the names of the axes, that of the pictures' font when the window opens.
+constexpr double kTamanhoNomes = 8.25;
 
 // Texts may start left of their value or run well to its right: values this many pixels
 // outside a picture may still show part of their text.
@@ -88,6 +93,7 @@ DesenhoEixos::DesenhoEixos(AreaGrafica& areaFuncao, AreaGrafica& areaTransformad
 
 std::optional<FalhaEixos> DesenhoEixos::RedesenharArea(AreaGrafica& area,
                                                        const TabelaEixos& tabela) {
+    area.definirEixosAceites(false);
     try {
         ValoresJanela valores;
         if (auto falha = PrepararJanela(area, tabela, valores))
@@ -101,6 +107,7 @@ std::optional<FalhaEixos> DesenhoEixos::RedesenharArea(AreaGrafica& area,
             throw;
         }
         nomes.imprimir();
+        area.definirEixosAceites(true);
         return std::nullopt;
     } catch (const InterpreterError& erro) {
         return falhaDadosEixos(area, QString::fromStdString(erro.description()));
@@ -115,27 +122,41 @@ std::optional<FalhaEixos> DesenhoEixos::PrepararJanela(AreaGrafica& area, const 
     quadro.limpar();
     quadro.escalaPixel();
 
+    // Every number is read as the user wrote it: "-2,5" is -2.5 for the checks too.
+    const std::array<TextoPreparado, 6> textos{
+        PrepararTexto(tabela.Xmin), PrepararTexto(tabela.Xmax),   PrepararTexto(tabela.Ymin),
+        PrepararTexto(tabela.Ymax), PrepararTexto(tabela.PassoX), PrepararTexto(tabela.PassoY)};
+    const auto& [xmin, xmax, ymin, ymax, passoX, passoY] = textos;
+    const auto legivel = [](const TextoPreparado& preparado, const QString& escrito) {
+        return preparado.aceite() ? preparado.texto : escrito;
+    };
+
     // The checks use the leading numbers; the evaluated values replace them afterwards.
-    m_janela.JanelaXmin = NumeroInicial(tabela.Xmin);
-    m_janela.JanelaXmax = NumeroInicial(tabela.Xmax);
-    m_janela.JanelaYmin = NumeroInicial(tabela.Ymin);
-    m_janela.JanelaYmax = NumeroInicial(tabela.Ymax);
+    m_janela.JanelaXmin = NumeroInicial(legivel(xmin, tabela.Xmin));
+    m_janela.JanelaXmax = NumeroInicial(legivel(xmax, tabela.Xmax));
+    m_janela.JanelaYmin = NumeroInicial(legivel(ymin, tabela.Ymin));
+    m_janela.JanelaYmax = NumeroInicial(legivel(ymax, tabela.Ymax));
     if (tabela.Xmin.isEmpty() || tabela.Xmax.isEmpty() || tabela.Ymin.isEmpty() ||
         tabela.Ymax.isEmpty())
         return FalhaEixos{
             QStringLiteral("É necessário colocar os valores de Xmín, Xmáx, Ymín e Ymáx."), true};
+    for (const TextoPreparado& texto : textos)
+        if (!texto.aceite())
+            return falhaDadosEixos(area, texto.erro);
     if (m_janela.JanelaXmin >= m_janela.JanelaXmax)
         return FalhaEixos{QStringLiteral("O valor de Xmín deve ser menor que o de Xmáx."), true};
     if (m_janela.JanelaYmin >= m_janela.JanelaYmax)
         return FalhaEixos{QStringLiteral("O valor de Ymín deve ser menor que o de Ymáx."), true};
 
     clsEquation equacao;
-    m_janela.JanelaXmin = avaliar(equacao, tabela.Xmin);
-    m_janela.JanelaXmax = avaliar(equacao, tabela.Xmax);
-    m_janela.JanelaYmin = avaliar(equacao, tabela.Ymin);
-    m_janela.JanelaYmax = avaliar(equacao, tabela.Ymax);
-    valores.PassoNumX = avaliar(equacao, tabela.PassoX);
-    valores.PassoNumY = avaliar(equacao, tabela.PassoY);
+    m_janela.JanelaXmin = avaliar(equacao, xmin.texto);
+    m_janela.JanelaXmax = avaliar(equacao, xmax.texto);
+    m_janela.JanelaYmin = avaliar(equacao, ymin.texto);
+    m_janela.JanelaYmax = avaliar(equacao, ymax.texto);
+    valores.PassoNumX = avaliar(equacao, passoX.texto);
+    valores.PassoNumY = avaliar(equacao, passoY.texto);
+    valores.PassoMarcasX = passoX.texto;
+    valores.PassoMarcasY = passoY.texto;
 
     const JanelaGrafica& j = m_janela;
     valores.MargemX = std::abs(j.JanelaXmax - j.JanelaXmin) / 50;
@@ -171,9 +192,10 @@ void DesenhoEixos::desenharEixos(AreaGrafica& area, const ValoresJanela& valores
 
 NomesDosEixos DesenhoEixos::nomesDosEixos(Quadro& quadro, const ValoresJanela& valores) {
     const JanelaGrafica& j = m_janela;
-    // The size is left as the last texts on this picture set it; the numbers after the names
-    // keep their boldness.
+    // The names look the same at every redraw, whatever the texts printed last on this picture
+    // left; the numbers after the names keep their boldness.
     quadro.nomeFonte(QStringLiteral("MS Sans Serif"));
+    quadro.tamanhoFonte(kTamanhoNomes);
     quadro.negrito(true);
     const QPointF cantoX(simples(j.JanelaXmax + valores.MargemX + 2 * j.TamPixelX),
                          simples(-5 * j.TamPixelY));
@@ -185,11 +207,11 @@ NomesDosEixos DesenhoEixos::nomesDosEixos(Quadro& quadro, const ValoresJanela& v
 void DesenhoEixos::graduar(AreaGrafica& area, const TabelaEixos& tabela,
                            const ValoresJanela& valores) {
     if (tabela.MarcaX && !m_janela.EixoRadianos)
-        marcasX(area.persistente(), passoDasMarcas(tabela.PassoX));
+        marcasX(area.persistente(), passoDasMarcas(valores.PassoMarcasX));
     else if (tabela.MarcaX)
         MarcarRadianos();
     if (tabela.MarcaY)
-        marcasY(area.persistente(), passoDasMarcas(tabela.PassoY));
+        marcasY(area.persistente(), passoDasMarcas(valores.PassoMarcasY));
     if (tabela.GradNumX && !m_janela.EixoRadianos)
         numerosX(area.persistente(), valores.PassoNumX);
     else if (tabela.GradNumX)

@@ -25,6 +25,7 @@ struct TabelaEixos {
 struct ValoresJanela {
     double MargemX = 0, MargemY = 0;
     double PassoNumX = 0, PassoNumY = 0;
+    QString PassoMarcasX, PassoMarcasY; ///< the step texts as prepared for reading
 };
 
 /// Why a redraw stopped, as the window tells the user.
@@ -41,12 +42,15 @@ public:
 
     /// Clears the area, sets up the window from the table and draws axes, arrowheads, names,
     /// marks and numbers (radian marks and labels go to both areas). On a failure, what was
-    /// drawn stays; after a failure of the axis data the area's arrowheads are hidden.
+    /// drawn stays; after a failure of the axis data the area's arrowheads are hidden. The area
+    /// is told whether its axes were accepted.
     std::optional<FalhaEixos> RedesenharArea(AreaGrafica& area, const TabelaEixos& tabela);
 
     /// The window set-up of one area: clear, check and evaluate the table, map the window onto
-    /// the area, and fill `valores`. Empty or unordered limits are returned; an evaluation
-    /// failure is thrown as an InterpreterError for RedesenharArea to report.
+    /// the area, and fill `valores`. The six texts are read as PrepararTexto makes them ready
+    /// (decimal commas, bars). Empty or unordered limits, and a text that cannot be made
+    /// ready, are returned; an evaluation failure is thrown as an InterpreterError for
+    /// RedesenharArea to report.
     std::optional<FalhaEixos> PrepararJanela(AreaGrafica& area, const TabelaEixos& tabela,
                                              ValoresJanela& valores);
 

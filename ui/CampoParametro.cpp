@@ -1,5 +1,6 @@
 #include "CampoParametro.h"
 
+#include "PreparacaoTexto.h"
 #include "TextoNumero.h"
 #include "clsEquation.h"
 
@@ -14,10 +15,13 @@ double CampoParametro::tamanhoDoPasso(Qt::KeyboardModifiers modificadores) {
 }
 
 bool CampoParametro::passo(double quanto) {
+    const TextoPreparado preparado = PrepararTexto(text());
+    if (!preparado.aceite())
+        return false;
     double valor = 0;
     try {
         clsEquation equacao;
-        equacao.Equation(text().toStdString());
+        equacao.Equation(preparado.texto.toStdString());
         equacao.Solve();
         if (equacao.SilentFailure())
             return false;

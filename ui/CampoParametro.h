@@ -3,14 +3,15 @@
 #include <QLineEdit>
 
 /// The text box of a parameter, a or b. Besides typing, the Up and Down keys and the mouse wheel
-/// step its value by 0.1 (with Shift, by 1), writing the number back as a transformation does.
+/// step its value by 0.1 (with Shift, by 1), writing the number back as a transformation does;
+/// a text read as the user writes it ("0,5") steps as its value.
 class CampoParametro : public QLineEdit {
     Q_OBJECT
 public:
     CampoParametro(const QString& texto, QWidget* pai);
 
     /// Adds `quanto` to the value of the text; false, changing nothing, when the text does not
-    /// evaluate to a number.
+    /// evaluate to a number (silent failures included).
     bool passo(double quanto);
 
 signals:

@@ -11,14 +11,15 @@
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
 #include "LeituraDoPonteiro.h"
+#include "NotaDoTracado.h"
 #include "OrdemTabulacao.h"
 #include "PonteiroOcupado.h"
+#include "PreparacaoTexto.h"
 #include "clsEquation.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -26,7 +27,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QWindow>
 
 namespace {
 
@@ -97,7 +97,6 @@ Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_dialogos(di
     createMenus();
     createControls();
     carregar();
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form1::aoMudarJanelaActiva);
 }
 
 Form1::~Form1() = default;
@@ -163,6 +162,7 @@ void Form1::createExpressionGroup() {
     paleta.setColor(QPalette::Base, kBranco);
     m_funcao1->setPalette(paleta);
     label5->setBuddy(m_funcao1);
+    connect(m_funcao1, &QLineEdit::returnPressed, this, &Form1::desenhar);
 }
 
 void Form1::createGraphAreas() {
@@ -268,42 +268,12 @@ void Form1::activar() {
     emit activada();
 }
 
-bool Form1::pertenceAEstaJanela(QWindow* janela) const {
-    // Only this window's own dialogs and pop-ups belong to it; help windows do not.
-    QWidget* controlo = nullptr;
-    for (QWidget* topo : QApplication::topLevelWidgets())
-        if (topo->windowHandle() == janela)
-            controlo = topo;
-    const bool dialogoOuMenu =
-        controlo && (qobject_cast<QDialog*>(controlo) || controlo->windowType() == Qt::Popup ||
-                     controlo->windowType() == Qt::ToolTip);
-    if (!dialogoOuMenu)
-        return false;
-    for (QWindow* dono = janela->transientParent(); dono; dono = dono->transientParent())
-        if (dono == windowHandle())
-            return true;
-    return controlo->parentWidget() && controlo->parentWidget()->window() == this;
-}
-
 void Form1::showEvent(QShowEvent* evento) {
     QMainWindow::showEvent(evento);
-    // The first showing is an activation even where the window system gives no focus.
+    // Only the first showing sets the board up, even where the window system gives no focus; a
+    // teacher who checks a help page in the middle of a lesson finds the graphs as they were.
     if (!m_jaMostrada) {
         m_jaMostrada = true;
-        m_vemDeOutraJanela = false;
-        activar();
-    }
-}
-
-void Form1::aoMudarJanelaActiva(QWindow* janela) {
-    if (!janela) // another application: coming back from it is no activation
-        return;
-    if (janela != windowHandle()) {
-        m_vemDeOutraJanela = !pertenceAEstaJanela(janela);
-        return;
-    }
-    if (m_vemDeOutraJanela) {
-        m_vemDeOutraJanela = false;
         activar();
     }
 }
@@ -345,30 +315,45 @@ void Form1::avisar(const QString& texto, Dialogos::Icone icone) {
     m_dialogos.mensagem(this, texto, icone);
 }
 
+void Form1::avisarFalhaDaFuncao(const QString& descricao) {
+    avisar(QStringLiteral("Erro na expressão analítica da função:\r\n\r\n") + descricao,
+           Dialogos::Icone::Informacao);
+}
+
 void Form1::redesenharAmbas() {
     redesenharArea(*m_areaFuncao);
     redesenharArea(*m_areaTransformada);
 }
 
 void Form1::desenhar() {
+    AreaGrafica& area = *m_areaFuncao;
+    area.camadaPassageira().esconderNota();
     PonteiroOcupado ocupado(*this);
-    clsEquation equacao;
     if (m_funcao1->text().isEmpty()) {
         avisar(QStringLiteral("Deve escrever a expressão analítica da função que pretende "
                               "representar graficamente."),
                Dialogos::Icone::Nenhum);
         return;
     }
-    SobreposicaoVisivel troca(*m_areaFuncao);
-    equacao.Equation(m_funcao1->text().toStdString());
-    curvaDesenhada(*m_areaFuncao, m_funcao1->text(), QStringLiteral("f(x)"));
+    const TextoPreparado f = PrepararTexto(m_funcao1->text());
+    if (!f.aceite())
+        return avisarFalhaDaFuncao(f.erro);
+    // Without accepted axes the area has no window: a plot would land anywhere.
+    if (!area.eixosAceites())
+        return area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
+    curvaDesenhada(area, f.texto, QStringLiteral("f(x)"));
+    ResultadoTracado resultado;
     try {
-        CicloDeTracado(equacao, *m_areaFuncao, m_janela, m_corGraficoFuncao, PoliticaFalha::Parar);
+        // The overlay goes before any message, so the box stands over the graph drawn so far.
+        SobreposicaoVisivel troca(area);
+        clsEquation equacao;
+        equacao.Equation(f.texto.toStdString());
+        resultado =
+            CicloDeTracado(equacao, area, m_janela, m_corGraficoFuncao, PoliticaFalha::Parar);
     } catch (const InterpreterError& erro) {
-        avisar(QStringLiteral("Erro na expressão analítica da função:\r\n\r\n") +
-                   QString::fromStdString(erro.description()),
-               Dialogos::Icone::Informacao);
+        return avisarFalhaDaFuncao(QString::fromStdString(erro.description()));
     }
+    MostrarNotaSemPontos(area.camadaPassageira(), resultado);
 }
 
 void Form1::desenharEixos() {

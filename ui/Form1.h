@@ -22,10 +22,11 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QShowEvent;
-class QWindow;
 
 /// The main window: the expression of f, the two graph areas, the axis table, and the menu bar.
-/// It deletes itself when closed, so showing it again means creating a new one.
+/// It deletes itself when closed, so showing it again means creating a new one. Only its first
+/// showing draws the axes, puts the focus in `Função1` and resets the colours: coming back to it
+/// from another window keeps the graphs.
 ///
 /// Other parts of the window plug in through areaCliente() (controls placed with setGeometry
 /// in client coordinates): the transformation group `Frame2` (7680, 180, 7455, 1335), the
@@ -59,10 +60,12 @@ public:
     void redesenharAmbas();
     /// A message box over this window, with the normal pointer.
     void avisar(const QString& texto, Dialogos::Icone icone);
+    /// The box of an expression of f that cannot be plotted, with the reason.
+    void avisarFalhaDaFuncao(const QString& descricao);
     /// Tells the area's readout which curve was drawn last there, and how to name it.
     void curvaDesenhada(AreaGrafica& area, const QString& expressao, const QString& rotulo);
 
-    /// The four colour choices (CommonDialog1 to CommonDialog4), reset at every activation.
+    /// The four colour choices (CommonDialog1 to CommonDialog4), set at the first showing.
     QColor corGraficoFuncao() const { return m_corGraficoFuncao; }
     QColor corFundoFuncao() const { return m_corFundoFuncao; }
     QColor corGraficoTransformada() const { return m_corGraficoTransformada; }
@@ -82,11 +85,11 @@ signals:
     void sintaxePedida();
     void funcoesDefinidasPedidas();
     void abandonarPedido();
-    /// After every activation step (axes redrawn, focus in Função1, colours reset).
+    /// After the activation of the first showing (axes drawn, focus in Função1, colours set).
     void activada();
 
 public slots:
-    /// Click of `Desenhar`: plots f in the function area.
+    /// Click of `Desenhar` (or Enter in `Função1`): plots f in the function area.
     void desenhar();
     /// Click of `DesenharEixos`: redraws both areas.
     void desenharEixos();
@@ -106,8 +109,6 @@ private:
     void createPictureGroups();
     void carregar();
     void activar();
-    void aoMudarJanelaActiva(QWindow* janela);
-    bool pertenceAEstaJanela(QWindow* janela) const;
     LeituraDoPonteiro& leitura(AreaGrafica& area);
 
     Dialogos& m_dialogos;
@@ -124,9 +125,7 @@ private:
     QColor m_corGraficoTransformada = QColor(0, 0, 255);
     QColor m_corFundoTransformada = QColor(255, 255, 255);
 
-    // Activation comes from another window of the program, never from one of this window's
-    // own dialogs nor from another application; the first showing counts.
-    bool m_vemDeOutraJanela = true;
+    // Coming back from another window keeps the board: only the first showing activates.
     bool m_jaMostrada = false;
 
     QGroupBox* m_frame1 = nullptr;

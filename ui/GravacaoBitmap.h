@@ -4,6 +4,7 @@
 #include <optional>
 
 class Dialogos;
+class QFileDevice;
 class QImage;
 class QWidget;
 
@@ -15,8 +16,13 @@ namespace GravacaoBitmap {
 /// leaves neither a partial file nor a damaged older one. Returns the reason of a failure.
 std::optional<QString> escrever(const QImage& imagem, const QString& caminho);
 
-/// Where the save dialog opens: the program's folder, unless the user cannot write there (as
-/// after an installation), then the user's pictures folder, else the home folder.
+/// Writes `imagem` as that bitmap to an open file, flushed. Returns the reason of a failure,
+/// in Portuguese (a full disk is told as such).
+std::optional<QString> escreverEm(const QImage& imagem, QFileDevice& destino);
+
+/// Where the save dialog opens: the program's folder when it is the user's own, can be written
+/// to and is no system folder (after an installation it is none of these, even for root); else
+/// the user's pictures folder, on the same terms; else the home folder.
 QString pastaInicial(const QString& pastaDoPrograma);
 
 /// The whole save command: asks for a name until the user gives one with the extension "bmp"

@@ -1,11 +1,14 @@
 #include "GrupoTransformacoes.h"
 
 #include "BotaoOpcao.h"
+#include "CamadaPassageira.h"
 #include "CampoParametro.h"
 #include "Catalogo.h"
 #include "DesenharTransformada.h"
 #include "Dialogos.h"
 #include "Form1.h"
+#include "NotaDoTracado.h"
+#include "PreparacaoTexto.h"
 #include "TextoNumero.h"
 #include "clsEquation.h"
 
@@ -28,6 +31,35 @@ constexpr QRect kValorDeB(6900, 780, 375, 285);
 
 const char* const kDicaA = "Escreva aqui o valor de a da transformação.";
 const char* const kDicaB = "Escreva aqui o valor de b da transformação.";
+
+// The lead-in of the box, on one line for a note.
+const QString kErroFuncaoNumaLinha = QStringLiteral("Erro na expressão analítica da função: ");
+
+// A parameter's text evaluated, as the number written back into its field, or why it has none.
+struct ValorLido {
+    QString numero;
+    QString erro;
+
+    bool aceite() const { return erro.isEmpty(); }
+};
+
+ValorLido lerParametro(clsEquation& equacao, const QString& escrito) {
+    const TextoPreparado preparado = PrepararTexto(escrito);
+    if (!preparado.aceite())
+        return {{}, preparado.erro};
+    try {
+        equacao.Equation(preparado.texto.toStdString());
+        equacao.Solve();
+        // sqr(-1) has no value: the interpreter gives its marker without a word.
+        if (equacao.SilentFailure())
+            return {{}, QStringLiteral("Valor não definido.")};
+        if (const auto numero = textoDoNumero(equacao.Solution()))
+            return {*numero, {}};
+        return {{}, QString::fromStdString(quilora::interpreter::overflowError().description())};
+    } catch (const InterpreterError& erro) {
+        return {{}, QString::fromStdString(erro.description())};
+    }
+}
 
 QRect emPixels(const QRect& twips) {
     return rectanguloTwips(twips.x(), twips.y(), twips.width(), twips.height());
@@ -73,6 +105,9 @@ GrupoTransformacoes::GrupoTransformacoes(Form1& janela)
     setFont(fonteTitulo);
     pintarTexto(this, kAzul);
 
+    m_previsao.setSingleShot(true);
+    m_previsao.setInterval(0);
+    connect(&m_previsao, &QTimer::timeout, this, &GrupoTransformacoes::prever);
     criarOpcoes();
     criarParametros();
     for (QWidget* controlo : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -122,7 +157,8 @@ void GrupoTransformacoes::criarParametros() {
     };
     const auto campo = [this](const QString& nome, const QRect& lugar, const char* dica) {
         auto* caixa = new CampoParametro(QStringLiteral("2"), this);
-        connect(caixa, &CampoParametro::valorMudado, this, [this, caixa] { prever(caixa); });
+        connect(caixa, &CampoParametro::valorMudado, this, [this, caixa] { pedirPrevisao(caixa); });
+        connect(caixa, &QLineEdit::returnPressed, this, &GrupoTransformacoes::desenharMarcada);
         identificar(caixa, nome, {}, dica);
         caixa->setGeometry(emPixels(lugar));
         caixa->setAlignment(Qt::AlignCenter);
@@ -172,25 +208,21 @@ bool GrupoTransformacoes::parametroIndicado(QLineEdit* campo, const QString& men
     return false;
 }
 
-std::optional<QString> GrupoTransformacoes::valorAvaliado(clsEquation& equacao,
-                                                          const QString& texto) {
-    try {
-        equacao.Equation(texto.toStdString());
-        equacao.Solve();
-        return textoDoNumero(equacao.Solution());
-    } catch (const std::exception&) {
-        return std::nullopt;
+bool GrupoTransformacoes::avaliarParametro(clsEquation& equacao, QLineEdit* campo) {
+    const ValorLido lido = lerParametro(equacao, campo->text());
+    if (lido.aceite()) {
+        campo->setText(lido.numero);
+        return true;
     }
-}
-
-void GrupoTransformacoes::avaliarParametro(clsEquation& equacao, QLineEdit* campo) {
-    // A parameter that cannot be evaluated stays as typed and is built in as it stands.
-    if (const auto texto = valorAvaliado(equacao, campo->text()))
-        campo->setText(*texto);
+    m_janela.avisar(QStringLiteral("Erro no valor de %1:\r\n\r\n").arg(nomeDe(campo)) + lido.erro,
+                    Dialogos::Icone::Informacao);
+    campo->setFocus();
+    return false;
 }
 
 void GrupoTransformacoes::executar(int numero) {
     const Transformacao& t = transformacao(numero);
+    m_janela.areaTransformada().camadaPassageira().esconderNota();
     if (t.usaA &&
         !parametroIndicado(m_valorDeA, QStringLiteral("É necessário indicar o valor de a")))
         return;
@@ -200,19 +232,46 @@ void GrupoTransformacoes::executar(int numero) {
 
     // One expression object evaluates the parameters and then holds the built text.
     clsEquation equacao;
-    if (t.usaA)
-        avaliarParametro(equacao, m_valorDeA);
-    if (t.usaB)
-        avaliarParametro(equacao, m_valorDeB);
-
-    const auto texto = textoADesenhar(t, m_janela.funcao1()->text(),
-                                      {m_valorDeA->text(), m_valorDeB->text()}, m_textos);
-    if (!texto)
+    if (t.usaA && !avaliarParametro(equacao, m_valorDeA))
         return;
-    equacao.Equation(texto->toStdString());
-    DesenharTransformada(equacao, m_janela.areaTransformada(), m_janela.janela(),
-                         m_janela.corGraficoTransformada(), m_janela);
-    m_janela.curvaDesenhada(m_janela.areaTransformada(), *texto, QString::fromUtf8(t.legenda));
+    if (t.usaB && !avaliarParametro(equacao, m_valorDeB))
+        return;
+
+    const QString& escrito = m_janela.funcao1()->text();
+    const TextoPreparado f = PrepararTexto(escrito);
+    if (!escrito.isEmpty() && !f.aceite())
+        return m_janela.avisarFalhaDaFuncao(f.erro);
+    const auto texto =
+        textoADesenhar(t, f.texto, {m_valorDeA->text(), m_valorDeB->text()}, m_textos);
+    if (texto)
+        desenhar(equacao, *texto, QString::fromUtf8(t.legenda));
+}
+
+void GrupoTransformacoes::desenhar(clsEquation& equacao, const QString& texto,
+                                   const QString& rotulo) {
+    AreaGrafica& area = m_janela.areaTransformada();
+    if (!area.eixosAceites())
+        return area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
+    equacao.Equation(texto.toStdString());
+    ResultadoTracado resultado;
+    try {
+        resultado = DesenharTransformada(equacao, area, m_janela.janela(),
+                                         m_janela.corGraficoTransformada(), m_janela);
+    } catch (const InterpreterError& erro) {
+        return m_janela.avisarFalhaDaFuncao(QString::fromStdString(erro.description()));
+    }
+    m_janela.curvaDesenhada(area, texto, rotulo);
+    MostrarNotaSemPontos(area.camadaPassageira(), resultado);
+}
+
+// Enter in a or b draws the marked transformation again with the value typed, as choosing it
+// afresh would.
+void GrupoTransformacoes::desenharMarcada() {
+    const int numero = opcaoMarcada();
+    if (numero == 0)
+        return;
+    apagarPrevisao();
+    executar(numero);
 }
 
 int GrupoTransformacoes::opcaoMarcada() const {
@@ -223,12 +282,24 @@ int GrupoTransformacoes::opcaoMarcada() const {
 }
 
 void GrupoTransformacoes::apagarPrevisao() {
-    m_janela.areaTransformada().camadaPassageira().limparPontos();
+    m_previsao.stop();
+    CamadaPassageira& camada = m_janela.areaTransformada().camadaPassageira();
+    camada.limparPontos();
+    camada.esconderNota();
+}
+
+// The text is updated at once; the preview waits until the events already queued are handled,
+// so a burst of steps is drawn once, with its last value.
+void GrupoTransformacoes::pedirPrevisao(QLineEdit* campo) {
+    m_campoPrevisto = campo;
+    m_previsao.start();
 }
 
 // The marked transformation drawn with the parameters as they are now, in place of the last
-// preview and kept nowhere: nothing is written back, built into the working texts or said.
-void GrupoTransformacoes::prever(QLineEdit* campo) {
+// preview and kept nowhere: nothing is written back or built into the working texts, and no
+// box is opened; what keeps it from showing is told in a note.
+void GrupoTransformacoes::prever() {
+    QLineEdit* campo = m_campoPrevisto;
     apagarPrevisao();
     const int numero = opcaoMarcada();
     if (numero == 0)
@@ -236,20 +307,51 @@ void GrupoTransformacoes::prever(QLineEdit* campo) {
     const Transformacao& t = transformacao(numero);
     if (!((t.usaA && campo == m_valorDeA) || (t.usaB && campo == m_valorDeB)))
         return;
+    AreaGrafica& area = m_janela.areaTransformada();
+    if (!area.eixosAceites())
+        return notaDaPrevisao(NotaTabelaRecusada());
     clsEquation equacao;
     Parametros parametros{m_valorDeA->text(), m_valorDeB->text()};
-    for (const auto& [usado, valor] : {std::pair{t.usaA, &parametros.a}, {t.usaB, &parametros.b}}) {
-        if (!usado)
-            continue;
-        if (valor->trimmed().isEmpty())
-            return;
-        *valor = valorAvaliado(equacao, *valor).value_or(*valor);
-    }
+    if ((t.usaA && !lerParaPrevisao(equacao, m_valorDeA, parametros.a)) ||
+        (t.usaB && !lerParaPrevisao(equacao, m_valorDeB, parametros.b)))
+        return;
+    const QString& escrito = m_janela.funcao1()->text();
+    const TextoPreparado f = PrepararTexto(escrito);
+    if (!escrito.isEmpty() && !f.aceite())
+        return notaDaPrevisao(kErroFuncaoNumaLinha + f.erro);
     TextosDeTrabalho textos;
-    const auto texto = textoADesenhar(t, m_janela.funcao1()->text(), parametros, textos);
+    const auto texto = textoADesenhar(t, f.texto, parametros, textos);
     if (!texto)
         return;
     equacao.Equation(texto->toStdString());
-    PreverTransformada(equacao, m_janela.areaTransformada().camadaPassageira(), m_janela.janela(),
-                       m_janela.corGraficoTransformada());
+    try {
+        MostrarNotaSemPontos(area.camadaPassageira(),
+                             PreverTransformada(equacao, area.camadaPassageira(), m_janela.janela(),
+                                                m_janela.corGraficoTransformada()));
+    } catch (const InterpreterError& erro) {
+        notaDaPrevisao(kErroFuncaoNumaLinha + QString::fromStdString(erro.description()));
+    }
+}
+
+bool GrupoTransformacoes::lerParaPrevisao(clsEquation& equacao, QLineEdit* campo, QString& valor) {
+    const QChar nome = nomeDe(campo);
+    if (valor.trimmed().isEmpty()) {
+        notaDaPrevisao(QStringLiteral("É necessário indicar o valor de %1").arg(nome));
+        return false;
+    }
+    const ValorLido lido = lerParametro(equacao, valor);
+    if (!lido.aceite()) {
+        notaDaPrevisao(QStringLiteral("Erro no valor de %1: ").arg(nome) + lido.erro);
+        return false;
+    }
+    valor = lido.numero;
+    return true;
+}
+
+void GrupoTransformacoes::notaDaPrevisao(const QString& texto) {
+    m_janela.areaTransformada().camadaPassageira().mostrarNota(texto);
+}
+
+QChar GrupoTransformacoes::nomeDe(const QLineEdit* campo) const {
+    return campo == m_valorDeA ? u'a' : u'b';
 }

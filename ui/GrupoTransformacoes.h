@@ -3,8 +3,8 @@
 #include "ConstrucaoTexto.h"
 
 #include <QGroupBox>
+#include <QTimer>
 #include <array>
-#include <optional>
 
 class BotaoOpcao;
 class Form1;
@@ -13,7 +13,8 @@ class QLineEdit;
 
 /// The transformation group `Frame2`: the ten options `Option1` to `Option10`, the parameters
 /// `ValorDeA` and `ValorDeB`, and the selection marks. Selecting an option that was not
-/// selected builds its transformation of f and plots it in the transform area.
+/// selected builds its transformation of f and plots it in the transform area; so does Enter in
+/// a or b while an option is marked. Stepping a or b previews the marked transformation.
 class GrupoTransformacoes : public QGroupBox {
     Q_OBJECT
 public:
@@ -33,7 +34,8 @@ public slots:
     /// After the transform erase: clears all ten marks, as `Reset` does.
     void transformadaApagada();
     /// Runs the click handler of transformation n: checks and evaluates its parameters, builds
-    /// its text and plots it. Every failure but a missing parameter passes in silence.
+    /// its text and plots it. A parameter or an f that cannot be evaluated is said in a box; a
+    /// plot that shows no point says why in a note over the area.
     void executar(int numero);
 
 private:
@@ -42,15 +44,23 @@ private:
     void marcarSo(int numero);
     void moverSeleccao(int numero, bool seguinte);
     bool parametroIndicado(QLineEdit* campo, const QString& mensagem);
-    static std::optional<QString> valorAvaliado(clsEquation& equacao, const QString& texto);
-    static void avaliarParametro(clsEquation& equacao, QLineEdit* campo);
+    bool avaliarParametro(clsEquation& equacao, QLineEdit* campo);
+    void desenhar(clsEquation& equacao, const QString& texto, const QString& rotulo);
+    void desenharMarcada();
     int opcaoMarcada() const;
-    void prever(QLineEdit* campo);
+    void pedirPrevisao(QLineEdit* campo);
+    void prever();
+    bool lerParaPrevisao(clsEquation& equacao, QLineEdit* campo, QString& valor);
+    void notaDaPrevisao(const QString& texto);
     void apagarPrevisao();
+    QChar nomeDe(const QLineEdit* campo) const;
 
     Form1& m_janela;
     std::array<BotaoOpcao*, 10> m_opcoes{};
     QLineEdit* m_valorDeA = nullptr;
     QLineEdit* m_valorDeB = nullptr;
     TextosDeTrabalho m_textos;
+    // Steps that come while a preview is being drawn are previewed once, with the last value.
+    QTimer m_previsao;
+    QLineEdit* m_campoPrevisto = nullptr;
 };

@@ -62,7 +62,6 @@ void LeituraDoPonteiro::actualizar(const QPoint& ponteiro) {
     if (m_temCurva)
         m_texto += QStringLiteral("   ") + m_rotulo + QStringLiteral(" = ") + valorEm(x);
     m_camada.mostrarLeitura(m_texto, ponteiro);
-    m_quadro.setAccessibleDescription(m_texto);
 }
 
 void LeituraDoPonteiro::esconder() {
@@ -70,7 +69,6 @@ void LeituraDoPonteiro::esconder() {
         return;
     m_texto.clear();
     m_camada.esconderLeitura();
-    m_quadro.setAccessibleDescription(QString());
 }
 
 QString LeituraDoPonteiro::valorEm(double x) {

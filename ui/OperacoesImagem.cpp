@@ -1,5 +1,6 @@
 #include "OperacoesImagem.h"
 
+#include "CamadaPassageira.h"
 #include "Dialogos.h"
 #include "Form1.h"
 #include "GravacaoBitmap.h"
@@ -29,6 +30,7 @@ void OperacoesImagem::apagar() {
 }
 
 void OperacoesImagem::mudarCorGrafico() {
+    area().camadaPassageira().esconderNota();
     if (const auto cor = m_janela.dialogos().escolherCor(&m_janela, corGrafico()))
         definirCorGrafico(opaca(*cor));
 }
@@ -41,12 +43,14 @@ void OperacoesImagem::mudarCorFundo() {
 }
 
 void OperacoesImagem::copiar() {
+    area().camadaPassageira().esconderNota();
     QClipboard* areaTransferencia = QGuiApplication::clipboard();
     areaTransferencia->clear();
     areaTransferencia->setImage(area().imagem());
 }
 
 void OperacoesImagem::guardar() {
+    area().camadaPassageira().esconderNota();
     GravacaoBitmap::guardar(m_janela.dialogos(), &m_janela, area().imagem());
 }
 

@@ -8,6 +8,7 @@ class Form1;
 
 /// The operations on one graph area seen as a picture: erase, curve colour, background colour,
 /// copy to the clipboard and save as a bitmap file. One object serves each side of the window.
+/// Each takes away the area's note about its last plot.
 class OperacoesImagem : public QObject {
     Q_OBJECT
 public:

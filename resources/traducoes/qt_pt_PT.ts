@@ -174,8 +174,9 @@ Verifique se o nome do ficheiro está certo.</translation>
         <translation>Pasta</translation>
     </message>
     <message>
-        <source>%1 File</source>
-        <translation>Ficheiro %1</translation>
+        <source>Shortcut</source>
+        <comment>All other platforms</comment>
+        <translation>Atalho</translation>
     </message>
     <message>
         <source>Alias</source>
@@ -224,6 +225,31 @@ Verifique se o nome do ficheiro está certo.</translation>
     <message>
         <source>Find Directory</source>
         <translation>Procurar a pasta</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <comment>All other platforms</comment>
+        <translation>Atalho</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@ struct CicloTest : ::testing::Test {
             q->escala(-10.8, 10.8, 10.8, -10.8);
         area.persistente().limpar();
     }
-    long long tracar(const char* expressao, PoliticaFalha politica) {
+    ResultadoTracado tracar(const char* expressao, PoliticaFalha politica) {
         clsEquation equacao;
         equacao.Equation(expressao);
         return CicloDeTracado(equacao, area, janela, QColor(0, 0, 255), politica);
@@ -48,7 +48,7 @@ class AmostrasTest : public CicloTest, public ::testing::WithParamInterface<Caso
 TEST_P(AmostrasTest, DeXminAteXmaxInclusive) {
     janela.JanelaXmin = GetParam().xmin;
     janela.JanelaXmax = GetParam().xmax;
-    EXPECT_EQ(tracar("0", PoliticaFalha::Parar), GetParam().amostras);
+    EXPECT_EQ(tracar("0", PoliticaFalha::Parar).amostras, GetParam().amostras);
 }
 
 INSTANTIATE_TEST_SUITE_P(Janelas, AmostrasTest,
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Janelas, AmostrasTest,
                                            CasoAmostras{1e16, 1e16 + 4, 1}));
 
 TEST_F(CicloTest, VinteMilEUmaAmostrasNaJanelaInicial) {
-    EXPECT_EQ(tracar("1/2x^2-4", PoliticaFalha::Parar), 20001);
+    EXPECT_EQ(tracar("1/2x^2-4", PoliticaFalha::Parar).amostras, 20001);
     EXPECT_EQ(area.imagem().pixel(246, 337), kAzul); // (0, -4)
     EXPECT_EQ(area.imagem().pixel(292, 292), kAzul); // (2, -2)
     EXPECT_EQ(azuis(406, 407), 0);                   // x = 7 gives 20.5, outside
@@ -101,14 +101,14 @@ TEST_F(CicloTest, PararDeixaOErroPassarESaltarContinua) {
     janela.JanelaXmin = 0;
     EXPECT_THROW(tracar("1/x", PoliticaFalha::Parar), InterpreterError);
     EXPECT_EQ(azuis(0, 493), 0);
-    EXPECT_GE(tracar("1/x", PoliticaFalha::Saltar), 10000);
+    EXPECT_GE(tracar("1/x", PoliticaFalha::Saltar).amostras, 10000);
     EXPECT_GT(azuis(246, 493), 50);
 }
 
 TEST_F(CicloTest, JanelaEnormeTemAmostrasLimitadas) {
     janela.JanelaXmin = -1e9;
     janela.JanelaXmax = 1e9;
-    const long long amostras = tracar("0", PoliticaFalha::Parar);
+    const long long amostras = tracar("0", PoliticaFalha::Parar).amostras;
     EXPECT_GE(amostras, kMaxAmostras - 1);
     EXPECT_LE(amostras, kMaxAmostras + 1);
 }

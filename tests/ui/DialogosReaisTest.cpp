@@ -1,9 +1,11 @@
 #include "DialogosReais.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -89,6 +91,8 @@ TEST(DialogosEmPortugues, GuardarCorEMensagem) {
     for (const char* palavra : {"Guardar como", "Guardar", "Cancelar",
                                 "Nome do ficheiro:", "Ficheiros do tipo:", "Procurar em:"})
         EXPECT_TRUE(guardar.contains(QString::fromUtf8(palavra))) << palavra;
+    // The kind of a folder in the dialog's list.
+    EXPECT_EQ(QAbstractFileIconProvider().type(QFileInfo(pasta.path())), QStringLiteral("Pasta"));
 
     QStringList cor;
     QTimer::singleShot(0, [&cor] {

@@ -165,6 +165,15 @@ TEST(EscritaBitmap, DiscoCheioNaoEstragaOFicheiroExistenteNemDeixaRestos) {
               QStringList{QStringLiteral("grafico.bmp")});
 }
 
+// A disk that is really full: writing to /dev/full fails as a full disk does, and the user is
+// told so in Portuguese.
+TEST(EscritaBitmap, DiscoCheioDizQueNaoHaEspaco) {
+    QFile cheio(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(cheio.open(QIODevice::WriteOnly));
+    EXPECT_EQ(GravacaoBitmap::escreverEm(imagemDeTeste(100, 100), cheio),
+              QStringLiteral("Não há espaço livre no disco para guardar o ficheiro."));
+}
+
 // The save command with scripted answers of the dialog.
 struct CasoGuardar {
     const char* descricao;
@@ -190,7 +199,8 @@ TEST_P(GuardarTest, CicloDoDialogo) {
 
     EXPECT_EQ(dialogos.pedidos.size(), caso.dialogos);
     for (const Dialogos::PedidoGuardar& pedido : dialogos.pedidos) {
-        EXPECT_EQ(pedido.pastaInicial, QCoreApplication::applicationDirPath());
+        EXPECT_EQ(pedido.pastaInicial,
+                  GravacaoBitmap::pastaInicial(QCoreApplication::applicationDirPath()));
         EXPECT_EQ(pedido.filtro, QStringLiteral("Mapa de bits (*.bmp)"));
         EXPECT_EQ(pedido.extensaoPredefinida, QStringLiteral("bmp"));
     }
@@ -215,6 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoGuardar{"bmp", {nome("f.bmp")}, 1, 0, {"f.bmp"}},
                       CasoGuardar{"BMP em maiusculas", {nome("F.BMP")}, 1, 0, {"F.BMP"}},
                       CasoGuardar{"sem extensao", {nome("grafico")}, 1, 0, {"grafico.bmp"}},
+                      CasoGuardar{"ponto no fim", {nome("grafico.")}, 1, 0, {"grafico.bmp"}},
                       CasoGuardar{"jpg e cancelar", {nome("f.jpg", true)}, 2, 1, {}},
                       CasoGuardar{"jpg, png e depois bmp",
                                   {nome("f.jpg", true), nome("f.png", true), nome("f.bmp")},
@@ -268,6 +279,7 @@ TEST(Guardar, PastaSoDeLeituraAvisaEGuardaOFicheiroExistente) {
     ASSERT_TRUE(escreverFicheiro(caminho, "antigo"));
     const auto leitura = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                          QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QFile::setPermissions(caminho, QFileDevice::ReadOwner | QFileDevice::ReadOther);
     QFile::setPermissions(pasta.path(), leitura);
     DialogosGuiados dialogos;
     dialogos.ficheiros.push_back({caminho, false});
@@ -277,8 +289,10 @@ TEST(Guardar, PastaSoDeLeituraAvisaEGuardaOFicheiroExistente) {
     }
     QFile::setPermissions(pasta.path(), leitura | QFileDevice::WriteOwner);
     ASSERT_EQ(dialogos.mensagens.size(), 1);
-    EXPECT_TRUE(dialogos.mensagens[0].texto.startsWith(
-        QStringLiteral("Não foi possível guardar o ficheiro:\r\n\r\n")));
+    EXPECT_EQ(dialogos.mensagens[0].texto,
+              QStringLiteral("Não foi possível guardar o ficheiro:\r\n\r\n") +
+                  QDir::toNativeSeparators(caminho) +
+                  QStringLiteral("\r\nO ficheiro já existe e não pode ser substituído."));
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
     EXPECT_EQ(lerFicheiro(caminho), QByteArray("antigo"));
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("f.bmp")});
@@ -301,7 +315,8 @@ private:
     QByteArray m_casa, m_configuracao;
 };
 
-// After an installation the program's folder is one the user cannot write to.
+// After an installation the program's folder is one the user cannot write to; root can, but it
+// is a system folder, and so is no place to start, nor is a folder of another user.
 TEST(Guardar, ODialogoComecaNumaPastaOndeSePodeEscrever) {
     QTemporaryDir programa, casa;
     OutraPastaPessoal pessoal(casa.path());
@@ -309,7 +324,13 @@ TEST(Guardar, ODialogoComecaNumaPastaOndeSePodeEscrever) {
     const QString semEscrita = programa.filePath(QStringLiteral("nao-existe"));
     EXPECT_EQ(GravacaoBitmap::pastaInicial(semEscrita), casa.path());
     ASSERT_TRUE(QDir(casa.path()).mkdir(QStringLiteral("Pictures")));
-    EXPECT_EQ(GravacaoBitmap::pastaInicial(semEscrita), casa.filePath(QStringLiteral("Pictures")));
+    const QString imagens = casa.filePath(QStringLiteral("Pictures"));
+    EXPECT_EQ(GravacaoBitmap::pastaInicial(semEscrita), imagens);
+    EXPECT_EQ(GravacaoBitmap::pastaInicial(QStringLiteral("/usr/bin")), imagens);
+    if (geteuid() == 0 &&
+        chown(QFile::encodeName(programa.path()).constData(), 65534, 65534) == 0) {
+        EXPECT_EQ(GravacaoBitmap::pastaInicial(programa.path()), imagens);
+    }
 }
 
 } // namespace
