@@ -3,6 +3,8 @@
 #include "Quadro.h"
 
 #include <QPainter>
+#include <QPen>
+#include <QPolygonF>
 
 #include <cmath>
 
@@ -20,8 +22,9 @@ int paraPixel(double valor) {
 
 PontaSeta::PontaSeta(Direccao direccao, Quadro& quadro)
     : QWidget(&quadro), m_direccao(direccao), m_quadro(quadro) {
-    setFixedSize(kLado, kLado);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(&m_quadro, &Quadro::ecraMudou, this, &PontaSeta::acompanharQuadro);
+    acompanharQuadro();
     hide();
 }
 
@@ -33,15 +36,41 @@ bool PontaSeta::temPixel(Direccao direccao, int coluna, int linha) {
 }
 
 void PontaSeta::mover(float esquerda, float topo) {
-    move(Quadro::kBorda + paraPixel(m_quadro.pixelX(esquerda)),
-         Quadro::kBorda + paraPixel(m_quadro.pixelY(topo)));
+    m_canto = QPoint(paraPixel(m_quadro.pixelX(esquerda)), paraPixel(m_quadro.pixelY(topo)));
+    acompanharQuadro();
+}
+
+// The widget starts at the whole pixel of the screen before the corner and draws the shape
+// from the exact corner, so the tip sits on the end of the axis at any scale.
+void PontaSeta::acompanharQuadro() {
+    m_pixel = m_quadro.pixelNoEcra();
+    const QPointF canto = m_quadro.modeloParaEcra(m_canto);
+    const QPoint inteiro(static_cast<int>(std::floor(canto.x())),
+                         static_cast<int>(std::floor(canto.y())));
+    m_desvio = canto - inteiro;
+    const QSize tamanho(static_cast<int>(std::ceil(kLado * m_pixel.width() + m_desvio.x())),
+                        static_cast<int>(std::ceil(kLado * m_pixel.height() + m_desvio.y())));
+    setGeometry(QRect(inteiro, tamanho));
+    update();
 }
 
 void PontaSeta::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pintor(this);
-    pintor.setPen(Qt::black);
-    for (int linha = 0; linha < kLado; ++linha)
-        for (int coluna = 0; coluna < kLado; ++coluna)
-            if (temPixel(m_direccao, coluna, linha))
-                pintor.drawPoint(coluna, linha);
+    if (m_pixel == QSizeF(1, 1) && devicePixelRatioF() == 1) {
+        // One pixel of the picture is one device pixel: the shape's own pixels.
+        pintor.setPen(Qt::black);
+        for (int linha = 0; linha < kLado; ++linha)
+            for (int coluna = 0; coluna < kLado; ++coluna)
+                if (temPixel(m_direccao, coluna, linha))
+                    pintor.drawPoint(coluna, linha);
+        return;
+    }
+    // Elsewhere the chevron through the centres of those pixels, one pixel of the picture wide.
+    const QPolygonF cima{{0.5, 4.5}, {4.5, 0.5}, {8.5, 4.5}};
+    const QPolygonF direita{{0.5, 0.5}, {4.5, 4.5}, {0.5, 8.5}};
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.translate(m_desvio);
+    pintor.scale(m_pixel.width(), m_pixel.height());
+    pintor.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
+    pintor.drawPolyline(m_direccao == Direccao::Cima ? cima : direita);
 }

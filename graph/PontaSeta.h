@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPointF>
 #include <QWidget>
 
 class Quadro;
 
 /// A 16 x 16 black-on-transparent arrowhead, a child of a persistent picture, placed in that
-/// picture's user coordinates.
+/// picture's user coordinates. It keeps its place in pixels of the picture's image, so it
+/// follows the picture to any display scale, drawn at the screen's resolution.
 class PontaSeta : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +28,11 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
+    void acompanharQuadro();
+
     Direccao m_direccao;
     Quadro& m_quadro;
+    QPoint m_canto;       // the top-left corner, in pixels of the picture's image
+    QPointF m_desvio;     // of that corner from the widget's own, on the screen
+    QSizeF m_pixel{1, 1}; // length on the screen of one pixel of the image
 };

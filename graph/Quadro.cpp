@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -80,14 +79,32 @@ void Quadro::definirPersistente(bool persistente) {
 
 const QImage& Quadro::imagem() const {
     m_pixels = nullptr;
-    return m_imagem;
+    if (m_porBaixo.empty())
+        return m_imagem;
+    // The curve shows through wherever the picture has only its background.
+    m_composta = m_imagem.copy();
+    const QRgb fundo = m_fundo.rgb();
+    for (const QPointF& p : m_porBaixo) {
+        const int px = static_cast<int>(p.x()), py = static_cast<int>(p.y());
+        if (m_composta.valid(px, py) && m_composta.pixel(px, py) == fundo)
+            m_composta.setPixel(px, py, m_corPorBaixo);
+    }
+    return m_composta;
+}
+
+void Quadro::definirPorBaixo(std::vector<QPointF> pontos, QRgb cor) {
+    m_porBaixo = std::move(pontos);
+    m_corPorBaixo = cor;
+    m_ecra.definirPorBaixo(m_porBaixo, cor, m_fundo);
+    marcarAlterado();
 }
 
 void Quadro::limpar() {
     m_pixels = nullptr;
+    m_porBaixo.clear();
+    m_composta = QImage();
     m_imagem.fill(m_fundo);
-    if (!m_ecra.isNull())
-        m_ecra.fill(m_fundo);
+    m_ecra.limpar(m_fundo);
     marcarAlterado();
     emit limpo();
 }
@@ -128,27 +145,9 @@ void Quadro::pintarPixel(int px, int py, QRgb cor) {
         auto* linha = reinterpret_cast<QRgb*>(m_imagem.scanLine(y));
         for (int dx = 0; dx < m_largura; ++dx) {
             const int x = px + dx;
-            if (x >= 0 && x < m_largura0) {
+            if (x >= 0 && x < m_largura0)
                 linha[x] = cor;
-                if (!m_ecra.isNull())
-                    pintarNoEcra(x, y, cor);
-            }
         }
-    }
-}
-
-// A pixel of the picture covers the device pixels from its edge times the density to the next
-// edge times the density.
-void Quadro::pintarNoEcra(int px, int py, QRgb cor) {
-    const int x0 = static_cast<int>(px * m_densidade),
-              x1 = static_cast<int>((px + 1) * m_densidade);
-    const int y0 = static_cast<int>(py * m_densidade),
-              y1 = static_cast<int>((py + 1) * m_densidade);
-    const int largura = m_ecra.width(), altura = m_ecra.height();
-    for (int y = std::max(0, y0); y < std::min(y1, altura); ++y) {
-        auto* linha = reinterpret_cast<QRgb*>(m_ecra.scanLine(y));
-        for (int x = std::max(0, x0); x < std::min(x1, largura); ++x)
-            linha[x] = cor;
     }
 }
 
@@ -164,6 +163,7 @@ void Quadro::linha(float x1, float y1, float x2, float y2) {
     int x0 = static_cast<int>(std::floor(ax)), y0 = static_cast<int>(std::floor(ay));
     const int xf = static_cast<int>(std::floor(bx)), yf = static_cast<int>(std::floor(by));
     const QRgb cor = m_frente.rgb();
+    m_ecra.linha(ax, ay, bx, by, m_largura, cor);
     const int dx = std::abs(xf - x0), sx = x0 < xf ? 1 : -1;
     const int dy = -std::abs(yf - y0), sy = y0 < yf ? 1 : -1;
     int erro = dx + dy;
@@ -190,13 +190,14 @@ void Quadro::pontoGeral(double px, double py, QRgb cor) {
         m_pixels = reinterpret_cast<QRgb*>(m_imagem.bits());
         m_pixelsPorLinha = m_imagem.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
         m_pixels[static_cast<qsizetype>(py) * m_pixelsPorLinha + static_cast<int>(px)] = cor;
-        if (!m_ecra.isNull())
-            pintarNoEcra(static_cast<int>(px), static_cast<int>(py), cor);
+        m_ecra.ponto(px, py, 1, cor);
     } else {
-        if (!(px > -kLimitePixel && px < kLimitePixel && py > -kLimitePixel && py < kLimitePixel))
+        // Only a dot that reaches the image is drawn, and kept for the screen.
+        if (!(px > -m_largura && px < m_largura0 && py > -m_largura && py < m_altura0))
             return;
         m_pixels = nullptr;
         pintarPixel(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)), cor);
+        m_ecra.ponto(px, py, m_largura, cor);
     }
     marcarAlterado();
 }
@@ -242,9 +243,8 @@ void Quadro::imprimir(const QString& texto) {
     m_pixels = nullptr;
     const QPointF linhaDeBase(std::floor(px), std::floor(py) + QFontMetrics(fonte).ascent());
     desenharTexto(m_imagem, fonte, linhaDeBase, visivel);
-    // On a dense screen the glyphs are drawn at its density, not enlarged from the picture.
-    if (!m_ecra.isNull())
-        desenharTexto(m_ecra, fonte, linhaDeBase, visivel);
+    // On the screen the glyphs are drawn at its resolution, not enlarged from the picture.
+    m_ecra.texto(visivel, fonte, linhaDeBase, m_frente.rgb());
     marcarAlterado();
 }
 
@@ -275,27 +275,86 @@ void Quadro::marcarAlterado() {
 
 void Quadro::paintEvent(QPaintEvent* /*evento*/) {
     m_pinturaPendente = false;
-    // Moved to a screen of another density: the picture is shown at the new one from now on.
-    if (devicePixelRatioF() != m_densidade)
-        prepararEcra();
     QPainter pintor(this);
-    const QRect fora = rect();
-    // A sunken border: dark grey and black outside, light grey and white inside.
-    pintor.setPen(QColor(128, 128, 128));
-    pintor.drawLine(fora.topLeft(), fora.topRight());
-    pintor.drawLine(fora.topLeft(), fora.bottomLeft());
-    pintor.setPen(Qt::white);
-    pintor.drawLine(fora.bottomLeft(), fora.bottomRight());
-    pintor.drawLine(fora.topRight(), fora.bottomRight());
-    const QRect dentro = fora.adjusted(1, 1, -1, -1);
-    pintor.setPen(Qt::black);
-    pintor.drawLine(dentro.topLeft(), dentro.topRight());
-    pintor.drawLine(dentro.topLeft(), dentro.bottomLeft());
-    pintor.setPen(QColor(212, 208, 200));
-    pintor.drawLine(dentro.bottomLeft(), dentro.bottomRight());
-    pintor.drawLine(dentro.topRight(), dentro.bottomRight());
+    pintarMoldura(pintor);
     m_pixels = nullptr;
-    pintor.drawImage(kBorda, kBorda, imagemNoEcra());
+    const QRectF interior = interiorNoEcra();
+    const QImage& ecra = imagemNoEcra();
+    if (!m_ecra.activa()) {
+        pintor.drawImage(interior.topLeft(), ecra);
+        return;
+    }
+    // The screen image holds the inside's device pixels one for one.
+    const double densidade = devicePixelRatioF();
+    pintor.drawImage(interior, ecra,
+                     QRectF(0, 0, interior.width() * densidade, interior.height() * densidade));
+}
+
+// A sunken border of two rings, each half the border's width: dark grey above and left and white
+// below and right outside; black and light grey inside.
+void Quadro::pintarMoldura(QPainter& pintor) const {
+    const int borda = bordaEcra(), fora = borda / 2;
+    const auto anel = [&](const QRect& r, int espessura, const QColor& claro,
+                          const QColor& escuro) {
+        pintor.fillRect(QRect(r.left(), r.top(), r.width(), espessura), escuro);
+        pintor.fillRect(QRect(r.left(), r.top(), espessura, r.height()), escuro);
+        pintor.fillRect(QRect(r.left(), r.bottom() + 1 - espessura, r.width(), espessura), claro);
+        pintor.fillRect(QRect(r.right() + 1 - espessura, r.top(), espessura, r.height()), claro);
+    };
+    anel(rect(), fora, Qt::white, QColor(128, 128, 128));
+    anel(rect().adjusted(fora, fora, -fora, -fora), borda - fora, QColor(212, 208, 200), Qt::black);
+}
+
+int Quadro::bordaEcra() const {
+    return std::max(2, static_cast<int>(std::lround(kBorda * m_escalaEcra)));
+}
+
+QRectF Quadro::interiorNoEcra() const {
+    const int borda = bordaEcra();
+    return QRectF(borda, borda, std::max(1, width() - 2 * borda),
+                  std::max(1, height() - 2 * borda));
+}
+
+QSizeF Quadro::pixelNoEcra() const {
+    const QRectF interior = interiorNoEcra();
+    return {interior.width() / m_largura0, interior.height() / m_altura0};
+}
+
+QPointF Quadro::modeloParaEcra(QPointF pixel) const {
+    const QSizeF lado = pixelNoEcra();
+    const int borda = bordaEcra();
+    return {borda + pixel.x() * lado.width(), borda + pixel.y() * lado.height()};
+}
+
+QPointF Quadro::ecraParaModelo(QPointF posicao) const {
+    const QSizeF lado = pixelNoEcra();
+    const int borda = bordaEcra();
+    return {(posicao.x() - borda) / lado.width(), (posicao.y() - borda) / lado.height()};
+}
+
+void Quadro::definirEscalaEcra(double escala) {
+    if (escala == m_escalaEcra || !(escala > 0))
+        return;
+    m_escalaEcra = escala;
+    update();
+    emit ecraMudou();
+}
+
+const QImage& Quadro::imagemNoEcra() const {
+    actualizarEcra();
+    return m_ecra.activa() ? m_ecra.imagem() : imagem();
+}
+
+// The screen image follows the widget's inside and the screen's density whenever it is looked
+// at; it is drawn again from its record only when one of them has changed.
+void Quadro::actualizarEcra() const {
+    const double densidade = devicePixelRatioF();
+    const QSizeF interior = interiorNoEcra().size();
+    const double kx = interior.width() * densidade / m_largura0;
+    const double ky = interior.height() * densidade / m_altura0;
+    const QSize dispositivo(static_cast<int>(std::ceil(interior.width() * densidade)),
+                            static_cast<int>(std::ceil(interior.height() * densidade)));
+    m_ecra.definirTamanho(dispositivo, kx, ky, m_fundo);
 }
 
 void Quadro::colocar(const QRect& geometria) {
@@ -303,8 +362,8 @@ void Quadro::colocar(const QRect& geometria) {
     ajustarImagem(geometria.size());
 }
 
-void Quadro::resizeEvent(QResizeEvent* evento) {
-    ajustarImagem(evento->size());
+void Quadro::resizeEvent(QResizeEvent* /*evento*/) {
+    emit ecraMudou();
 }
 
 void Quadro::ajustarImagem(const QSize& tamanho) {
@@ -323,21 +382,6 @@ void Quadro::ajustarImagem(const QSize& tamanho) {
     m_largura0 = interior.width();
     m_altura0 = interior.height();
     calcularFactores();
-    prepararEcra();
-}
-
-// What was drawn so far is carried over enlarged; everything drawn from now on is drawn at the
-// screen's density.
-void Quadro::prepararEcra() {
-    m_densidade = devicePixelRatioF();
-    if (m_densidade == 1) {
-        m_ecra = QImage();
-        return;
-    }
-    const QSize tamanho(static_cast<int>(std::ceil(m_largura0 * m_densidade)),
-                        static_cast<int>(std::ceil(m_altura0 * m_densidade)));
-    m_ecra = m_imagem.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    m_ecra.setDevicePixelRatio(m_densidade);
 }
 
 void Quadro::hideEvent(QHideEvent* evento) {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "ImagemNoEcra.h"
+
 #include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 /// The font of the next texts on a picture.
 struct EstiloTexto {
@@ -12,12 +17,13 @@ struct EstiloTexto {
     bool negrito = false;
 };
 
-/// A picture surface: a widget that keeps a QImage of its inner size (inside a 2-pixel sunken
-/// border) and paints only from it. On a screen of more than one device pixel per pixel it also
-/// draws everything into an image of the screen's density, which it shows instead, so that
-/// texts stay sharp; the image of the inner size stays what is copied and saved. Drawing happens in
-/// user coordinates set by escala(); the same class serves as the persistent picture of a graph
-/// area and as its live overlay, which forgets its content whenever it is hidden.
+/// A picture surface: a widget that keeps a QImage of its inner size at scale 1 (inside a 2-pixel
+/// sunken border), the image that is copied and saved. Where the screen gives a pixel of that
+/// image exactly one device pixel the widget shows the image itself; at another display scale or
+/// density it shows the same drawing done at the screen's resolution (ImagemNoEcra), so curves,
+/// lines and texts stay sharp at any size. Drawing happens in user coordinates set by escala();
+/// the same class serves as the persistent picture of a graph area and as its live overlay,
+/// which forgets its content whenever it is hidden.
 class Quadro : public QWidget {
     Q_OBJECT
 public:
@@ -26,9 +32,25 @@ public:
 
     explicit Quadro(QWidget* pai = nullptr);
 
-    /// Places the picture (border included) in its parent; the inner image takes the new size
-    /// at once, keeping what fits of its content.
+    /// Places the picture (border included) in its parent at scale 1; the inner image takes the
+    /// new size at once, keeping what fits of its content. Later changes of the widget's size
+    /// change only how large the screen shows the image.
     void colocar(const QRect& geometria);
+
+    /// The display scale, set by whoever lays the picture out, who also gives the widget s times
+    /// its size at scale 1; the border grows alike and the image stays as it is.
+    void definirEscalaEcra(double escala);
+    double escalaEcra() const { return m_escalaEcra; }
+    /// Width of the border on the screen, kBorda at scale 1.
+    int bordaEcra() const;
+    /// Where the image shows, in the widget's coordinates.
+    QRectF interiorNoEcra() const;
+    /// The widget's length of one pixel of the image, across and down.
+    QSizeF pixelNoEcra() const;
+    /// The widget position of a point given in pixels of the image (pixel (c, r) covers c to
+    /// c + 1 and r to r + 1), and back: what a position of the pointer points at in the image.
+    QPointF modeloParaEcra(QPointF pixel) const;
+    QPointF ecraParaModelo(QPointF posicao) const;
 
     /// Whether the picture keeps its content while hidden (the live overlay does not).
     void definirPersistente(bool persistente);
@@ -69,8 +91,7 @@ public:
         const double px = pixelX(x), py = pixelY(y);
         if (m_pixels && m_largura == 1 && px >= 0 && px < m_largura0 && py >= 0 && py < m_altura0) {
             m_pixels[static_cast<qsizetype>(py) * m_pixelsPorLinha + static_cast<int>(px)] = cor;
-            if (!m_ecra.isNull())
-                pintarNoEcra(static_cast<int>(px), static_cast<int>(py), cor);
+            m_ecra.ponto(px, py, 1, cor);
             if (!m_pinturaPendente)
                 marcarAlterado();
             return;
@@ -109,13 +130,22 @@ public:
 
     /// The content of the picture (background and everything drawn), of the inner size.
     const QImage& imagem() const;
-    /// What the screen shows of it: imagem() on a screen of one device pixel per pixel, else the
-    /// same drawing at the screen's density.
-    const QImage& imagemNoEcra() const { return m_ecra.isNull() ? m_imagem : m_ecra; }
+
+    /// A curve shown under everything drawn on the picture: dots of `cor` at exact points of
+    /// the image (in pixels), in place of the earlier ones, seen only where nothing else is
+    /// drawn. It is part of the image the screen shows, copied and saved; it goes when the
+    /// picture is cleared, and with an empty list.
+    void definirPorBaixo(std::vector<QPointF> pontos, QRgb cor);
+    bool temPorBaixo() const { return !m_porBaixo.empty(); }
+    /// What the screen shows of it: imagem() where a pixel of it is one device pixel, else the
+    /// same drawing at the screen's resolution, of the device size of interiorNoEcra().
+    const QImage& imagemNoEcra() const;
 
 signals:
     /// Everything drawn was forgotten (cleared, or given a new background).
     void limpo();
+    /// The image shows at another place or scale in the widget.
+    void ecraMudou();
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -127,8 +157,8 @@ private:
     void calcularFactores();
     void pontoGeral(double px, double py, QRgb cor);
     void pintarPixel(int px, int py, QRgb cor);
-    void pintarNoEcra(int px, int py, QRgb cor);
-    void prepararEcra();
+    void pintarMoldura(QPainter& pintor) const;
+    void actualizarEcra() const;
     void desenharTexto(QImage& destino, const QFont& fonte, QPointF linhaDeBase,
                        const QString& texto) const;
     void marcarAlterado();
@@ -136,8 +166,12 @@ private:
     QString textoVisivel(const QString& texto) const;
 
     QImage m_imagem;
-    QImage m_ecra;          // at the screen's density; null where it is one device pixel per pixel
-    double m_densidade = 1; // device pixels per pixel when m_ecra was made
+    // What the screen shows, brought up to the widget's size and density when it is looked at.
+    mutable ImagemNoEcra m_ecra;
+    std::vector<QPointF> m_porBaixo;
+    QRgb m_corPorBaixo = 0;
+    mutable QImage m_composta; // the image with the curve under it, while there is one
+    double m_escalaEcra = 1;
     // Direct access to the pixels for dots, taken while the image is not shared with anyone;
     // forgotten whenever the image may be handed out or replaced.
     mutable QRgb* m_pixels = nullptr;

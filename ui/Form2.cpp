@@ -6,14 +6,24 @@
 
 namespace {
 
+constexpr QSize kCliente{twipsParaPixels(7530), twipsParaPixels(9540)};
+
+// The window's layout at scale 1, in twips: the three pages one over another and the buttons.
+// clang-format off
+constexpr LugarDesenho kDisposicao[] = {
+    // control       left    top  width height
+    {"Image?",         60,   120,  7395,  8295},
+    {"Command1",      240,  8820,  1275,   315},
+    {"SetaE",        6420,  8760,   435,   435},
+    {"SetaD",        6900,  8760,   435,   435},
+};
+// clang-format on
+
 DesenhoJanelaAjuda desenhoInstrucoes() {
     DesenhoJanelaAjuda d;
     d.titulo = QStringLiteral("INSTRUÇÕES");
-    d.areaCliente = QSize(twipsParaPixels(7530), twipsParaPixels(9540));
-    d.botaoFechar = QRect(240, 8820, 1275, 315);
-    d.setaEsquerda = QPoint(6420, 8760);
-    d.setaDireita = QPoint(6900, 8760);
-    d.tamanhoPagina = QSize(7395, 8295);
+    d.areaCliente = kCliente;
+    d.disposicao = kDisposicao;
     d.juntarPaginas(QStringLiteral("instrucoes"), 3, QStringLiteral("Image%1"));
     return d;
 }

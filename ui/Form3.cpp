@@ -1,36 +1,62 @@
 #include "Form3.h"
 
+#include "Disposicao.h"
 #include "GravuraDecorativa.h"
-#include "Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFont>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
-#include <QPixmap>
+
+#include <algorithm>
 
 namespace {
 
 constexpr QSize kCliente{1016, 714};
-const QColor kAzul(0, 0, 255);
+constexpr FonteDesenho kTitulo{"Comic Sans MS", 36, true};
+constexpr FonteDesenho kNota{"Comic Sans MS", 9.75, true};
 
-QLabel* rotuloAzul(QWidget* pai, const QString& nome, const QString& texto, double pontos,
-                   QPoint twips) {
+// The window's layout at scale 1, in twips. Two rows of four pictures with the band from 6240
+// to 9000 left empty, a ninth picture at the bottom left, "QUILORA" as a descending staircase
+// of three labels and two notes at the bottom right; the labels are sized to their text.
+// clang-format off
+constexpr LugarDesenho kDisposicao[] = {
+    // control     left    top  width height  font
+    {"Image3",      180,   420,  3000,  3225},
+    {"Image8",     3240,   420,  3000,  3225},
+    {"Image2",     9000,   120,  3000,  3225},
+    {"Image1",    12060,   105,  3000,  3240},
+    {"Image5",      180,  3780,  3000,  3225},
+    {"Image9",     3240,  3780,  3000,  3225},
+    {"Image6",     9000,  3480,  3000,  3225},
+    {"Image4",    12060,  3480,  3000,  3225},
+    {"Image10",      60,  8820,  3300,  1845},
+    {"Label1",     1020,  7200,     0,     0, kTitulo},
+    {"Label2",     8880,  7800,     0,     0, kTitulo},
+    {"Label3",    11040,  8520,     0,     0, kTitulo},
+    {"Label4",    14040,  9780,     0,     0, kNota},
+    {"Label5",    13080, 10200,     0,     0, kNota},
+};
+// clang-format on
+
+// A picture's size at scale 1, from its row of the layout.
+QSize tamanhoDesenhado(const QString& nome) {
+    const auto* linha = std::find_if(std::begin(kDisposicao), std::end(kDisposicao),
+                                     [&](const LugarDesenho& l) { return nome == l.nome; });
+    return Disposicao::emPixels(linha->esquerda, linha->topo, linha->largura, linha->altura, 1)
+        .size();
+}
+
+QLabel* rotuloAzul(QWidget* pai, const QString& nome, const QString& texto) {
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setObjectName(nome);
     rotulo->setAccessibleName(texto);
-    QFont fonte(QStringLiteral("Comic Sans MS"));
-    fonte.setPointSizeF(pontos);
-    fonte.setBold(true);
-    rotulo->setFont(fonte);
     QPalette paleta = rotulo->palette();
-    paleta.setColor(QPalette::WindowText, kAzul);
+    paleta.setColor(QPalette::WindowText, QColor(0, 0, 255));
     rotulo->setPalette(paleta);
-    rotulo->move(twipsParaPixels(twips.x()), twipsParaPixels(twips.y()));
-    rotulo->adjustSize();
     return rotulo;
 }
 
@@ -50,9 +76,15 @@ Form3::Form3(QWidget* pai) : QMainWindow(pai) {
     createMenus();
     createTitle(cliente);
     createPictures(cliente);
-    // The controls keep their places when the window is resized; nothing is laid out again.
+    // Laid out at scale 1 until the window is given another size.
     resize(kCliente.width(), kCliente.height() + menuBar()->sizeHint().height());
+    layout()->activate();
+    m_disposicao = new Disposicao(*cliente, kCliente, kDisposicao);
+    connect(m_disposicao, &Disposicao::aplicada, this, &Form3::mostrarGravuras);
+    mostrarGravuras();
 }
+
+Form3::~Form3() = default;
 
 QAction* Form3::criarComando(const QString& nome, const QString& texto) {
     auto* accao = new QAction(texto, this);
@@ -83,14 +115,12 @@ void Form3::createMenus() {
 }
 
 void Form3::createTitle(QWidget* cliente) {
-    // "QUILORA" as a descending staircase of three steps.
-    rotuloAzul(cliente, QStringLiteral("Label1"), QStringLiteral("QUI"), 36, {1020, 7200});
-    rotuloAzul(cliente, QStringLiteral("Label2"), QStringLiteral("LO"), 36, {8880, 7800});
-    rotuloAzul(cliente, QStringLiteral("Label3"), QStringLiteral("RA"), 36, {11040, 8520});
-    rotuloAzul(cliente, QStringLiteral("Label4"), QStringLiteral("Versão 1.3"), 9.75,
-               {14040, 9780});
-    rotuloAzul(cliente, QStringLiteral("Label5"), QStringLiteral("Resolução: 1024x768"), 9.75,
-               {13080, 10200});
+    // "QUILORA" in three steps.
+    rotuloAzul(cliente, QStringLiteral("Label1"), QStringLiteral("QUI"));
+    rotuloAzul(cliente, QStringLiteral("Label2"), QStringLiteral("LO"));
+    rotuloAzul(cliente, QStringLiteral("Label3"), QStringLiteral("RA"));
+    rotuloAzul(cliente, QStringLiteral("Label4"), QStringLiteral("Versão 1.3"));
+    rotuloAzul(cliente, QStringLiteral("Label5"), QStringLiteral("Resolução: 1024x768"));
 }
 
 void Form3::createPictures(QWidget* cliente) {
@@ -99,11 +129,16 @@ void Form3::createPictures(QWidget* cliente) {
         imagem->setObjectName(gravura.nome);
         imagem->setAccessibleName(gravura.nome);
         imagem->setAccessibleDescription(gravura.descricao);
-        imagem->setGeometry(twipsParaPixels(gravura.lugar.x()), twipsParaPixels(gravura.lugar.y()),
-                            twipsParaPixels(gravura.lugar.width()),
-                            twipsParaPixels(gravura.lugar.height()));
-        imagem->setPixmap(QPixmap::fromImage(desenharGravura(gravura)));
+        m_gravuras.push_back(
+            {imagem, std::make_unique<GravuraDesenhada>(gravura, tamanhoDesenhado(gravura.nome))});
     }
+}
+
+// Each picture is shown at the size and density of its place on the screen.
+void Form3::mostrarGravuras() {
+    for (const Gravura& gravura : m_gravuras)
+        gravura.rotulo->setPixmap(
+            gravura.desenho->noEcra(gravura.rotulo->size(), gravura.rotulo->devicePixelRatioF()));
 }
 
 QAction* Form3::comando(const QString& nome) const {

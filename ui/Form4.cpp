@@ -2,18 +2,27 @@
 
 namespace {
 
+// The window's layout at scale 1, in twips: the four pages one over another, the buttons and
+// the page number under them.
+// clang-format off
+constexpr LugarDesenho kDisposicao[] = {
+    // control       left    top  width height  font
+    {"Image1(*)",      60,   120,  7035,  9735},
+    {"Command1",       60, 10200,  1275,   315},
+    {"SetaE",        6180, 10140,   435,   435},
+    {"SetaD",        6660, 10140,   435,   435},
+    {"Label1",       2880, 10200,     0,     0, kFonteRotuloPagina},
+    {"Label2",       3480, 10200,     0,     0, kFonteRotuloPagina},
+    {"Label3",       3660, 10200,     0,     0, kFonteRotuloPagina},
+};
+// clang-format on
+
 DesenhoVisor desenhoSintaxe() {
     DesenhoVisor d;
     d.janela.titulo = QStringLiteral("SINTAXE");
-    d.janela.botaoFechar = QRect(60, 10200, 1275, 315);
-    d.janela.setaEsquerda = QPoint(6180, 10140);
-    d.janela.setaDireita = QPoint(6660, 10140);
-    d.janela.tamanhoPagina = QSize(7035, 9735);
+    d.janela.disposicao = kDisposicao;
     d.janela.juntarPaginas(QStringLiteral("sintaxe"), 4, QStringLiteral("Image1(%1)"));
     d.tamanhoExterior = QSize(7260, 11310);
-    d.rotuloPagina = QPoint(2880, 10200);
-    d.rotuloNumero = QPoint(3480, 10200);
-    d.rotuloTotal = QPoint(3660, 10200);
     return d;
 }
 

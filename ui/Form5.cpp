@@ -2,18 +2,27 @@
 
 namespace {
 
+// The window's layout at scale 1, in twips: the twenty-three pages one over another, the
+// buttons and the page number under them.
+// clang-format off
+constexpr LugarDesenho kDisposicao[] = {
+    // control       left    top  width height  font
+    {"Image1(*)",      60,   120,  7035,  9735},
+    {"Command1",       60,  9900,  1275,   315},
+    {"SetaE",        6060,  9900,   435,   435},
+    {"SetaD",        6600,  9900,   435,   435},
+    {"Label1",       2880,  9960,     0,     0, kFonteRotuloPagina},
+    {"Label2",       3540,  9960,     0,     0, kFonteRotuloPagina},
+    {"Label3",       3780,  9960,     0,     0, kFonteRotuloPagina},
+};
+// clang-format on
+
 DesenhoVisor desenhoFuncoes() {
     DesenhoVisor d;
     d.janela.titulo = QStringLiteral("FUNÇÕES DEFINIDAS");
-    d.janela.botaoFechar = QRect(60, 9900, 1275, 315);
-    d.janela.setaEsquerda = QPoint(6060, 9900);
-    d.janela.setaDireita = QPoint(6600, 9900);
-    d.janela.tamanhoPagina = QSize(7035, 9735);
+    d.janela.disposicao = kDisposicao;
     d.janela.juntarPaginas(QStringLiteral("funcoes"), 23, QStringLiteral("Image1(%1)"));
     d.tamanhoExterior = QSize(7245, 10965);
-    d.rotuloPagina = QPoint(2880, 9960);
-    d.rotuloNumero = QPoint(3540, 9960);
-    d.rotuloTotal = QPoint(3780, 9960);
     return d;
 }
 

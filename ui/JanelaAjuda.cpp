@@ -1,22 +1,20 @@
 #include "JanelaAjuda.h"
 
 #include "Acessibilidade.h"
-#include "Twips.h"
 
 #include <QFile>
 #include <QIcon>
+#include <QLabel>
+#include <QPalette>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 
 namespace {
 
-constexpr int kLadoSeta = 435; // twips
 constexpr QSize kIconeSeta{24, 24};
-constexpr QPoint kCantoPagina{60, 120}; // twips
-
-QRect emPixeis(const QRect& twips) {
-    return rectanguloTwips(twips.left(), twips.top(), twips.width(), twips.height());
-}
+// The margin a text document keeps around its text, at scale 1.
+constexpr double kMargemDocumento = 4;
 
 QString lerRecurso(const QString& caminho) {
     QFile ficheiro(caminho);
@@ -30,6 +28,22 @@ void nomear(QWidget* w, const QString& nome, const QString& nomeAcessivel) {
     w->setAccessibleName(nomeAcessivel);
 }
 
+// The style sheet with every size in points or pixels times the scale, so the page keeps its
+// proportions and its line breaks at any scale.
+QString estiloNaEscala(const QString& estilo, double escala) {
+    if (escala == 1)
+        return estilo;
+    static const QRegularExpression medida(QStringLiteral("(\\d+(?:\\.\\d+)?)(pt|px)"));
+    QString resultado;
+    qsizetype depois = 0;
+    for (const QRegularExpressionMatch& m : medida.globalMatch(estilo)) {
+        resultado += estilo.mid(depois, m.capturedStart() - depois);
+        resultado += QString::number(m.captured(1).toDouble() * escala, 'f', 2) + m.captured(2);
+        depois = m.capturedEnd();
+    }
+    return resultado + estilo.mid(depois);
+}
+
 } // namespace
 
 JanelaAjuda::JanelaAjuda(const DesenhoJanelaAjuda& desenho, QWidget* parent, Qt::WindowFlags flags)
@@ -39,41 +53,38 @@ JanelaAjuda::JanelaAjuda(const DesenhoJanelaAjuda& desenho, QWidget* parent, Qt:
     setAccessibleName(desenho.titulo);
     resize(desenho.areaCliente);
     criarPaginas(desenho);
-    criarBotoes(desenho);
+    criarBotoes();
+    criarRotulos(desenho);
+    m_disposicao = new Disposicao(*this, desenho.areaCliente, desenho.disposicao);
+    connect(m_disposicao, &Disposicao::aplicada, this, &JanelaAjuda::escalarPaginas);
 }
 
 void JanelaAjuda::criarPaginas(const DesenhoJanelaAjuda& desenho) {
-    const QRect lugar = emPixeis(QRect(kCantoPagina, desenho.tamanhoPagina));
-    const QString estilo = lerRecurso(QStringLiteral(":/ajuda/estilo.css"));
+    m_estilo = lerRecurso(QStringLiteral(":/ajuda/estilo.css"));
     for (qsizetype i = 0; i < desenho.paginas.size(); ++i) {
-        auto* pagina = new QTextBrowser(this);
-        nomear(pagina, desenho.nomesPaginas.at(i), desenho.nomesPaginas.at(i));
-        pagina->setGeometry(lugar);
+        auto* texto = new QTextBrowser(this);
+        nomear(texto, desenho.nomesPaginas.at(i), desenho.nomesPaginas.at(i));
         // The pages are read, not edited, and keep out of the focus order of the arrows.
-        pagina->setReadOnly(true);
-        pagina->setFocusPolicy(Qt::NoFocus);
-        pagina->setOpenLinks(false);
-        pagina->document()->setDefaultStyleSheet(estilo);
-        pagina->setHtml(lerRecurso(desenho.paginas.at(i)));
-        pagina->setVisible(i == 0);
-        m_paginas.push_back(pagina);
+        texto->setReadOnly(true);
+        texto->setFocusPolicy(Qt::NoFocus);
+        texto->setOpenLinks(false);
+        texto->setVisible(i == 0);
+        m_paginas.push_back({texto, lerRecurso(desenho.paginas.at(i)), 0});
+        escreverPagina(m_paginas.back());
     }
 }
 
-void JanelaAjuda::criarBotoes(const DesenhoJanelaAjuda& desenho) {
+void JanelaAjuda::criarBotoes() {
     m_fechar = new QPushButton(QStringLiteral("Fechar"), this);
     nomear(m_fechar, QStringLiteral("Command1"), QStringLiteral("Fechar"));
-    m_fechar->setGeometry(emPixeis(desenho.botaoFechar));
 
     m_setaE = new QPushButton(this);
     nomear(m_setaE, QStringLiteral("SetaE"), QStringLiteral("SetaE"));
-    m_setaE->setGeometry(emPixeis(QRect(desenho.setaEsquerda, QSize(kLadoSeta, kLadoSeta))));
     m_setaE->setIcon(QIcon(QStringLiteral(":/ajuda/setaE.svg")));
     m_setaE->setAccessibleDescription(QStringLiteral("Página anterior"));
 
     m_setaD = new QPushButton(this);
     nomear(m_setaD, QStringLiteral("SetaD"), QStringLiteral("SetaD"));
-    m_setaD->setGeometry(emPixeis(QRect(desenho.setaDireita, QSize(kLadoSeta, kLadoSeta))));
     m_setaD->setIcon(QIcon(QStringLiteral(":/ajuda/setaD.svg")));
     m_setaD->setAccessibleDescription(QStringLiteral("Página seguinte"));
 
@@ -90,10 +101,42 @@ void JanelaAjuda::criarBotoes(const DesenhoJanelaAjuda& desenho) {
     connect(m_setaD, &QPushButton::clicked, this, [this] { seguinte(); });
 }
 
+void JanelaAjuda::criarRotulos(const DesenhoJanelaAjuda& desenho) {
+    for (const auto& [nome, texto] : desenho.rotulos) {
+        auto* rotulo = new QLabel(texto, this);
+        rotulo->setObjectName(nome);
+        rotulo->setAccessibleName(texto);
+        QPalette paleta = rotulo->palette();
+        paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        rotulo->setPalette(paleta);
+    }
+}
+
+// Only the page on view is laid out again at once; the others when they are shown.
+void JanelaAjuda::escalarPaginas(double escala) {
+    m_escala = escala;
+    for (Pagina& pagina : m_paginas)
+        if (!pagina.texto->isHidden())
+            escreverPagina(pagina);
+}
+
+void JanelaAjuda::escreverPagina(Pagina& pagina) {
+    if (pagina.escala == m_escala)
+        return;
+    pagina.escala = m_escala;
+    QTextDocument* documento = pagina.texto->document();
+    documento->setDefaultStyleSheet(estiloNaEscala(m_estilo, m_escala));
+    documento->setDocumentMargin(kMargemDocumento * m_escala);
+    pagina.texto->setHtml(pagina.html);
+}
+
 bool JanelaAjuda::paginaVisivel(int numero) const {
     return !pagina(numero)->isHidden();
 }
 
 void JanelaAjuda::mostrarPagina(int numero, bool visivel) {
-    pagina(numero)->setVisible(visivel);
+    Pagina& p = m_paginas.at(numero - 1);
+    if (visivel)
+        escreverPagina(p);
+    p.texto->setVisible(visivel);
 }

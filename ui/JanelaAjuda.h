@@ -1,24 +1,28 @@
 #pragma once
 
-#include <QRect>
+#include "Disposicao.h"
+
+#include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <span>
+#include <utility>
 #include <vector>
 
 class QPushButton;
 class QTextBrowser;
 
-/// Places and texts that tell one help window from another.
+/// What tells one help window from another: its caption, its layout and its pages.
 struct DesenhoJanelaAjuda {
-    QString titulo;           ///< the caption, e.g. "INSTRUÇÕES"
-    QSize areaCliente;        ///< size of the client area in pixels
-    QRect botaoFechar;        ///< `Command1`, in twips
-    QPoint setaEsquerda;      ///< `SetaE`, in twips (435 x 435)
-    QPoint setaDireita;       ///< `SetaD`, in twips (435 x 435)
-    QSize tamanhoPagina;      ///< every page, in twips, placed at 60, 120
-    QStringList paginas;      ///< resource paths of the pages, in order
-    QStringList nomesPaginas; ///< object names of the pages, e.g. "Image1(3)"
+    QString titulo;                             ///< the caption, e.g. "INSTRUÇÕES"
+    QSize areaCliente;                          ///< size of the client area at scale 1, in pixels
+    std::span<const LugarDesenho> disposicao;   ///< the window's layout table, kept by the window
+    QStringList paginas;                        ///< resource paths of the pages, in order
+    QStringList nomesPaginas;                   ///< object names of the pages, e.g. "Image1(3)"
+    QList<std::pair<QString, QString>> rotulos; ///< red labels: object name and text
 
     /// Lists the pages ":/ajuda/<recurso>01.html" ... in order, naming page i by the pattern
     /// `nome` with %1 replaced by i.
@@ -32,7 +36,8 @@ struct DesenhoJanelaAjuda {
 
 /// A help window: pages of rich text stacked at one place, of which one is seen at a time,
 /// and the buttons `SetaE` (previous page), `SetaD` (next page) and `Command1` ("Fechar").
-/// Subclasses decide how the arrows turn the pages.
+/// Everything, the pages' text included, scales as one piece with the window. Subclasses
+/// decide how the arrows turn the pages.
 class JanelaAjuda : public QWidget {
     Q_OBJECT
 public:
@@ -41,11 +46,13 @@ public:
     /// Whether page `pagina` (1-based) is the one shown.
     bool paginaVisivel(int pagina) const;
     /// The page widgets, first page first.
-    QTextBrowser* pagina(int pagina) const { return m_paginas.at(pagina - 1); }
+    QTextBrowser* pagina(int pagina) const { return m_paginas.at(pagina - 1).texto; }
 
     QPushButton* botaoFechar() const { return m_fechar; }
     QPushButton* setaEsquerda() const { return m_setaE; }
     QPushButton* setaDireita() const { return m_setaD; }
+    /// The layout step of the window.
+    Disposicao& disposicao() const { return *m_disposicao; }
 
 protected:
     JanelaAjuda(const DesenhoJanelaAjuda& desenho, QWidget* parent, Qt::WindowFlags flags);
@@ -59,11 +66,23 @@ protected:
     virtual void anterior() = 0;
 
 private:
-    void criarPaginas(const DesenhoJanelaAjuda& desenho);
-    void criarBotoes(const DesenhoJanelaAjuda& desenho);
+    struct Pagina {
+        QTextBrowser* texto;
+        QString html;
+        double escala; // at which its text was last laid out
+    };
 
-    std::vector<QTextBrowser*> m_paginas;
+    void criarPaginas(const DesenhoJanelaAjuda& desenho);
+    void criarBotoes();
+    void criarRotulos(const DesenhoJanelaAjuda& desenho);
+    void escalarPaginas(double escala);
+    void escreverPagina(Pagina& pagina);
+
+    std::vector<Pagina> m_paginas;
+    QString m_estilo; // the pages' style sheet at scale 1
+    double m_escala = 1;
     QPushButton* m_fechar = nullptr;
     QPushButton* m_setaE = nullptr;
     QPushButton* m_setaD = nullptr;
+    Disposicao* m_disposicao = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "Janelas.h"
 
+#include "Disposicao.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -7,6 +8,8 @@
 #include "Form5.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -42,7 +45,15 @@ Form2* Janelas::instrucoes() const {
     return m_instrucoes;
 }
 
+// The free area of the screen that shows the start window, without the desktop's panels.
+QRect Janelas::areaDisponivel() const {
+    const QScreen* ecra =
+        m_inicio->screen() ? m_inicio->screen() : QGuiApplication::primaryScreen();
+    return ecra ? ecra->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
 void Janelas::iniciar() {
+    m_inicio->disposicao().abrirEm(areaDisponivel());
     trazerParaAFrente(m_inicio.get());
 }
 
@@ -62,20 +73,26 @@ void Janelas::ligarPrincipal(Form1* janela) {
 }
 
 void Janelas::mostrarInstrucoes() {
-    if (!m_instrucoes)
+    if (!m_instrucoes) {
         m_instrucoes = new Form2();
+        m_instrucoes->disposicao().abrirEm(areaDisponivel());
+    }
     trazerParaAFrente(m_instrucoes);
 }
 
 void Janelas::mostrarSintaxe() {
-    if (!m_sintaxe)
+    if (!m_sintaxe) {
         m_sintaxe = new Form4(m_inicio.get());
+        m_sintaxe->disposicao().abrirEm(areaDisponivel());
+    }
     trazerParaAFrente(m_sintaxe);
 }
 
 void Janelas::mostrarFuncoesDefinidas() {
-    if (!m_funcoes)
+    if (!m_funcoes) {
         m_funcoes = new Form5(m_inicio.get());
+        m_funcoes->disposicao().abrirEm(areaDisponivel());
+    }
     trazerParaAFrente(m_funcoes);
 }
 

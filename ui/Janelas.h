@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <memory>
 
 class Dialogos;
@@ -14,7 +15,9 @@ class Form5;
 /// Owns the windows of the program and keeps at most one of each: the start window for the
 /// whole run, the main window and the instructions while they are loaded (they unload
 /// themselves when closed), the syntax and defined-functions windows from their first showing
-/// to the end. Both the start window's and the main window's menus come here.
+/// to the end. Both the start window's and the main window's menus come here. Each window is
+/// opened where it fits: at scale 1 where its design size fits the screen's free area, else at
+/// the largest scale that does.
 class Janelas : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +44,7 @@ public slots:
 
 private:
     void ligarPrincipal(Form1* janela);
+    QRect areaDisponivel() const;
 
     Dialogos& m_dialogos;
     std::unique_ptr<Form3> m_inicio;

@@ -2,9 +2,7 @@
 
 #include "Twips.h"
 
-#include <QFont>
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
 
 namespace {
@@ -19,51 +17,34 @@ QSize clienteDeExterior(QSize exteriorTwips) {
             twipsParaPixels(exteriorTwips.height()) - kMolduraAltura};
 }
 
-QLabel* rotuloVermelho(QWidget* pai, const QString& nome, const QString& texto, QPoint twips) {
-    auto* rotulo = new QLabel(texto, pai);
-    rotulo->setObjectName(nome);
-    rotulo->setAccessibleName(texto);
-    // The default font of the windows' labels.
-    rotulo->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    QPalette paleta = rotulo->palette();
-    paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    rotulo->setPalette(paleta);
-    rotulo->move(twipsParaPixels(twips.x()), twipsParaPixels(twips.y()));
-    rotulo->adjustSize();
-    return rotulo;
-}
-
-DesenhoJanelaAjuda comTamanhoDoCliente(const DesenhoVisor& desenho) {
+DesenhoJanelaAjuda comClienteERotulos(const DesenhoVisor& desenho) {
     DesenhoJanelaAjuda janela = desenho.janela;
     janela.areaCliente = clienteDeExterior(desenho.tamanhoExterior);
+    janela.rotulos = {
+        {QStringLiteral("Label1"), QStringLiteral("Página")},
+        {QStringLiteral("Label2"), QStringLiteral("1")},
+        {QStringLiteral("Label3"), QStringLiteral("de  %1").arg(janela.paginas.size())}};
     return janela;
 }
 
 } // namespace
 
 VisorPaginas::VisorPaginas(const DesenhoVisor& desenho, QWidget* parent)
-    : JanelaAjuda(comTamanhoDoCliente(desenho), parent,
+    : JanelaAjuda(comClienteERotulos(desenho), parent,
                   Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     // A fixed dialog border; as a dialog of the start window it stays out of the task bar.
     setFixedSize(clienteDeExterior(desenho.tamanhoExterior));
-    criarRotulos(desenho);
+    m_numero = findChild<QLabel*>(QStringLiteral("Label2"));
     setaEsquerda()->setEnabled(false);
     m_paginaAtual = 1;
     mostrarNumero();
 }
 
-void VisorPaginas::criarRotulos(const DesenhoVisor& desenho) {
-    rotuloVermelho(this, QStringLiteral("Label1"), QStringLiteral("Página"), desenho.rotuloPagina);
-    m_numero =
-        rotuloVermelho(this, QStringLiteral("Label2"), QStringLiteral("1"), desenho.rotuloNumero);
-    rotuloVermelho(this, QStringLiteral("Label3"), QStringLiteral("de  %1").arg(numeroPaginas()),
-                   desenho.rotuloTotal);
-}
-
 void VisorPaginas::mostrarNumero() {
     m_numero->setText(QString::number(m_paginaAtual));
     m_numero->setAccessibleName(m_numero->text());
-    m_numero->adjustSize();
+    // The label is sized to its new text.
+    disposicao().aplicar();
 }
 
 void VisorPaginas::seguinte() {

@@ -6,13 +6,14 @@
 
 class QLabel;
 
-/// What a numbered viewer adds to the common places: its outer size and its page labels.
+/// The font of the page labels of a numbered viewer, the windows' default font.
+inline constexpr FonteDesenho kFonteRotuloPagina{"MS Sans Serif", 8};
+
+/// What a numbered viewer adds to the common parts: its outer size. Its layout table places
+/// the labels `Label1` "Página", `Label2` (the current page) and `Label3` "de  N".
 struct DesenhoVisor {
     DesenhoJanelaAjuda janela;
-    QSize tamanhoExterior; ///< outer size of the window, in twips
-    QPoint rotuloPagina;   ///< `Label1` "Página", in twips
-    QPoint rotuloNumero;   ///< `Label2`, the current page, in twips
-    QPoint rotuloTotal;    ///< `Label3` "de  N", in twips
+    QSize tamanhoExterior; ///< outer size of the window at scale 1, in twips
 };
 
 /// A help window that counts its pages ("SINTAXE", "FUNÇÕES DEFINIDAS"): it shows the current
@@ -30,7 +31,6 @@ protected:
     VisorPaginas(const DesenhoVisor& desenho, QWidget* parent);
 
 private:
-    void criarRotulos(const DesenhoVisor& desenho);
     void mostrarNumero();
     void seguinte() override;
     void anterior() override;

@@ -1,6 +1,11 @@
 #include "Form1.h"
+#include "BotaoOpcao.h"
+#include "CamadaPassageira.h"
+#include "CicloDeTracado.h"
 #include "DialogosGuiados.h"
+#include "FormaImpressa.h"
 #include "GrupoTransformacoes.h"
+#include "PreparacaoTexto.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,8 +35,29 @@ constexpr int kColunaMeioPi = 282;
 const QString kEixos = QStringLiteral("Erro nos dados dos eixos:\r\n\r\n");
 const QString kFuncao = QStringLiteral("Erro na expressão analítica da função:\r\n\r\n");
 
+// The scripted dialogs, and a look at the window each time a box opens.
+class DialogosQueOlham final : public Dialogos {
+public:
+    explicit DialogosQueOlham(DialogosGuiados& guiados) : m_guiados(guiados) {}
+    void mensagem(QWidget* pai, const QString& texto, Icone icone) override {
+        if (aoAbrir)
+            aoAbrir();
+        m_guiados.mensagem(pai, texto, icone);
+    }
+    std::optional<QColor> escolherCor(QWidget* pai, const QColor& inicial) override {
+        return m_guiados.escolherCor(pai, inicial);
+    }
+    RespostaGuardar escolherFicheiro(QWidget* pai, const PedidoGuardar& pedido) override {
+        return m_guiados.escolherFicheiro(pai, pedido);
+    }
+    std::function<void()> aoAbrir;
+
+private:
+    DialogosGuiados& m_guiados;
+};
+
 struct Form1Test : ::testing::Test {
-    Form1Test() : form(new Form1(dialogos)) {
+    Form1Test() : form(new Form1(olhar)) {
         form->show();
         activar(form);
     }
@@ -69,6 +96,7 @@ struct Form1Test : ::testing::Test {
     }
 
     DialogosGuiados dialogos;
+    DialogosQueOlham olhar{dialogos};
     Form1* form;
 };
 
@@ -160,6 +188,28 @@ TEST_F(Form1Test, RadianosMarcasERotulosNasDuasAreas) {
         EXPECT_GT(tinta(*im, QRect(kColunaMeioPi - 4, 252, 18, 12)), 0);
         EXPECT_EQ(im->pixel(kOrigem - 2, 223), kPreto); // y marks stay
     }
+    // The label at 5π/2 reads " 5 π/2": it covers the pixels of that text printed alone at its
+    // place (each redraw prints the labels of both areas, so their shades may differ).
+    const Quadro& quadro = form->areaFuncao().persistente();
+    const JanelaGrafica& j = form->janela();
+    Quadro rotulo;
+    rotulo.colocar(QRect(0, 0, 497, 497));
+    rotulo.limpar();
+    rotulo.escala(quadro.escalaX1(), quadro.escalaY1(), quadro.escalaX2(), quadro.escalaY2());
+    rotulo.definirEstilo({QStringLiteral("symbol"), 8, false});
+    const double x = 5 * 3.14159 / 2;
+    rotulo.posicao(static_cast<float>(x - 6 * j.TamPixelX), static_cast<float>(-6 * j.TamPixelY));
+    rotulo.imprimir(FormaImpressa(5) + QStringLiteral("p/2"));
+    const QRect lugar(static_cast<int>(quadro.pixelX(x)) - 8, kOrigem + 5, 30, 14);
+    const auto forma = [&](const QImage& imagem) {
+        QImage pintados = imagem.copy(lugar);
+        for (int y = 0; y < pintados.height(); ++y)
+            for (int x = 0; x < pintados.width(); ++x)
+                pintados.setPixel(x, y, pintados.pixel(x, y) == kBranco ? kBranco : kPreto);
+        return pintados;
+    };
+    ASSERT_GT(tinta(rotulo.imagem(), lugar), 0);
+    EXPECT_EQ(forma(imagem1()), forma(rotulo.imagem()));
     clicar("EixosRadGráfico");
     EXPECT_EQ(botao->text(), QStringLiteral("Radianos"));
     EXPECT_EQ(imagem1().pixel(kColunaUm, kOrigem - 2), kPreto);
@@ -241,6 +291,13 @@ TEST_F(Form1Test, CadaEixoComOSeuPasso) {
     EXPECT_EQ(imagem1().pixel(kColunaUm, kOrigem - 2), kPreto); // x mark at 1
     EXPECT_EQ(imagem1().pixel(kOrigem - 2, 223), kBranco);      // no y mark at 1
     EXPECT_EQ(imagem1().pixel(kOrigem - 2, linhaDois), kPreto); // y mark at 2
+    // The y numbers stand left of the axis, their tops 5 pixels above their values.
+    const auto numeroY = [&](double v) {
+        return QRect(kOrigem - 18, static_cast<int>(quadro.pixelY(v)) - 5, 16, 10);
+    };
+    EXPECT_EQ(tinta(imagem1(), numeroY(1)), 0);
+    EXPECT_GT(tinta(imagem1(), numeroY(2)), 0);
+    EXPECT_GT(tinta(imagem1(), QRect(kColunaUm - 8, 254, 16, 12)), 0); // x number at 1
 }
 
 // At the right end of the x axis, the last label has its mark and the name "x" keeps clear of
@@ -286,13 +343,20 @@ TEST_F(Form1Test, PassoZeroSaltaAGraduacao) {
     EXPECT_EQ(imagem1().pixel(kOrigem - 2, 223), kPreto);
 }
 
+// Far from the origin a plot takes the samples of its window and ends: about 10 / 0.001 of
+// them, each addition of 0.001 being rounded to the double nearest 1e12.
 TEST_F(Form1Test, JanelaLongeDaOrigemAcabaDepressa) {
     escrever("Xmin", "1000000000000");
     escrever("Xmax", "1000000000010");
     escrever("PassoX", "0.1");
     clicar("DesenharEixos");
     EXPECT_TRUE(dialogos.mensagens.empty());
-    EXPECT_EQ(form->janela().JanelaXmin, 1e12);
+    clsEquation equacao;
+    equacao.Equation("0");
+    const ResultadoTracado resultado = PercorrerAmostras(
+        equacao, form->janela(), PoliticaFalha::Parar, [](float, float) {}, [](long long) {});
+    EXPECT_GE(resultado.amostras, 10000);
+    EXPECT_LE(resultado.amostras, 10500);
 }
 
 struct CasoJanela {
@@ -362,7 +426,13 @@ TEST_P(ExpressaoMaTest, MensagemComADescricao) {
     escrever("Xmin", caso.xmin);
     clicar("DesenharEixos");
     escrever("Função1", caso.expressao);
+    bool vistoOGrafico = false;
+    olhar.aoAbrir = [&] {
+        vistoOGrafico = controlo<QWidget>("Picture1")->isVisible() &&
+                        !controlo<QWidget>("Picture3")->isVisible();
+    };
     clicar("Desenhar");
+    EXPECT_TRUE(vistoOGrafico); // the box stands over the graph, not over the empty overlay
     ASSERT_EQ(dialogos.mensagens.size(), 1);
     EXPECT_EQ(dialogos.mensagens[0].texto, kFuncao + QString::fromUtf8(caso.descricao));
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
@@ -415,29 +485,39 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoIndefinida{"sen(sqr(x))", "10"}, CasoIndefinida{"x^(1/3)", "10"},
                       CasoIndefinida{"1/sqr(x)", "10"}, CasoIndefinida{"ln(x)+5", "10"}));
 
-TEST_F(Form1Test, ActivacaoSoAoVoltarDeOutraJanela) {
+// Only the first showing sets the board up: coming back from a help window keeps both graphs,
+// the colours and the marks, as coming back from one of the window's own dialogs does.
+TEST_F(Form1Test, VoltarDeOutraJanelaGuardaOQuadro) {
     QSignalSpy activacoes(form, &Form1::activada);
     clicar("Desenhar");
+    form->grupoTransformacoes()->opcao(3)->click();
     form->definirCorGraficoFuncao(QColor(255, 0, 0));
+    const QImage funcao = imagem1();
+    const QImage transformada = form->areaTransformada().imagem();
+    ASSERT_GT(contar(transformada, kAzul), 100);
 
-    // One of its own dialogs: no activation, the graph stays.
     QDialog dialogo(form);
     dialogo.show();
     activar(&dialogo);
     dialogo.close();
     activar(form);
-    EXPECT_EQ(activacoes.count(), 0);
-    EXPECT_GT(contar(imagem1(), kAzul), 0);
-    EXPECT_EQ(form->corGraficoFuncao(), QColor(255, 0, 0));
-
-    // Another window of the program: activation erases the graphs and resets the colours.
     QWidget ajuda;
     ajuda.show();
     activar(&ajuda);
     activar(form);
-    EXPECT_EQ(activacoes.count(), 1);
-    EXPECT_EQ(contar(imagem1(), kAzul), 0);
-    EXPECT_EQ(form->corGraficoFuncao(), QColor(0, 0, 255));
+
+    EXPECT_EQ(activacoes.count(), 0);
+    EXPECT_EQ(imagem1(), funcao);
+    EXPECT_EQ(form->areaTransformada().imagem(), transformada);
+    EXPECT_EQ(form->corGraficoFuncao(), QColor(255, 0, 0));
+    EXPECT_TRUE(form->grupoTransformacoes()->opcao(3)->isChecked());
+}
+
+TEST_F(Form1Test, EnterEmFuncao1Desenha) {
+    escrever("Função1", "x");
+    QTest::keyClick(controlo<QLineEdit>("Função1"), Qt::Key_Return);
+    EXPECT_EQ(imagem1().pixel(kColunaUm, 223), kAzul); // (1, 1)
+    EXPECT_TRUE(dialogos.mensagens.empty());
 }
 
 } // namespace
@@ -461,11 +541,13 @@ TEST_F(Form1Test, EcraDensoDesenhaNaDensidadeDoEcra) {
     const QImage& ecra = quadro.imagemNoEcra();
     const int lado = static_cast<int>(std::ceil(493 * escala));
     EXPECT_EQ(ecra.size(), QSize(lado, lado));
-    // The dot at (0, -4) covers every device pixel of its pixel.
-    for (int y = static_cast<int>(337 * escala); y < static_cast<int>(338 * escala); ++y)
-        for (int x = static_cast<int>(kOrigem * escala);
-             x < static_cast<int>((kOrigem + 1) * escala); ++x)
-            EXPECT_EQ(ecra.pixel(x, y), kAzul) << x << "," << y;
+    // The point at (2, -2) is a round dot at its exact place on the device.
+    const QPointF exacto = (quadro.modeloParaEcra({quadro.pixelX(2), quadro.pixelY(-2)}) -
+                            quadro.interiorNoEcra().topLeft()) *
+                           escala;
+    const QRgb centro = ecra.pixel(static_cast<int>(exacto.x()), static_cast<int>(exacto.y()));
+    EXPECT_EQ(qBlue(centro), 255);
+    EXPECT_LT(qRed(centro), 128);
     const QImage ampliada =
         imagem1().scaled(ecra.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QRect numero(static_cast<int>((kColunaUm - 8) * escala), static_cast<int>(254 * escala),
@@ -484,6 +566,9 @@ struct CasoLeitura {
     bool transformada; ///< over the transform area, after "- f(x)"
     double x;
     const char* esperado; ///< with "," for the locale's decimal point
+    const char* ymin = "-10";
+    const char* ymax = "10";
+    bool eixosDepois = false; ///< the axes drawn again after the curve
 };
 
 class LeituraTest : public Form1Test, public ::testing::WithParamInterface<CasoLeitura> {};
@@ -491,9 +576,14 @@ class LeituraTest : public Form1Test, public ::testing::WithParamInterface<CasoL
 TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
     const auto& caso = GetParam();
     escrever("Função1", caso.funcao);
+    escrever("Ymin", caso.ymin);
+    escrever("Ymax", caso.ymax);
+    clicar("DesenharEixos");
     clicar("Desenhar");
     if (caso.transformada)
         form->grupoTransformacoes()->executar(3);
+    if (caso.eixosDepois)
+        clicar("DesenharEixos");
     AreaGrafica& area = caso.transformada ? form->areaTransformada() : form->areaFuncao();
     Quadro& quadro = area.persistente();
     const QImage antes = area.imagem();
@@ -511,7 +601,7 @@ TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
     QEvent saida(QEvent::Leave);
     QCoreApplication::sendEvent(&quadro, &saida);
     EXPECT_TRUE(area.camadaPassageira().leitura().isEmpty());
-    EXPECT_TRUE(quadro.accessibleDescription().isEmpty());
+    EXPECT_EQ(quadro.accessibleDescription(), area.camadaPassageira().nota());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -519,6 +609,175 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,96"},
                       CasoLeitura{"1/2x^2-4", true, 2, "x = 2,02   - f(x) = 1,96"},
                       CasoLeitura{"sqr(x)", false, -3, "x = -2,98   f(x) = não definida"},
-                      CasoLeitura{"", false, 1, "x = 1,01"}));
+                      CasoLeitura{"", false, 1, "x = 1,01"},
+                      CasoLeitura{"0,5x^2", false, 2, "x = 2,02   f(x) = 2,04"},
+                      // a pixel is 0.04 wide and 0.0004 high: f(x) to the height of a pixel
+                      CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,9598", "-0.1", "0.1"},
+                      // the axes drawn again take the curves away, and their names
+                      CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02", "-10", "10", true}));
+
+} // namespace
+
+namespace {
+
+// What a class types or does, through the main window: either the graph is drawn, or a box says
+// why, or a note over the area says why it is empty. Never nothing at all.
+struct CasoSilencioso {
+    const char* nome;
+    const char* funcao = "1/2x^2-4";
+    int opcao = 0; ///< 0: "Desenhar"; else the transformation chosen
+    const char* a = "2";
+    const char* b = "2";
+    const char* xmin = "-10";
+    const char* xmax = "10";
+    const char* caixa = "";          ///< the lead-in of the box expected, if any
+    const char* descricao = nullptr; ///< after the lead-in; null: the refusal of the typed text
+    const char* nota = "";           ///< the note expected over the area, if any
+    double x = NAN, y = NAN;         ///< a point of the graph drawn, if any
+    const char* aDepois = nullptr;   ///< the text of a afterwards, when it matters
+};
+
+class SilencioTest : public Form1Test, public ::testing::WithParamInterface<CasoSilencioso> {
+protected:
+    // The refusal of the text the box is about, as PrepararTexto words it.
+    QString recusa(const CasoSilencioso& caso) const {
+        const QString caixa = QString::fromUtf8(caso.caixa);
+        const char* escrito = caixa.contains(QStringLiteral("de a"))   ? caso.a
+                              : caixa.contains(QStringLiteral("de b")) ? caso.b
+                                                                       : caso.funcao;
+        const QString erro = PrepararTexto(QString::fromUtf8(escrito)).erro;
+        EXPECT_FALSE(erro.isEmpty()) << escrito;
+        return erro;
+    }
+};
+
+TEST_P(SilencioTest, DesenhaAvisaOuDizPorque) {
+    const CasoSilencioso& caso = GetParam();
+    escrever("Função1", caso.funcao);
+    escrever("ValorDeA", caso.a);
+    escrever("ValorDeB", caso.b);
+    escrever("Xmin", caso.xmin);
+    escrever("Xmax", caso.xmax);
+    clicar("DesenharEixos");
+    const bool tabelaRecusada = !dialogos.mensagens.empty();
+    dialogos.mensagens.clear();
+    if (caso.opcao == 0)
+        clicar("Desenhar");
+    else
+        form->grupoTransformacoes()->opcao(caso.opcao)->click();
+
+    AreaGrafica& area = caso.opcao == 0 ? form->areaFuncao() : form->areaTransformada();
+    const int azuis = contar(area.imagem(), kAzul);
+    if (*caso.caixa) {
+        ASSERT_EQ(dialogos.mensagens.size(), 1);
+        const QString descricao = caso.descricao ? QString::fromUtf8(caso.descricao) : recusa(caso);
+        EXPECT_EQ(dialogos.mensagens[0].texto,
+                  QString::fromUtf8(caso.caixa) + QStringLiteral("\r\n\r\n") + descricao);
+        EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
+        EXPECT_EQ(azuis, 0);
+    } else {
+        EXPECT_TRUE(dialogos.mensagens.empty()) << dialogos.textos().join(u'|').toStdString();
+    }
+    EXPECT_EQ(area.camadaPassageira().nota(), QString::fromUtf8(caso.nota));
+    EXPECT_EQ(area.persistente().accessibleDescription(), QString::fromUtf8(caso.nota));
+    if (*caso.nota) {
+        EXPECT_EQ(azuis, 0);
+    }
+    EXPECT_EQ(tabelaRecusada,
+              caso.nota == std::string_view("A tabela dos eixos não foi aceite: corrija-a e "
+                                            "carregue em Eixos."));
+    if (!std::isnan(caso.x)) {
+        const Quadro& quadro = area.persistente();
+        const QRect perto(static_cast<int>(quadro.pixelX(caso.x)) - 1,
+                          static_cast<int>(quadro.pixelY(caso.y)) - 1, 3, 3);
+        EXPECT_GT(contar(area.imagem(), kAzul, perto), 0);
+    }
+    if (caso.aDepois) {
+        EXPECT_EQ(controlo<QLineEdit>("ValorDeA")->text(), QString::fromUtf8(caso.aDepois));
+    }
+}
+
+// The note is the area's while shown, kept out of the picture, and goes at the next action on
+// that area: a copy, a click on the area, another plot.
+TEST_F(Form1Test, NotaSaiNaAccaoSeguinteSemEntrarNaImagem) {
+    const QImage antes = imagem1();
+    const CamadaPassageira& camada = form->areaFuncao().camadaPassageira();
+    escrever("Função1", "x+100");
+    clicar("Desenhar");
+    ASSERT_FALSE(camada.nota().isEmpty());
+    EXPECT_EQ(imagem1(), antes);
+    clicar("CopiarFunção");
+    EXPECT_TRUE(camada.nota().isEmpty());
+    clicar("Desenhar");
+    QTest::mouseClick(&form->areaFuncao().persistente(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_TRUE(camada.nota().isEmpty());
+    clicar("Desenhar");
+    escrever("Função1", "x");
+    clicar("Desenhar");
+    EXPECT_TRUE(camada.nota().isEmpty());
+    EXPECT_TRUE(form->areaFuncao().persistente().accessibleDescription().isEmpty());
+    EXPECT_TRUE(form->areaTransformada().camadaPassageira().nota().isEmpty());
+}
+
+const char* const kErroFuncao = "Erro na expressão analítica da função:";
+const char* const kSemPontos = "Nenhum ponto do gráfico está entre Ymín e Ymáx.";
+
+const CasoSilencioso kSilencios[] = {
+    {.nome = "VirgulaDecimal", .funcao = "0,5x^2", .x = 2, .y = 2},
+    {.nome = "Barras", .funcao = "|x|-3", .x = -4, .y = 1},
+    {.nome = "BarrasDentroDeBarras", .funcao = "||x|-2|", .x = -2, .y = 0},
+    {.nome = "AComVirgula", .opcao = 9, .a = "0,5", .x = 0, .y = -2, .aDepois = "0.5"},
+    {.nome = "JanelaComVirgulas",
+     .funcao = "x",
+     .xmin = "-2,5",
+     .xmax = "2,5",
+     .x = -2.45,
+     .y = -2.45},
+    {.nome = "OperadorNoFim", .funcao = "2x+", .caixa = kErroFuncao},
+    {.nome = "SinalNoInicio", .funcao = "+x^2", .caixa = kErroFuncao},
+    {.nome = "BarraSemPar", .funcao = "|x", .caixa = kErroFuncao},
+    {.nome = "FuncaoRecusadaNaTransformacao", .funcao = "3*", .opcao = 3, .caixa = kErroFuncao},
+    {.nome = "AQueNaoSeAvalia",
+     .opcao = 9,
+     .a = "abc",
+     .caixa = "Erro no valor de a:",
+     .descricao = "Variável não definida: abc",
+     .aDepois = "abc"},
+    {.nome = "AIncompleto", .opcao = 6, .a = "2+", .caixa = "Erro no valor de a:"},
+    {.nome = "BQueNaoSeAvalia",
+     .opcao = 8,
+     .b = "x",
+     .caixa = "Erro no valor de b:",
+     .descricao = "Variável não definida: x"},
+    {.nome = "ASemValor",
+     .opcao = 5,
+     .a = "sqr(-1)",
+     .caixa = "Erro no valor de a:",
+     .descricao = "Valor não definido."},
+    {.nome = "TransformadaDeUmaFuncaoIlegivel",
+     .funcao = "sen(x",
+     .opcao = 3,
+     .caixa = kErroFuncao,
+     .descricao = "Número de parênteses incorrecto."},
+    {.nome = "ExpDeXMaisB", .funcao = "exp(x)", .opcao = 8, .b = "1", .x = 0, .y = 2.718},
+    {.nome = "ForaDaJanela", .funcao = "x+100", .nota = kSemPontos},
+    {.nome = "TransformadaForaDaJanela", .funcao = "x", .opcao = 5, .a = "50", .nota = kSemPontos},
+    {.nome = "DefinidaEmLadoNenhum",
+     .funcao = "sqr(x)",
+     .xmax = "-1",
+     .nota = "A função não está definida em nenhum ponto entre Xmín e Xmáx."},
+    {.nome = "TabelaRecusada",
+     .xmin = "5",
+     .xmax = "1",
+     .nota = "A tabela dos eixos não foi aceite: corrija-a e carregue em Eixos."},
+    {.nome = "TransformadaComTabelaRecusada",
+     .opcao = 3,
+     .xmin = "-pi",
+     .xmax = "pi",
+     .nota = "A tabela dos eixos não foi aceite: corrija-a e carregue em Eixos."},
+    {.nome = "IndefinidaEmParteDesenhaOResto", .funcao = "ln(x)", .x = 1, .y = 0},
+};
+INSTANTIATE_TEST_SUITE_P(Turma, SilencioTest, ::testing::ValuesIn(kSilencios),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 } // namespace

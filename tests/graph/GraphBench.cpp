@@ -1,5 +1,6 @@
 #include "BotaoOpcao.h"
 #include "DialogosGuiados.h"
+#include "Disposicao.h"
 #include "Form1.h"
 #include "GrupoTransformacoes.h"
 #include "clsEquation.h"
@@ -10,6 +11,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
+#include <deque>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -61,20 +65,169 @@ void BM_MilMovimentosDoPonteiro(benchmark::State& estado) {
 BENCHMARK(BM_MilMovimentosDoPonteiro)->Unit(benchmark::kMillisecond);
 
 // One step of a with the Down key while "a.f(x)" is marked: the value written back and the
-// preview of the initial f drawn again (its repaint left to the event loop).
+// preview of the initial f drawn again, once the queued events are handled (its repaint left to
+// the event loop).
+void passoDeA(QLineEdit* a) {
+    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(a, &tecla);
+    QCoreApplication::processEvents();
+    a->setText(QStringLiteral("2"));
+}
+
 void BM_PassoComPrevisao(benchmark::State& estado) {
     DialogosGuiados dialogos;
     Form1 form(dialogos);
     form.show();
     form.grupoTransformacoes()->opcao(9)->click();
     QLineEdit* a = form.grupoTransformacoes()->valorDeA();
-    for (auto _ : estado) {
-        QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-        QCoreApplication::sendEvent(a, &tecla);
-        a->setText(QStringLiteral("2"));
-    }
+    for (auto _ : estado)
+        passoDeA(a);
 }
 BENCHMARK(BM_PassoComPrevisao)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// The worst texts a class may type, and the widest window: none may keep the window busy.
+enum class PiorCaso { Parenteses, Simbolos, TextoLongo, JanelaLarga, JanelaLargaValida };
+
+QString funcaoDoCaso(PiorCaso caso) {
+    switch (caso) {
+    case PiorCaso::Parenteses:
+    case PiorCaso::JanelaLarga:
+        return QString(3000, u'(') + u'x';
+    case PiorCaso::Simbolos:
+        return QStringLiteral("}^&/");
+    case PiorCaso::TextoLongo: // 10 000 characters, the unknown variable at the end
+        return QStringLiteral("x*").repeated(4999) + QStringLiteral("yy");
+    case PiorCaso::JanelaLargaValida:
+        break;
+    }
+    return QStringLiteral("1/2x^2-4");
+}
+
+// The main window with the case's f and window; the widest takes the most samples a plot may.
+struct JanelaDoPiorCaso {
+    explicit JanelaDoPiorCaso(PiorCaso caso) : form(dialogos) {
+        form.show();
+        form.funcao1()->setText(funcaoDoCaso(caso));
+        if (caso == PiorCaso::JanelaLarga || caso == PiorCaso::JanelaLargaValida) {
+            form.findChild<QLineEdit*>(QStringLiteral("Xmin"))
+                ->setText(QStringLiteral("-1000000000"));
+            form.findChild<QLineEdit*>(QStringLiteral("Xmax"))
+                ->setText(QStringLiteral("1000000000"));
+            form.desenharEixos();
+        }
+    }
+    DialogosGuiados dialogos;
+    Form1 form;
+};
+
+// A click of "Desenhar".
+void BM_PiorDesenhar(benchmark::State& estado, PiorCaso caso) {
+    JanelaDoPiorCaso janela(caso);
+    for (auto _ : estado)
+        janela.form.desenhar();
+}
+
+// The transformation "- f(x)" chosen: its plot, with the box or the note when it shows nothing.
+void BM_PiorTransformada(benchmark::State& estado, PiorCaso caso) {
+    JanelaDoPiorCaso janela(caso);
+    for (auto _ : estado)
+        janela.form.grupoTransformacoes()->executar(3);
+}
+
+// One step of a while "a.f(x)" is marked: its preview, or the note saying why there is none.
+void BM_PiorPassoDeA(benchmark::State& estado, PiorCaso caso) {
+    JanelaDoPiorCaso janela(caso);
+    janela.form.grupoTransformacoes()->opcao(9)->click();
+    QLineEdit* a = janela.form.grupoTransformacoes()->valorDeA();
+    for (auto _ : estado)
+        passoDeA(a);
+}
+
+#define QUILORA_PIORES_CASOS(medida)                                                               \
+    BENCHMARK_CAPTURE(medida, parenteses_3000, PiorCaso::Parenteses)                               \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, simbolos, PiorCaso::Simbolos)->Unit(benchmark::kMillisecond);        \
+    BENCHMARK_CAPTURE(medida, texto_10000, PiorCaso::TextoLongo)->Unit(benchmark::kMillisecond);   \
+    BENCHMARK_CAPTURE(medida, janela_larga, PiorCaso::JanelaLarga)->Unit(benchmark::kMillisecond); \
+    BENCHMARK_CAPTURE(medida, janela_larga_valida, PiorCaso::JanelaLargaValida)                    \
+        ->Unit(benchmark::kMillisecond)
+
+QUILORA_PIORES_CASOS(BM_PiorDesenhar);
+QUILORA_PIORES_CASOS(BM_PiorTransformada);
+QUILORA_PIORES_CASOS(BM_PiorPassoDeA);
+
+} // namespace
+
+namespace {
+
+// The main window laid out by the layout step from a table of its present places (a stand-in
+// for its own table): every named control but the parts of a picture, at its place in twips.
+struct JanelaComDisposicao {
+    explicit JanelaComDisposicao(Form1& form) {
+        for (QWidget* w : form.areaCliente()->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
+                qobject_cast<Quadro*>(w->parentWidget()))
+                continue;
+            nomes.push_back(w->objectName().toUtf8());
+            const QRect g = w->geometry();
+            linhas.push_back({nomes.back().constData(), g.x() * 15, g.y() * 15, g.width() * 15,
+                              g.height() * 15});
+        }
+        disposicao = std::make_unique<Disposicao>(*form.areaCliente(), QSize(1016, 714), linhas);
+    }
+    std::deque<QByteArray> nomes;
+    std::vector<LugarDesenho> linhas;
+    std::unique_ptr<Disposicao> disposicao;
+};
+
+// A click of "Desenhar" for the initial f with the function area shown at scale 2: the picture
+// and, for the screen, its image twice as large, every point a round dot; then the area painted.
+void BM_CliqueDesenharNaEscala2(benchmark::State& estado) {
+    DialogosGuiados dialogos;
+    Form1 form(dialogos);
+    form.resize(2100, 1500);
+    form.show();
+    Quadro& persistente = form.areaFuncao().persistente();
+    for (Quadro* quadro : {&persistente, &form.areaFuncao().sobreposicao()}) {
+        quadro->definirEscalaEcra(2);
+        quadro->setGeometry(QRect(8, 280, 994, 994));
+        quadro->imagemNoEcra(); // as shown before the click
+    }
+    auto* desenhar = form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"));
+    auto* eixos = form.findChild<QAbstractButton*>(QStringLiteral("DesenharEixos"));
+    for (auto _ : estado) {
+        desenhar->click();
+        benchmark::DoNotOptimize(persistente.grab());
+        estado.PauseTiming();
+        eixos->click(); // a fresh picture for the next click
+        estado.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CliqueDesenharNaEscala2)->Unit(benchmark::kMillisecond);
+
+// One step of resizing the maximised main window on a 1920x1080 screen, with f and a transform
+// drawn: the layout at the new scale and the window painted, both areas drawn again at it.
+void BM_PassoDeRedimensionamento(benchmark::State& estado) {
+    DialogosGuiados dialogos;
+    Form1 form(dialogos);
+    form.show();
+    JanelaComDisposicao janela(form);
+    form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"))->click();
+    form.grupoTransformacoes()->opcao(3)->click();
+    const int barra = form.height() - form.areaCliente()->height();
+    bool maior = false;
+    for (auto _ : estado) {
+        maior = !maior;
+        form.resize(maior ? QSize(1920, 1040 + barra) : QSize(1900, 1030 + barra));
+        benchmark::DoNotOptimize(form.grab());
+    }
+    estado.counters["escala"] = janela.disposicao->escala();
+}
+BENCHMARK(BM_PassoDeRedimensionamento)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -187,6 +187,101 @@ TEST(AreaGraficaTest, ASobreposicaoEsqueceAoEsconder) {
     EXPECT_EQ(area.imagem().pixel(246, 246), qRgb(0, 0, 255));
 }
 
+// A picture laid out at a display scale: the widget s times its size at scale 1 (the border
+// grown alike), its image left as it was.
+struct QuadroNaEscala {
+    explicit QuadroNaEscala(double s) {
+        quadro.colocar(QRect(0, 0, 497, 497));
+        quadro.limpar();
+        quadro.escala(-10.8, 10.8, 10.8, -10.8);
+        quadro.definirEscalaEcra(s);
+        const int lado = static_cast<int>(std::lround(497 * s));
+        quadro.setGeometry(0, 0, lado, lado);
+    }
+    // Device pixels of the screen image per pixel of the picture.
+    double k() const { return quadro.pixelNoEcra().width() * quadro.devicePixelRatioF(); }
+    Quadro quadro;
+};
+
+// How much of the curve's blue a device pixel holds, 0 to 1.
+double tinta(const QImage& ecra, int x, int y) {
+    return (255 - qRed(ecra.pixel(x, y))) / 255.0;
+}
+
+// The image stays what is copied and saved; the screen shows a dot of the picture round and
+// anti-aliased at its exact place, one pixel of the picture across, and at scale 1 the image
+// itself.
+TEST(QuadroNaEscalaTest, PontoNoSeuLugarExactoEAImagemIntacta) {
+    for (const double s : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(s);
+        QuadroNaEscala q(s);
+        const float x = 3.3f, y = -2.7f;
+        q.quadro.ponto(x, y, qRgb(0, 0, 255));
+        const double px = q.quadro.pixelX(x), py = q.quadro.pixelY(y);
+        ASSERT_EQ(q.quadro.imagem().size(), QSize(493, 493));
+        EXPECT_EQ(q.quadro.imagem().pixel(int(px), int(py)), qRgb(0, 0, 255));
+        const QImage ecra = q.quadro.imagemNoEcra();
+        const int lado = int(std::ceil(493 * q.k()));
+        EXPECT_EQ(ecra.size(), QSize(lado, lado));
+        EXPECT_EQ(ecra == q.quadro.imagem(), s == 1);
+        double soma = 0, somaX = 0, somaY = 0;
+        for (int j = 0; j < ecra.height(); ++j)
+            for (int i = 0; i < ecra.width(); ++i) {
+                const double t = tinta(ecra, i, j);
+                soma += t;
+                somaX += t * (i + 0.5);
+                somaY += t * (j + 0.5);
+            }
+        const QPointF exacto =
+            (q.quadro.modeloParaEcra({px, py}) - q.quadro.interiorNoEcra().topLeft()) *
+            q.quadro.devicePixelRatioF();
+        EXPECT_NEAR(somaX / soma, exacto.x(), 1);
+        EXPECT_NEAR(somaY / soma, exacto.y(), 1);
+        // A disc k device pixels across, not a k-by-k block.
+        const double area = s == 1 ? 1 : 3.14159265 / 4 * q.k() * q.k();
+        EXPECT_NEAR(soma, area, 0.1);
+    }
+}
+
+// A slanted curve at scale 2, set as the plot loop sets it (a dot where a sample enters a new
+// pixel of the picture): every device column of it is centred on the true line, and it is not
+// made of 2-by-2 blocks.
+TEST(QuadroNaEscalaTest, CurvaNaEscala2SemBlocos) {
+    QuadroNaEscala q(2);
+    const auto recta = [](double x) { return 0.37 * x + 1; };
+    int colunaAnterior = -1, linhaAnterior = -1;
+    for (double x = -8; x <= 8; x += 0.001) {
+        const int coluna = int(q.quadro.pixelX(x)), linha = int(q.quadro.pixelY(recta(x)));
+        if (coluna != colunaAnterior || linha != linhaAnterior)
+            q.quadro.ponto(float(x), float(recta(x)), qRgb(0, 0, 255));
+        colunaAnterior = coluna;
+        linhaAnterior = linha;
+    }
+    const QImage ecra = q.quadro.imagemNoEcra();
+    const double k = q.k();
+    const int de = int(q.quadro.pixelX(-7) * k), ate = int(q.quadro.pixelX(7) * k);
+    int blocos = 0, blocosIguais = 0;
+    for (int i = de; i < ate; ++i) {
+        double soma = 0, somaY = 0;
+        for (int j = 0; j < ecra.height(); ++j) {
+            soma += tinta(ecra, i, j);
+            somaY += tinta(ecra, i, j) * (j + 0.5);
+        }
+        const double exacto = q.quadro.pixelY(recta(q.quadro.deColuna((i + 0.5) / k))) * k;
+        ASSERT_GT(soma, 0) << i;
+        EXPECT_NEAR(somaY / soma, exacto, 1) << i;
+        for (int j = 0; i % 2 == 0 && j + 1 < ecra.height(); j += 2) {
+            const QRgb p = ecra.pixel(i, j);
+            if (p == qRgb(255, 255, 255))
+                continue;
+            ++blocos;
+            blocosIguais += p == ecra.pixel(i + 1, j) && p == ecra.pixel(i, j + 1) &&
+                            p == ecra.pixel(i + 1, j + 1);
+        }
+    }
+    EXPECT_LT(blocosIguais, blocos / 4);
+}
+
 TEST(PontaSetaTest, FormasDasPontas) {
     // The tip of "^" is row 0, column 4; the tip of ">" is row 4, column 4.
     EXPECT_TRUE(PontaSeta::temPixel(PontaSeta::Direccao::Cima, 4, 0));

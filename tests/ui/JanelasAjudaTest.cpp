@@ -176,3 +176,23 @@ TEST(JanelasDeAjuda, OrdemDoFocoComecaNaSetaDireita) {
     for (int p = 1; p <= janela.numeroPaginas(); ++p)
         EXPECT_EQ(janela.pagina(p)->focusPolicy(), Qt::NoFocus);
 }
+
+// Made twice as large, a help window is the same page twice as large: the page's place, its
+// text (each line breaking at the same word) and the arrows' icons.
+TEST(JanelasDeAjuda, APaginaEscalaComAJanela) {
+    Form2 janela;
+    janela.show();
+    QTextBrowser* pagina = janela.pagina(1);
+    const QSizeF texto = pagina->document()->size();
+    const int linhas = pagina->document()->lineCount();
+    janela.resize(2 * janela.size());
+    EXPECT_EQ(pagina->geometry(), QRect(8, 16, 2 * 493, 2 * 553));
+    EXPECT_EQ(janela.setaDireita()->iconSize(), QSize(48, 48));
+    EXPECT_NEAR(pagina->document()->size().width(), 2 * texto.width(), 0.05 * texto.width());
+    EXPECT_NEAR(pagina->document()->size().height(), 2 * texto.height(), 0.05 * texto.height());
+    EXPECT_EQ(pagina->document()->lineCount(), linhas);
+    // The pages out of sight follow when they are shown.
+    janela.setaDireita()->click();
+    EXPECT_NEAR(janela.pagina(2)->document()->size().width(), 2 * texto.width(),
+                0.05 * texto.width());
+}

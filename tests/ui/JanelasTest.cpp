@@ -1,6 +1,7 @@
 // The start window and the window manager: start-up, single instances, showing and quitting.
 #include "Janelas.h"
 #include "DialogosGuiados.h"
+#include "Disposicao.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -266,4 +269,89 @@ TEST(GravurasDecorativas, TransformadasConstruidasComoNaJanelaPrincipal) {
     EXPECT_EQ(curvas("Image3"), (QStringList{"x^2-4", "Abs(x^2-4)"}));
     EXPECT_EQ(curvas("Image8"), (QStringList{"sen(x)", "-(sen(x))"}));
     EXPECT_EQ(curvas("Image10").size(), 4);
+}
+
+// The start window laid out at two scales: every control at s times its place at scale 1 (in
+// pixels) within even margins, its font at s times its size, its picture filling it.
+TEST_F(JanelasTest, JanelaDeInicioEscalaComoUmaSoPeca) {
+    Form3 inicio;
+    inicio.show();
+    const int barra = inicio.size().height() - inicio.centralWidget()->size().height();
+    const struct {
+        const char* nome;
+        QRect lugar; // at scale 1
+        double pontos;
+    } controlos[] = {{"Image3", {12, 28, 200, 215}, 0},  {"Image4", {804, 232, 200, 215}, 0},
+                     {"Image10", {4, 588, 220, 123}, 0}, {"Label1", {68, 480, 0, 0}, 36},
+                     {"Label3", {736, 568, 0, 0}, 36},   {"Label5", {872, 680, 0, 0}, 9.75}};
+    const struct {
+        QSize cliente;
+        double escala;
+        QPoint margem;
+    } casos[] = {{{2032, 1428}, 2, {0, 0}}, {{1524, 1000}, 1000 / 714.0, {51, 0}}};
+    for (const auto& caso : casos) {
+        inicio.resize(caso.cliente + QSize(0, barra));
+        ASSERT_EQ(inicio.centralWidget()->size(), caso.cliente);
+        EXPECT_DOUBLE_EQ(inicio.disposicao().escala(), caso.escala);
+        for (const auto& c : controlos) {
+            SCOPED_TRACE(c.nome);
+            auto* w = inicio.findChild<QLabel*>(QString::fromLatin1(c.nome));
+            ASSERT_NE(w, nullptr);
+            const QPointF esperado = caso.margem + QPointF(c.lugar.topLeft()) * caso.escala;
+            EXPECT_NEAR(w->x(), esperado.x(), 1);
+            EXPECT_NEAR(w->y(), esperado.y(), 1);
+            if (c.pontos > 0) {
+                EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.pontos * caso.escala);
+                continue;
+            }
+            EXPECT_NEAR(w->width(), c.lugar.width() * caso.escala, 1);
+            EXPECT_NEAR(w->height(), c.lugar.height() * caso.escala, 1);
+            EXPECT_EQ(w->pixmap().deviceIndependentSize(), QSizeF(w->size()));
+        }
+    }
+}
+
+// On a laptop's free area, 1366 x 690 without the panel and the caption bar, each window opens
+// whole: every control of it inside that area.
+TEST_F(JanelasTest, CadaJanelaAbreOndeCabe) {
+    const QRect disponivel(0, 0, 1366, 690);
+    Form3 inicio;
+    Form2 instrucoes;
+    Form4 sintaxe;
+    Form5 funcoes;
+    const std::pair<QWidget*, Disposicao*> janelas[] = {{&inicio, &inicio.disposicao()},
+                                                        {&instrucoes, &instrucoes.disposicao()},
+                                                        {&sintaxe, &sintaxe.disposicao()},
+                                                        {&funcoes, &funcoes.disposicao()}};
+    for (const auto& [janela, disposicao] : janelas) {
+        SCOPED_TRACE(janela->objectName().toStdString());
+        disposicao->abrirEm(disponivel);
+        janela->show();
+        EXPECT_TRUE(disponivel.contains(janela->frameGeometry()));
+        for (QWidget* w : janela->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != janela)
+                continue;
+            const QRect noEcra(w->mapToGlobal(QPoint(0, 0)), w->size());
+            EXPECT_TRUE(disponivel.contains(noEcra)) << w->objectName().toStdString();
+        }
+    }
+    // The start window and the syntax window are taller than that area: they open smaller.
+    EXPECT_LT(inicio.disposicao().escala(), 1);
+    EXPECT_LT(sintaxe.disposicao().escala(), 1);
+    EXPECT_EQ(instrucoes.disposicao().escala(), 1);
+    EXPECT_EQ(sintaxe.minimumSize(), sintaxe.maximumSize()) << "still a fixed border";
+}
+
+// The window manager opens every window inside the screen's free area.
+TEST_F(JanelasTest, AsJanelasAbremDentroDoEcra) {
+    Janelas janelas(dialogos);
+    janelas.iniciar();
+    accionar(janelas.inicio(), "Instruções");
+    accionar(janelas.inicio(), "Sintaxe");
+    accionar(janelas.inicio(), "FunçõesDefinidas");
+    const QRect disponivel = janelas.inicio().screen()->availableGeometry();
+    for (QWidget* janela : janelasVisiveis())
+        EXPECT_TRUE(disponivel.contains(janela->frameGeometry()))
+            << janela->objectName().toStdString() << " " << disponivel.width() << "x"
+            << disponivel.height();
 }

@@ -1,0 +1,77 @@
+#include "CurvasDaArea.h"
+
+#include <cmath>
+
+QString CurvaDesenhada::textoDosParametros(const QLocale& local) const {
+    QStringList partes;
+    for (const Parametro& p : parametros)
+        partes << QStringLiteral("%1 = %2").arg(p.nome).arg(local.toString(p.valor, 'g', 15));
+    return partes.isEmpty() ? QString() : u'(' + partes.join(QStringLiteral("; ")) + u')';
+}
+
+CurvasDaArea::Registo::Registo(const CurvaDesenhada& c) : curva(c) {
+    equacao.Equation(c.expressao.toStdString());
+}
+
+std::optional<double> CurvasDaArea::Registo::valorEm(double x) {
+    try {
+        equacao.Var("x", x);
+        equacao.Solve();
+        const double y = equacao.Solution();
+        if (!equacao.SilentFailure() && std::isfinite(y))
+            return y;
+    } catch (const InterpreterError&) {
+        // An error at this abscissa: the curve is not defined there.
+    }
+    return std::nullopt;
+}
+
+void CurvasDaArea::juntar(const CurvaDesenhada& curva) {
+    m_empilhadas.push_back(std::make_unique<Registo>(curva));
+}
+
+void CurvasDaArea::definirPrevisao(const std::optional<CurvaDesenhada>& curva) {
+    m_previsao = curva ? std::make_unique<Registo>(*curva) : nullptr;
+}
+
+void CurvasDaArea::definirFuncaoPorBaixo(const std::optional<CurvaDesenhada>& curva) {
+    m_porBaixo = curva ? std::make_unique<Registo>(*curva) : nullptr;
+}
+
+void CurvasDaArea::esquecer() {
+    m_empilhadas.clear();
+    m_previsao.reset();
+}
+
+bool CurvasDaArea::vazia() const {
+    return !m_porBaixo && m_empilhadas.empty() && !m_previsao;
+}
+
+// In the order they were drawn: the function under them first, the preview last.
+std::vector<CurvasDaArea::Registo*> CurvasDaArea::candidatas() {
+    std::vector<Registo*> lista;
+    if (m_porBaixo)
+        lista.push_back(m_porBaixo.get());
+    for (const auto& r : m_empilhadas)
+        lista.push_back(r.get());
+    if (m_previsao)
+        lista.push_back(m_previsao.get());
+    return lista;
+}
+
+CurvasDaArea::Leitura CurvasDaArea::maisProxima(double x, double y, double tolerancia) {
+    const std::vector<Registo*> lista = candidatas();
+    if (lista.empty())
+        return {};
+    Leitura melhor{&lista.back()->curva, lista.back()->valorEm(x)};
+    double menorDistancia = tolerancia;
+    // Of curves equally near, the one drawn later lies on top and is named.
+    for (Registo* r : lista) {
+        const std::optional<double> valor = r->valorEm(x);
+        if (valor && std::abs(*valor - y) <= menorDistancia) {
+            menorDistancia = std::abs(*valor - y);
+            melhor = {&r->curva, valor};
+        }
+    }
+    return melhor;
+}

@@ -1,0 +1,238 @@
+#include "ImagemNoEcra.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// The place of a dot's centre within a device pixel is taken to an eighth of a pixel.
+constexpr int kFases = 8;
+// Each device pixel of a dot is measured at 8 x 8 points for its coverage.
+constexpr int kAmostras = 8;
+
+int arredondar(double valor) {
+    return static_cast<int>(std::lround(valor));
+}
+
+// One device pixel blended towards a colour by a coverage of 0 to 255.
+QRgb misturar(QRgb fundo, QRgb cor, int cobertura) {
+    const auto canal = [&](int tinta, int base) {
+        return (tinta * cobertura + base * (255 - cobertura) + 127) / 255;
+    };
+    return qRgb(canal(qRed(cor), qRed(fundo)), canal(qGreen(cor), qGreen(fundo)),
+                canal(qBlue(cor), qBlue(fundo)));
+}
+
+} // namespace
+
+void ImagemNoEcra::definirTamanho(QSize dispositivo, double kx, double ky, const QColor& fundo) {
+    if (kx == 1 && ky == 1) {
+        m_imagem = QImage();
+        m_kx = m_ky = 1;
+        return;
+    }
+    if (dispositivo == m_imagem.size() && kx == m_kx && ky == m_ky)
+        return;
+    m_kx = kx;
+    m_ky = ky;
+    m_carimbos.clear();
+    m_imagem = QImage(dispositivo, QImage::Format_RGB32);
+    redesenhar(fundo);
+}
+
+void ImagemNoEcra::limpar(const QColor& fundo) {
+    m_registo.clear();
+    m_porBaixo.clear();
+    m_palavras.clear();
+    if (activa())
+        m_imagem.fill(fundo);
+}
+
+void ImagemNoEcra::redesenhar(const QColor& fundo) {
+    m_imagem.fill(fundo);
+    for (const Traco& traco : m_porBaixo)
+        desenharPonto(traco);
+    // Lines and texts in a row share one painter; dots go straight to the pixels.
+    std::optional<QPainter> pintor;
+    for (const Traco& traco : m_registo) {
+        if (traco.tipo == Tipo::Ponto) {
+            pintor.reset();
+            desenharPonto(traco);
+            continue;
+        }
+        if (!pintor)
+            pintor.emplace(&m_imagem);
+        if (traco.tipo == Tipo::Linha)
+            desenharLinha(traco, *pintor);
+        else
+            desenharTexto(traco, *pintor);
+    }
+}
+
+void ImagemNoEcra::definirPorBaixo(const std::vector<QPointF>& pontos, QRgb cor,
+                                   const QColor& fundo) {
+    m_porBaixo.clear();
+    m_porBaixo.reserve(pontos.size());
+    for (const QPointF& p : pontos)
+        m_porBaixo.push_back(
+            {Tipo::Ponto, 1, cor, static_cast<float>(p.x()), static_cast<float>(p.y()), 0, 0, 0});
+    if (activa())
+        redesenhar(fundo);
+}
+
+void ImagemNoEcra::ponto(double px, double py, int largura, QRgb cor) {
+    const Traco traco{Tipo::Ponto,
+                      static_cast<quint8>(std::clamp(largura, 1, 255)),
+                      cor,
+                      static_cast<float>(px),
+                      static_cast<float>(py),
+                      0,
+                      0,
+                      0};
+    m_registo.push_back(traco);
+    if (activa())
+        desenharPonto(traco);
+}
+
+void ImagemNoEcra::linha(double ax, double ay, double bx, double by, int largura, QRgb cor) {
+    const Traco traco{Tipo::Linha,
+                      static_cast<quint8>(std::clamp(largura, 1, 255)),
+                      cor,
+                      static_cast<float>(ax),
+                      static_cast<float>(ay),
+                      static_cast<float>(bx),
+                      static_cast<float>(by),
+                      0};
+    m_registo.push_back(traco);
+    if (activa()) {
+        QPainter pintor(&m_imagem);
+        desenharLinha(traco, pintor);
+    }
+}
+
+void ImagemNoEcra::texto(const QString& texto, const QFont& fonte, QPointF linhaDeBase, QRgb cor) {
+    m_palavras.push_back({texto, fonte});
+    const Traco traco{Tipo::Texto,
+                      1,
+                      cor,
+                      static_cast<float>(linhaDeBase.x()),
+                      static_cast<float>(linhaDeBase.y()),
+                      0,
+                      0,
+                      static_cast<quint32>(m_palavras.size() - 1)};
+    m_registo.push_back(traco);
+    if (activa()) {
+        QPainter pintor(&m_imagem);
+        desenharTexto(traco, pintor);
+    }
+}
+
+// The picture sets the pixel that holds the point, and a wider dot covers the square of its
+// width from there: on the screen the dot is centred where that square's centre would be for a
+// point exactly in the middle of its pixel, so dots, lines and the picture agree on average.
+void ImagemNoEcra::desenharPonto(const Traco& traco) {
+    const Carimbo& c = carimbo(traco.largura);
+    const double desvio = (traco.largura - 1) / 2.0;
+    const double cx = (traco.x1 + desvio) * m_kx, cy = (traco.y1 + desvio) * m_ky;
+    if (!(cx > -1e6 && cx < 1e6 && cy > -1e6 && cy < 1e6))
+        return;
+    const double colunaCentro = std::floor(cx), linhaCentro = std::floor(cy);
+    const int fx = std::min(kFases - 1, static_cast<int>((cx - colunaCentro) * kFases));
+    const int fy = std::min(kFases - 1, static_cast<int>((cy - linhaCentro) * kFases));
+    const quint8* cobertura = c.cobertura.data() + (fy * kFases + fx) * c.lado * c.lado;
+    const int x0 = static_cast<int>(colunaCentro) - c.raio;
+    const int y0 = static_cast<int>(linhaCentro) - c.raio;
+    const int largura = m_imagem.width(), altura = m_imagem.height();
+    for (int j = 0; j < c.lado; ++j) {
+        const int y = y0 + j;
+        if (y < 0 || y >= altura)
+            continue;
+        auto* linha = reinterpret_cast<QRgb*>(m_imagem.scanLine(y));
+        for (int i = 0; i < c.lado; ++i) {
+            const int x = x0 + i;
+            const int a = cobertura[j * c.lado + i];
+            if (a == 0 || x < 0 || x >= largura)
+                continue;
+            linha[x] = a == 255 ? (traco.cor | 0xFF000000U) : misturar(linha[x], traco.cor, a);
+        }
+    }
+}
+
+const ImagemNoEcra::Carimbo& ImagemNoEcra::carimbo(int largura) {
+    auto existente = m_carimbos.find(largura);
+    if (existente != m_carimbos.end())
+        return existente->second;
+    // A dot is never thinner than one device pixel, or a small window would lose its curves.
+    const double raio = std::max(1.0, largura * (m_kx + m_ky) / 2) / 2;
+    Carimbo c;
+    c.raio = static_cast<int>(std::ceil(raio));
+    c.lado = 2 * c.raio + 2;
+    c.cobertura.assign(static_cast<std::size_t>(kFases * kFases * c.lado * c.lado), 0);
+    for (int fy = 0; fy < kFases; ++fy)
+        for (int fx = 0; fx < kFases; ++fx) {
+            const double centroX = c.raio + (fx + 0.5) / kFases;
+            const double centroY = c.raio + (fy + 0.5) / kFases;
+            quint8* fase = c.cobertura.data() + (fy * kFases + fx) * c.lado * c.lado;
+            for (int j = 0; j < c.lado; ++j)
+                for (int i = 0; i < c.lado; ++i) {
+                    int dentro = 0;
+                    for (int b = 0; b < kAmostras; ++b)
+                        for (int a = 0; a < kAmostras; ++a) {
+                            const double dx = i + (a + 0.5) / kAmostras - centroX;
+                            const double dy = j + (b + 0.5) / kAmostras - centroY;
+                            dentro += dx * dx + dy * dy <= raio * raio ? 1 : 0;
+                        }
+                    fase[j * c.lado + i] = static_cast<quint8>(
+                        (dentro * 255 + kAmostras * kAmostras / 2) / (kAmostras * kAmostras));
+                }
+        }
+    return m_carimbos.emplace(largura, std::move(c)).first->second;
+}
+
+// Lines along an axis (the axes and their marks) fill whole device pixels, so they stay crisp;
+// other lines are anti-aliased. Both are centred where the dots on them would be.
+void ImagemNoEcra::desenharLinha(const Traco& traco, QPainter& pintor) {
+    const double desvio = (traco.largura - 1) / 2.0;
+    const double meia = traco.largura / 2.0;
+    const double ax = traco.x1 + desvio, ay = traco.y1 + desvio;
+    const double bx = traco.x2 + desvio, by = traco.y2 + desvio;
+    const QColor cor = QColor::fromRgb(traco.cor);
+    if (ax == bx || ay == by) {
+        const bool horizontal = ay == by;
+        // Along the line from end to end, ends included; across it, its width.
+        const auto faixa = [&](double de, double ate, double k) {
+            const int inicio = arredondar((std::min(de, ate) - meia) * k);
+            const int fim = std::max(inicio + 1, arredondar((std::max(de, ate) + meia) * k));
+            return std::pair{inicio, fim};
+        };
+        const auto atravessada = [&](double centro, double k) {
+            const int espessura = std::max(1, arredondar(traco.largura * k));
+            const int inicio = arredondar(centro * k - espessura / 2.0);
+            return std::pair{inicio, inicio + espessura};
+        };
+        const auto [x0, x1] = horizontal ? faixa(ax, bx, m_kx) : atravessada(ax, m_kx);
+        const auto [y0, y1] = horizontal ? atravessada(ay, m_ky) : faixa(ay, by, m_ky);
+        pintor.fillRect(QRect(x0, y0, x1 - x0, y1 - y0), cor);
+        return;
+    }
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(
+        QPen(cor, std::max(1.0, traco.largura * (m_kx + m_ky) / 2), Qt::SolidLine, Qt::SquareCap));
+    pintor.drawLine(QPointF(ax * m_kx, ay * m_ky), QPointF(bx * m_kx, by * m_ky));
+    pintor.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void ImagemNoEcra::desenharTexto(const Traco& traco, QPainter& pintor) {
+    const Palavras& palavras = m_palavras[traco.palavras];
+    // The picture's font at the screen's scale: the glyphs are drawn at the device's size.
+    pintor.save();
+    pintor.scale(m_kx, m_ky);
+    pintor.setFont(palavras.fonte);
+    pintor.setPen(QColor::fromRgb(traco.cor));
+    pintor.drawText(QPointF(traco.x1, traco.y1), palavras.texto);
+    pintor.restore();
+}

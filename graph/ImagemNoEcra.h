@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+
+#include <map>
+#include <vector>
+
+class QPainter;
+
+/// What a picture shows on a screen where a pixel of its image is not one device pixel: the
+/// same drawing done again at the screen's resolution. It keeps a record, in pixels of the
+/// image, of everything drawn since the picture was last cleared, so that a new scale or a new
+/// density draws it again sharp instead of enlarging the image: every dot a round anti-aliased
+/// dot at its exact place, lines and texts at the device's resolution.
+class ImagemNoEcra {
+public:
+    /// The size of the screen image in device pixels and the device pixels per pixel of the
+    /// picture in each direction. Where both are 1 the screen shows the picture's own image and
+    /// no screen image is kept; otherwise the record is drawn again at once.
+    void definirTamanho(QSize dispositivo, double kx, double ky, const QColor& fundo);
+    /// Whether the screen has its own image.
+    bool activa() const { return !m_imagem.isNull(); }
+    /// The screen image (null where inactive).
+    const QImage& imagem() const { return m_imagem; }
+
+    /// Forgets the record and paints the whole screen image in the colour.
+    void limpar(const QColor& fundo);
+    /// A dot of `largura` pixels whose top-left corner is the exact point (px, py) of the image,
+    /// as the picture's own image sets the pixel that holds it.
+    void ponto(double px, double py, int largura, QRgb cor);
+    /// A line between exact points of the image, both ends included, `largura` pixels wide.
+    void linha(double ax, double ay, double bx, double by, int largura, QRgb cor);
+    /// A text with its base line starting at an exact point of the image.
+    void texto(const QString& texto, const QFont& fonte, QPointF linhaDeBase, QRgb cor);
+
+    /// Dots of one colour at exact points of the image drawn under everything else, in place of
+    /// the earlier ones (none when empty); a clear forgets them too.
+    void definirPorBaixo(const std::vector<QPointF>& pontos, QRgb cor, const QColor& fundo);
+
+    /// Number of things drawn since the last clear (dots, lines and texts).
+    std::size_t tamanhoDoRegisto() const { return m_registo.size(); }
+
+private:
+    enum class Tipo : quint8 { Ponto, Linha, Texto };
+    struct Traco {
+        Tipo tipo;
+        quint8 largura;
+        QRgb cor;
+        float x1, y1, x2, y2; // a text has only its base line, x1 and y1
+        quint32 palavras;     // a text's words in m_palavras
+    };
+    struct Palavras {
+        QString texto;
+        QFont fonte;
+    };
+    // The coverage of a round dot for each of 8 x 8 places of its centre within a device pixel.
+    struct Carimbo {
+        int lado = 0, raio = 0; // raio: device pixels from the corner to the centre's pixel
+        std::vector<quint8> cobertura;
+    };
+
+    void desenharPonto(const Traco& traco);
+    void desenharLinha(const Traco& traco, QPainter& pintor);
+    void desenharTexto(const Traco& traco, QPainter& pintor);
+    const Carimbo& carimbo(int largura);
+    void redesenhar(const QColor& fundo);
+
+    QImage m_imagem;
+    double m_kx = 1, m_ky = 1;
+    std::vector<Traco> m_registo;
+    std::vector<Traco> m_porBaixo;
+    std::vector<Palavras> m_palavras;
+    std::map<int, Carimbo> m_carimbos; // by draw width, for the present scale
+};

@@ -1,0 +1,171 @@
+#include "Disposicao.h"
+
+#include "Quadro.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QLayout>
+#include <QRegularExpression>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kTwipsPorPixel = 15;
+
+// The window system's frame of a window not yet shown is not known: a caption bar and thin
+// borders are assumed, of the size most desktops give them.
+constexpr QMargins kMolduraPresumida{4, 30, 4, 4};
+
+int arredondar(double valor) {
+    return static_cast<int>(std::lround(valor));
+}
+
+QFont fonteDaLinha(const LugarDesenho& lugar, const QWidget& widget) {
+    if (!lugar.fonte.familia)
+        return widget.font();
+    QFont fonte(QString::fromUtf8(lugar.fonte.familia));
+    fonte.setPointSizeF(lugar.fonte.pontos);
+    fonte.setBold(lugar.fonte.negrito);
+    return fonte;
+}
+
+QFont fonteEscalada(QFont fonte, double escala) {
+    if (fonte.pointSizeF() > 0)
+        fonte.setPointSizeF(fonte.pointSizeF() * escala);
+    else if (fonte.pixelSize() > 0)
+        fonte.setPixelSize(std::max(1, arredondar(fonte.pixelSize() * escala)));
+    return fonte;
+}
+
+} // namespace
+
+Disposicao::Disposicao(QWidget& cliente, QSize desenho, std::span<const LugarDesenho> tabela)
+    : QObject(&cliente), m_cliente(cliente), m_desenho(desenho) {
+    encontrarControlos(tabela);
+    m_cliente.installEventFilter(this);
+    aplicar();
+}
+
+void Disposicao::encontrarControlos(std::span<const LugarDesenho> tabela) {
+    const QList<QWidget*> todos = m_cliente.findChildren<QWidget*>();
+    for (const LugarDesenho& lugar : tabela) {
+        const QString nome = QString::fromUtf8(lugar.nome);
+        const QRegularExpression padrao(QRegularExpression::wildcardToRegularExpression(nome));
+        bool encontrado = false;
+        for (QWidget* widget : todos) {
+            if (!padrao.match(widget->objectName()).hasMatch())
+                continue;
+            const auto* botao = qobject_cast<QAbstractButton*>(widget);
+            const QSize icone = botao && !botao->icon().isNull() ? botao->iconSize() : QSize();
+            m_controlos.push_back({widget, &lugar, fonteDaLinha(lugar, *widget), icone,
+                                   widget->parentWidget() == &m_cliente});
+            encontrado = true;
+        }
+        if (!encontrado)
+            qWarning("Disposicao: no control named %s", lugar.nome);
+    }
+}
+
+double Disposicao::escalaPara(QSizeF desenho, QSizeF espaco) {
+    return std::min(espaco.width() / desenho.width(), espaco.height() / desenho.height());
+}
+
+double Disposicao::escalaDeAbertura(QSize desenho, QSize extra, QSize disponivel) {
+    const double escala = escalaPara(desenho, disponivel - extra);
+    // Even a very small screen shows the window at a scale that can still be read.
+    return std::clamp(escala, 0.25, 1.0);
+}
+
+QRect Disposicao::emPixels(int esquerda, int topo, int largura, int altura, double escala) {
+    const double f = escala / kTwipsPorPixel;
+    const int x0 = arredondar(esquerda * f), y0 = arredondar(topo * f);
+    const int x1 = arredondar((esquerda + largura) * f), y1 = arredondar((topo + altura) * f);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+void Disposicao::aplicar() {
+    const QSize cliente = m_cliente.size();
+    const double escala = escalaPara(m_desenho, cliente);
+    if (!(escala > 0))
+        return;
+    const bool novaEscala = escala != m_escala;
+    m_escala = escala;
+    m_margem = QPoint(arredondar((cliente.width() - m_desenho.width() * escala) / 2),
+                      arredondar((cliente.height() - m_desenho.height() * escala) / 2));
+    for (const Controlo& controlo : m_controlos)
+        disporControlo(controlo, novaEscala);
+    emit aplicada(m_escala);
+}
+
+void Disposicao::disporControlo(const Controlo& controlo, bool novaEscala) {
+    QWidget* widget = controlo.widget;
+    if (!widget)
+        return;
+    // Fonts and icons change only with the scale: a new font lays a text out again.
+    if (novaEscala) {
+        widget->setFont(fonteEscalada(controlo.fonte, m_escala));
+        if (!controlo.icone.isEmpty())
+            static_cast<QAbstractButton*>(widget)->setIconSize(
+                QSize(arredondar(controlo.icone.width() * m_escala),
+                      arredondar(controlo.icone.height() * m_escala)));
+        if (auto* quadro = qobject_cast<Quadro*>(widget))
+            quadro->definirEscalaEcra(m_escala);
+    }
+    const LugarDesenho& l = *controlo.lugar;
+    const QPoint origem = controlo.naRaiz ? m_margem : QPoint();
+    const QRect lugar = emPixels(l.esquerda, l.topo, l.largura, l.altura, m_escala);
+    if (l.largura == 0 && l.altura == 0) {
+        widget->adjustSize();
+        widget->move(origem + lugar.topLeft());
+    } else {
+        widget->setGeometry(lugar.translated(origem));
+    }
+}
+
+bool Disposicao::eventFilter(QObject* objecto, QEvent* evento) {
+    // On a screen of another density the fonts follow by themselves; pictures made for the
+    // screen are told by the new layout.
+    if (objecto == &m_cliente &&
+        (evento->type() == QEvent::Resize || evento->type() == QEvent::ScreenChangeInternal))
+        aplicar();
+    return QObject::eventFilter(objecto, evento);
+}
+
+QMargins Disposicao::molduraDaJanela() const {
+    const QWidget& janela = *m_cliente.window();
+    if (janela.isVisible() && janela.frameGeometry() != janela.geometry()) {
+        const QRect fora = janela.frameGeometry(), dentro = janela.geometry();
+        return {dentro.left() - fora.left(), dentro.top() - fora.top(),
+                fora.right() - dentro.right(), fora.bottom() - dentro.bottom()};
+    }
+    return kMolduraPresumida;
+}
+
+void Disposicao::abrirEm(const QRect& disponivel) {
+    QWidget& janela = *m_cliente.window();
+    // A menu bar above the client area keeps its size at any scale.
+    if (janela.layout())
+        janela.layout()->activate();
+    const QSize volta = janela.size() - m_cliente.size();
+    const QMargins moldura = molduraDaJanela();
+    const QSize larguraMoldura(moldura.left() + moldura.right(), moldura.top() + moldura.bottom());
+    const double escala = escalaDeAbertura(m_desenho, volta + larguraMoldura, disponivel.size());
+    const QSize tamanho =
+        QSize(arredondar(m_desenho.width() * escala), arredondar(m_desenho.height() * escala)) +
+        volta;
+    if (janela.minimumSize() == janela.maximumSize())
+        janela.setFixedSize(tamanho);
+    else
+        janela.resize(tamanho);
+    const QSize exterior = tamanho + larguraMoldura;
+    janela.move(disponivel.topLeft() +
+                QPoint(std::max(0, (disponivel.width() - exterior.width()) / 2),
+                       std::max(0, (disponivel.height() - exterior.height()) / 2)));
+    if (janela.layout())
+        janela.layout()->activate();
+    aplicar();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QFont>
+#include <QMargins>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+
+#include <span>
+#include <vector>
+
+/// The font of a row of a layout table at scale 1. A row without a family keeps the font its
+/// control had when the layout was made, scaled alike.
+struct FonteDesenho {
+    const char* familia = nullptr;
+    double pontos = 0;
+    bool negrito = false;
+};
+
+/// One row of a window's layout table: a control by its object name ('*' stands for any
+/// characters, so one row can place a set of controls at one place) and its place at scale 1 in
+/// twips, relative to the client area or to the control that holds it. A width and a height of
+/// 0 size the control to its text.
+struct LugarDesenho {
+    const char* nome;
+    int esquerda, topo, largura, altura;
+    FonteDesenho fonte = {};
+};
+
+/// The layout step of one window. It reads the window's layout table once and, at every resize
+/// of the client area (a maximise included) and every move to a screen of another density,
+/// computes the scale s = min(client width / design width, client height / design height),
+/// centres the content with even margins and applies s to every place and size of the table,
+/// to the fonts (point sizes times s), to the icons of buttons and to the display scale of the
+/// pictures (Quadro). No other code sets the geometry of a control in the table.
+class Disposicao : public QObject {
+    Q_OBJECT
+public:
+    /// `desenho` is the client area's size at scale 1, in pixels. The controls must exist: their
+    /// fonts and icon sizes at scale 1 are taken now. The table is kept, not copied (a constant
+    /// array of the window's). The layout is applied at once.
+    Disposicao(QWidget& cliente, QSize desenho, std::span<const LugarDesenho> tabela);
+
+    /// The largest scale at which `desenho` fits in `espaco`.
+    static double escalaPara(QSizeF desenho, QSizeF espaco);
+    /// The scale at which a window opens: 1 where its design size with `extra` around it (a
+    /// menu bar, the window's frame) fits in `disponivel`, otherwise the largest that fits.
+    static double escalaDeAbertura(QSize desenho, QSize extra, QSize disponivel);
+    /// A rectangle in twips, in pixels at scale s: its edges are scaled and rounded, so
+    /// neighbouring controls stay neighbours.
+    static QRect emPixels(int esquerda, int topo, int largura, int altura, double escala);
+
+    /// The scale in force and the margin of the content within the client area.
+    double escala() const { return m_escala; }
+    QPoint margem() const { return m_margem; }
+    QWidget& cliente() const { return m_cliente; }
+
+    /// Lays the controls out again for the client's present size (after a control sized to its
+    /// text has a new text, for instance).
+    void aplicar();
+
+    /// Sizes the window for the scale at which it opens on a screen whose free area is
+    /// `disponivel`, and centres it there, its frame included.
+    void abrirEm(const QRect& disponivel);
+
+signals:
+    /// After every layout, with the scale in force.
+    void aplicada(double escala);
+
+protected:
+    bool eventFilter(QObject* objecto, QEvent* evento) override;
+
+private:
+    struct Controlo {
+        QPointer<QWidget> widget;
+        const LugarDesenho* lugar;
+        QFont fonte; // at scale 1
+        QSize icone; // at scale 1, empty when the control shows none
+        bool naRaiz; // a child of the client area, which the margin moves
+    };
+
+    void encontrarControlos(std::span<const LugarDesenho> tabela);
+    void disporControlo(const Controlo& controlo, bool novaEscala);
+    QMargins molduraDaJanela() const;
+
+    QWidget& m_cliente;
+    QSize m_desenho;
+    std::vector<Controlo> m_controlos;
+    double m_escala = 0; // 0 until the first layout
+    QPoint m_margem;
+};
