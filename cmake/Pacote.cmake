@@ -5,9 +5,20 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quilora)
 set(CPACK_PACKAGE_VENDOR "Quilora")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Estudo das transformações de funções reais de variável real")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Programa de ensino: desenha o gráfico de uma função e, ao lado, o de uma de dez transformações.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "study the transformations of real functions")
+# Lines of at most 80 characters; an empty line becomes the " ." of the control file.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Quilora is a teaching program, in European Portuguese, for the study of\n"
+    "the transformations of real functions of one real variable. The student\n"
+    "types the analytic expression of a function f, draws its graph and\n"
+    "chooses one of ten transformations, such as |f(x)|, f(|x|), -f(x), f(-x),\n"
+    "a+f(x), f(ax) or a.f(x), whose graph is drawn beside it; the transforms\n"
+    "pile up, so that several can be compared. The graphs can be recoloured,\n"
+    "copied to the clipboard and saved as bitmap files.\n"
+    "\n"
+    "Programa de ensino para estudar as transformações de funções reais de\n"
+    "variável real: desenha o gráfico de uma função e, ao lado, o de uma de\n"
+    "dez transformações.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY quilora)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -19,4 +30,18 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-comic-neue, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+
+# The licence and the history of the package, where Debian keeps them for every package; the
+# history compressed without a time stamp, so that the same sources give the same package.
+set(quilora_historico ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+add_custom_command(OUTPUT ${quilora_historico}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/cmake/pacote/changelog
+            ${CMAKE_BINARY_DIR}/doc/changelog
+    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/doc/changelog
+    DEPENDS ${PROJECT_SOURCE_DIR}/cmake/pacote/changelog VERBATIM)
+add_custom_target(quilora_historico DEPENDS ${quilora_historico})
+add_dependencies(quilora quilora_historico)
+include(GNUInstallDirs)
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/pacote/copyright ${quilora_historico}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quilora)
 include(CPack)

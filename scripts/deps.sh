@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     dpkg-dev file
+    lintian desktop-file-utils appstream reuse
     fonts-dejavu-core fonts-liberation2 fonts-comic-neue
     locales
 )

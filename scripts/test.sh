@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test, in the "C" locale and in the
-# users' own; then the interpreter's tests once more under the sanitizers, and a short fuzzing
-# run of the interpreter.
+# users' own; checks the Debian package made from that build; then the interpreter's tests once
+# more under the sanitizers, and a short fuzzing run of the interpreter.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+
+# The flags Debian builds its packages with, hardening included, so that the tests run against
+# the very program that goes into the package checked below. The debugging information goes:
+# the package's program is stripped of it.
+bandeira() {
+    DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get "$1"
+}
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_FLAGS="$(bandeira CPPFLAGS) $(bandeira CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(bandeira LDFLAGS)"
 cmake --build build -j"$(nproc)"
 LC_ALL=C ctest --test-dir build --output-on-failure -j"$(nproc)"
 
@@ -18,6 +27,9 @@ section() {
 # own formats may change with it.
 section "Todos os testes com o local dos utilizadores, pt_PT.UTF-8"
 LANG=pt_PT.UTF-8 LC_ALL=pt_PT.UTF-8 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+section "Pacote Debian, entrada do menu, metadados AppStream e licenças"
+bash scripts/pacote.sh build
 
 section "Interpretador com AddressSanitizer e UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DQUILORA_INTERPRETER_ONLY=ON -DQUILORA_SANITIZE=ON \

@@ -4,13 +4,120 @@
 #include "Traducoes.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const QString kVersao = QStringLiteral(QUILORA_VERSAO);
+
+const QString kAjuda = QStringLiteral(
+    "Utilização: quilora [opções]\n"
+    "\n"
+    "Programa de ensino para estudar as transformações de funções reais de variável real.\n"
+    "Sem opções, abre a janela inicial do programa; a ajuda está nas janelas «Instruções»,\n"
+    "«Sintaxe» e «Funções definidas», abertas a partir do menu.\n"
+    "\n"
+    "Opções:\n"
+    "  -h, --help     Mostra esta ajuda e termina.\n"
+    "  -v, --version  Mostra a versão do programa e termina.\n"
+    "\n"
+    "Aceita também as opções comuns das aplicações Qt, como -platform, -style e -reverse.\n");
+
+// The options every Qt application takes are known to the parser but hidden: they stay in argv
+// for QApplication, which reads and removes them itself. The first ones take a value
+// ("-platform offscreen", "-style=fusion").
+void declararOpcoesDoQt(QCommandLineParser& analisador) {
+    const QStringList comValor =
+        QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+                       "qwindowtitle title qwindowicon icon session display name visual style "
+                       "stylesheet qmljsdebugger")
+            .split(QLatin1Char(' '));
+    const QStringList semValor =
+        QStringLiteral("reverse widgetcount nograb dograb sync testability")
+            .split(QLatin1Char(' '));
+    for (const QString& nome : comValor) {
+        QCommandLineOption opcao(nome, QString(), QStringLiteral("valor"));
+        opcao.setFlags(QCommandLineOption::HiddenFromHelp);
+        analisador.addOption(opcao);
+    }
+    for (const QString& nome : semValor) {
+        QCommandLineOption opcao(nome);
+        opcao.setFlags(QCommandLineOption::HiddenFromHelp);
+        analisador.addOption(opcao);
+    }
+}
+
+void escrever(FILE* saida, const QString& texto) {
+    std::fputs(texto.toUtf8().constData(), saida);
+}
+
+// The argument the user typed for an option the parser did not know ("--foo" for "foo").
+QString argumentoDaOpcao(const QStringList& argumentos, const QString& nome) {
+    for (const QString& argumento : argumentos) {
+        QString semTracos = argumento;
+        while (semTracos.startsWith(QLatin1Char('-')))
+            semTracos.remove(0, 1);
+        if (semTracos.section(QLatin1Char('='), 0, 0) == nome)
+            return argumento;
+    }
+    return nome;
+}
+
+QString motivoDaRecusa(const QCommandLineParser& analisador, const QStringList& argumentos) {
+    if (!analisador.unknownOptionNames().isEmpty())
+        return QStringLiteral("opção desconhecida: ") +
+               argumentoDaOpcao(argumentos, analisador.unknownOptionNames().constFirst());
+    if (!analisador.positionalArguments().isEmpty())
+        return QStringLiteral("argumento não esperado: ") +
+               analisador.positionalArguments().constFirst();
+    return QStringLiteral("opção sem o seu valor ou com um valor a mais: ") +
+           argumentos.mid(1).join(QLatin1Char(' '));
+}
+
+// Answers --help, --version and anything not understood before any window exists, so that
+// none of them needs a display. Returns the exit code, or nothing when the program is to start.
+std::optional<int> responderAosArgumentos(int argc, char* argv[]) {
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser analisador;
+    // Qt's options are written with one dash: "-platform" is one option, not eight letters.
+    analisador.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption ajuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versao(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    analisador.addOption(ajuda);
+    analisador.addOption(versao);
+    declararOpcoesDoQt(analisador);
+
+    if (!analisador.parse(argumentos) || !analisador.positionalArguments().isEmpty()) {
+        escrever(stderr, QStringLiteral("quilora: ") + motivoDaRecusa(analisador, argumentos) +
+                             QStringLiteral("\nExperimente «quilora --help».\n"));
+        return 2;
+    }
+    if (analisador.isSet(ajuda)) {
+        escrever(stdout, kAjuda);
+        return 0;
+    }
+    if (analisador.isSet(versao)) {
+        escrever(stdout, QStringLiteral("Quilora ") + kVersao + QLatin1Char('\n'));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> saida = responderAosArgumentos(argc, argv))
+        return *saida;
+
     QApplication aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.3"));
-    QApplication::setDesktopFileName(QStringLiteral("quilora"));
+    QApplication::setApplicationVersion(kVersao);
+    QApplication::setDesktopFileName(QStringLiteral("invalid.quilora.Quilora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quilora.svg")));
     RegistarSubstitutosDeFontes();
     InstalarTraducoes(aplicacao);
