@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,19 +19,19 @@ constexpr int kMargemTexto = 3;
 constexpr int kMargemNota = 8;
 constexpr int kLargoDosNumerosY = 24;
 
-void desenharCaixa(QPainter& pintor, const QRect& caixa, const QString& texto, int alinhamento) {
-    pintor.setPen(QColor(90, 90, 90));
-    pintor.setBrush(QColor(255, 255, 225));
-    pintor.drawRect(caixa.adjusted(0, 0, -1, -1));
+// A box with a border of `borda` pixels and the text `margem` pixels inside it.
+void desenharCaixa(QPainter& pintor, const QRect& caixa, const QString& texto, int alinhamento,
+                   int borda, int margem) {
+    pintor.fillRect(caixa, QColor(90, 90, 90));
+    pintor.fillRect(caixa.adjusted(borda, borda, -borda, -borda), QColor(255, 255, 225));
     pintor.setPen(Qt::black);
-    pintor.drawText(caixa.adjusted(kMargemTexto, kMargemTexto, -kMargemTexto, -kMargemTexto),
-                    alinhamento, texto);
+    pintor.drawText(caixa.adjusted(margem, margem, -margem, -margem), alinhamento, texto);
 }
 
 } // namespace
 
 CamadaPassageira::CamadaPassageira(Quadro& quadro)
-    : QWidget(&quadro), m_quadro(quadro), m_medidas(font()) {
+    : QWidget(&quadro), m_quadro(quadro), m_fonte(font()), m_medidas(font()) {
     m_larguras.fill(-1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -38,33 +39,67 @@ CamadaPassageira::CamadaPassageira(Quadro& quadro)
     m_quadro.installEventFilter(this);
     connect(&m_quadro, &Quadro::limpo, this, &CamadaPassageira::limparPontos);
     connect(&m_quadro, &Quadro::limpo, this, &CamadaPassageira::esconderNota);
+    connect(&m_quadro, &Quadro::ecraMudou, this, &CamadaPassageira::acompanharQuadro);
     acompanharQuadro();
 }
 
+// The layer covers the inside of the picture as the screen shows it; the preview keeps the size
+// of the picture's image.
 void CamadaPassageira::acompanharQuadro() {
+    setGeometry(m_quadro.interiorNoEcra().toRect());
     const QSize interior(m_quadro.larguraInterior(), m_quadro.alturaInterior());
-    setGeometry(QRect(QPoint(Quadro::kBorda, Quadro::kBorda), interior));
     if (m_pontos.size() != interior) {
         m_pontos = QImage(interior, QImage::Format_ARGB32_Premultiplied);
         m_pontos.fill(Qt::transparent);
+        m_ecra.limpar(Qt::transparent);
         m_temPontos = false;
     }
+    if (m_quadro.escalaEcra() != m_escala) {
+        m_escala = m_quadro.escalaEcra();
+        QFont fonte = m_fonte;
+        if (fonte.pointSizeF() > 0)
+            fonte.setPointSizeF(fonte.pointSizeF() * m_escala);
+        else
+            fonte.setPixelSize(std::max(1, escalado(fonte.pixelSize())));
+        setFont(fonte);
+    }
     raise();
+    update();
+}
+
+int CamadaPassageira::escalado(int pixels) const {
+    return std::max(1, static_cast<int>(std::lround(pixels * m_escala)));
 }
 
 bool CamadaPassageira::eventFilter(QObject* objecto, QEvent* evento) {
-    if (objecto == &m_quadro && evento->type() == QEvent::Resize)
-        acompanharQuadro();
     if (objecto == &m_quadro && evento->type() == QEvent::MouseButtonPress)
         esconderNota();
     return QWidget::eventFilter(objecto, evento);
+}
+
+// The readout is measured character by character with the font in force.
+void CamadaPassageira::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::FontChange) {
+        m_medidas = QFontMetrics(font());
+        m_larguras.fill(-1);
+        if (!m_leitura.isEmpty())
+            m_caixa = caixaDaLeitura();
+    }
+    QWidget::changeEvent(evento);
 }
 
 void CamadaPassageira::ponto(float x, float y, QRgb cor) {
     const double px = m_quadro.pixelX(x), py = m_quadro.pixelY(y);
     if (!(px >= 0 && px < m_pontos.width() && py >= 0 && py < m_pontos.height()))
         return;
-    m_pontos.setPixel(static_cast<int>(px), static_cast<int>(py), cor | 0xFF000000U);
+    // As the plot loop does, a sample on the pixel of the one before sets nothing: on the screen
+    // the preview's dots then pile up no more than a drawn curve's.
+    const QPoint pixel(static_cast<int>(px), static_cast<int>(py));
+    if (pixel == m_ultimoPixel && m_temPontos)
+        return;
+    m_ultimoPixel = pixel;
+    m_pontos.setPixel(pixel, cor | 0xFF000000U);
+    m_ecra.ponto(px, py, 1, cor);
     if (!m_temPontos)
         update();
     m_temPontos = true;
@@ -74,6 +109,7 @@ void CamadaPassageira::limparPontos() {
     if (!m_temPontos)
         return;
     m_pontos.fill(Qt::transparent);
+    m_ecra.limpar(Qt::transparent);
     m_temPontos = false;
     update();
 }
@@ -118,12 +154,12 @@ void CamadaPassageira::descreverQuadro() {
 QRect CamadaPassageira::caixaDaNota() const {
     if (m_nota.isEmpty())
         return {};
+    const int margem = escalado(kMargemNota), dentro = escalado(kMargemTexto);
     const int largura =
-        std::max(1, width() / 2 - kLargoDosNumerosY - kMargemNota - 2 * kMargemTexto - 2);
+        std::max(1, width() / 2 - escalado(kLargoDosNumerosY) - margem - 2 * dentro - escalado(2));
     const QRect texto = fontMetrics().boundingRect(QRect(0, 0, largura, height()),
                                                    Qt::TextWordWrap | Qt::AlignLeft, m_nota);
-    return {kMargemNota, kMargemNota, texto.width() + 2 * kMargemTexto + 2,
-            texto.height() + 2 * kMargemTexto};
+    return {margem, margem, texto.width() + 2 * dentro + escalado(2), texto.height() + 2 * dentro};
 }
 
 QRect CamadaPassageira::caixaDaLeitura() const {
@@ -133,13 +169,15 @@ QRect CamadaPassageira::caixaDaLeitura() const {
     int largura = 0;
     for (const QChar c : m_leitura)
         largura += larguraDe(c);
-    const QSize texto(largura + 2, m_medidas.height());
-    QRect caixa(m_ponteiro + kAfastamento, texto + QSize(2 * kMargemTexto, 2 * kMargemTexto));
+    const int dentro = escalado(kMargemTexto);
+    const QPoint afastamento(escalado(kAfastamento.x()), escalado(kAfastamento.y()));
+    const QSize texto(largura + escalado(2), m_medidas.height());
+    QRect caixa(m_ponteiro + afastamento, texto + QSize(2 * dentro, 2 * dentro));
     // Near the right or bottom edge it goes to the other side of the pointer.
     if (caixa.right() >= width())
-        caixa.moveRight(m_ponteiro.x() - kAfastamento.x());
+        caixa.moveRight(m_ponteiro.x() - afastamento.x());
     if (caixa.bottom() >= height())
-        caixa.moveBottom(m_ponteiro.y() - kMargemTexto);
+        caixa.moveBottom(m_ponteiro.y() - dentro);
     caixa.moveLeft(std::max(0, caixa.left()));
     caixa.moveTop(std::max(0, caixa.top()));
     return caixa;
@@ -157,9 +195,26 @@ int CamadaPassageira::larguraDe(QChar c) const {
 void CamadaPassageira::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pintor(this);
     if (m_temPontos)
-        pintor.drawImage(0, 0, m_pontos);
+        pintarPontos(pintor);
+    const int borda = escalado(1), dentro = escalado(kMargemTexto);
     if (!m_nota.isEmpty())
-        desenharCaixa(pintor, caixaDaNota(), m_nota, Qt::AlignLeft | Qt::TextWordWrap);
+        desenharCaixa(pintor, caixaDaNota(), m_nota, Qt::AlignLeft | Qt::TextWordWrap, borda,
+                      dentro);
     if (!m_leitura.isEmpty())
-        desenharCaixa(pintor, m_caixa, m_leitura, Qt::AlignCenter);
+        desenharCaixa(pintor, m_caixa, m_leitura, Qt::AlignCenter, borda, dentro);
+}
+
+// Where a pixel of the picture is one device pixel the preview's own pixels show; elsewhere
+// its dots drawn again at the screen's resolution.
+void CamadaPassageira::pintarPontos(QPainter& pintor) {
+    const double densidade = devicePixelRatioF();
+    const QSizeF dispositivo(width() * densidade, height() * densidade);
+    m_ecra.definirTamanho(QSize(static_cast<int>(std::ceil(dispositivo.width())),
+                                static_cast<int>(std::ceil(dispositivo.height()))),
+                          dispositivo.width() / m_pontos.width(),
+                          dispositivo.height() / m_pontos.height(), Qt::transparent);
+    if (!m_ecra.activa())
+        pintor.drawImage(0, 0, m_pontos);
+    else
+        pintor.drawImage(QRectF(rect()), m_ecra.imagem(), QRectF(QPointF(), dispositivo));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ImagemNoEcra.h"
+
+#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QString>
@@ -14,7 +17,9 @@ class Quadro;
 /// inside of the picture and lets the mouse through; nothing of it ever enters the picture's
 /// image, so it is never copied nor saved. The preview and the note go whenever the picture is
 /// cleared, and the note also when the picture is clicked. The readout, or else the note, is
-/// the picture's accessible description.
+/// the picture's accessible description. It covers the picture's inside as the screen shows it:
+/// at another display scale its texts, boxes and margins are scaled alike and the preview's dots
+/// are drawn round at their exact places, as the picture's own are.
 class CamadaPassageira : public QWidget {
     Q_OBJECT
 public:
@@ -28,7 +33,8 @@ public:
     const QImage& pontos() const { return m_pontos; }
     bool temPontos() const { return m_temPontos; }
 
-    /// Shows `texto` near `ponteiro` (in the picture's own widget coordinates).
+    /// Shows `texto` near `ponteiro` (in the picture's own widget coordinates, as the screen
+    /// shows it).
     void mostrarLeitura(const QString& texto, const QPoint& ponteiro);
     void esconderLeitura();
     const QString& leitura() const { return m_leitura; }
@@ -40,20 +46,27 @@ public:
 
 protected:
     bool eventFilter(QObject* objecto, QEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
 
 private:
     void acompanharQuadro();
+    int escalado(int pixels) const;
+    void pintarPontos(QPainter& pintor);
     QRect caixaDaLeitura() const;
     QRect caixaDaNota() const;
     int larguraDe(QChar c) const;
     void descreverQuadro();
 
     Quadro& m_quadro;
+    QFont m_fonte; ///< at scale 1
+    double m_escala = 1;
     QFontMetrics m_medidas; ///< of the readout's font, taken once: the pointer moves often
     mutable std::array<int, 128> m_larguras; ///< of the ASCII characters, -1 until measured
     QImage m_pontos;
+    ImagemNoEcra m_ecra{QImage::Format_ARGB32_Premultiplied}; // the dots at the screen's scale
     bool m_temPontos = false;
+    QPoint m_ultimoPixel; ///< of the last dot of the preview
     QString m_leitura;
     QPoint m_ponteiro;
     QRect m_caixa; ///< where the readout stands, empty when hidden

@@ -18,13 +18,14 @@ int arredondar(double valor) {
     return static_cast<int>(std::lround(valor));
 }
 
-// One device pixel blended towards a colour by a coverage of 0 to 255.
+// One device pixel blended towards an opaque colour by a coverage of 0 to 255. The alpha is
+// blended too, so a premultiplied transparent image gets the dot's edge as partly opaque.
 QRgb misturar(QRgb fundo, QRgb cor, int cobertura) {
     const auto canal = [&](int tinta, int base) {
         return (tinta * cobertura + base * (255 - cobertura) + 127) / 255;
     };
-    return qRgb(canal(qRed(cor), qRed(fundo)), canal(qGreen(cor), qGreen(fundo)),
-                canal(qBlue(cor), qBlue(fundo)));
+    return qRgba(canal(qRed(cor), qRed(fundo)), canal(qGreen(cor), qGreen(fundo)),
+                 canal(qBlue(cor), qBlue(fundo)), canal(255, qAlpha(fundo)));
 }
 
 } // namespace
@@ -40,7 +41,7 @@ void ImagemNoEcra::definirTamanho(QSize dispositivo, double kx, double ky, const
     m_kx = kx;
     m_ky = ky;
     m_carimbos.clear();
-    m_imagem = QImage(dispositivo, QImage::Format_RGB32);
+    m_imagem = QImage(dispositivo, m_formato);
     redesenhar(fundo);
 }
 

@@ -17,6 +17,10 @@ class QPainter;
 /// dot at its exact place, lines and texts at the device's resolution.
 class ImagemNoEcra {
 public:
+    /// A picture's screen image is opaque; a layer over a picture takes a premultiplied format
+    /// and a transparent background, so the picture shows through.
+    explicit ImagemNoEcra(QImage::Format formato = QImage::Format_RGB32) : m_formato(formato) {}
+
     /// The size of the screen image in device pixels and the device pixels per pixel of the
     /// picture in each direction. Where both are 1 the screen shows the picture's own image and
     /// no screen image is kept; otherwise the record is drawn again at once.
@@ -68,6 +72,7 @@ private:
     const Carimbo& carimbo(int largura);
     void redesenhar(const QColor& fundo);
 
+    QImage::Format m_formato;
     QImage m_imagem;
     double m_kx = 1, m_ky = 1;
     std::vector<Traco> m_registo;

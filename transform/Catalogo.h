@@ -27,22 +27,13 @@ struct Substituto {
     const char* depois = "";
 };
 
-/// Place of an option button inside its group, in twips, and its place in the focus order.
-struct LugarOpcao {
-    int esquerda;
-    int topo;
-    int largura;
-    int ordem;
-};
-
 /// One transformation: its control, what the user sees, and how its text is built.
 struct Transformacao {
     int numero;           ///< 1 to 10
     const char* controlo; ///< object name, "Option1" ...
     const char* legenda;  ///< caption of the option button
     const char* dica;     ///< tool tip
-    LugarOpcao lugar;
-    bool usaA; ///< a is checked and written back (always before b)
+    bool usaA;            ///< a is checked and written back (always before b)
     bool usaB;
     Construcao construcao;
     Moldura envolvimento;  ///< the frame of a wrapping option
@@ -50,9 +41,6 @@ struct Transformacao {
     Moldura fecho;         ///< frame put around the scan's result, if any
     bool exigeANaoNulo;    ///< plotted only when the leading number of a is not zero
 };
-
-/// Height of every option button, in twips.
-inline constexpr int kAlturaOpcao = 255;
 
 /// The ten transformations, `Option1` first.
 const std::array<Transformacao, 10>& catalogo();

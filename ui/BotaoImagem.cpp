@@ -9,7 +9,6 @@ BotaoImagem::BotaoImagem(const QString& nome, const QString& legenda, const QStr
     setObjectName(nome);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setIconSize(QSize(16, 16));
-    setFixedSize(kLado, kLado);
     // A command button takes the focus from the keyboard and from the mouse alike.
     setFocusPolicy(Qt::StrongFocus);
     // Every attribute set, so the bold title font of the group does not reach the caption.

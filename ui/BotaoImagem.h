@@ -3,7 +3,8 @@
 #include <QToolButton>
 
 /// A command button of the groups under the graph areas: a 16 x 16 icon above a short caption
-/// in a small serif font, 615 x 615 twips. Clicking it or pressing space runs its command.
+/// in a small serif font (the window's layout sizes both with the window). Clicking it or
+/// pressing space runs its command.
 class BotaoImagem : public QToolButton {
     Q_OBJECT
 public:
@@ -14,7 +15,4 @@ public:
     /// Changes the caption, the tool tip and the icon together, so that a screen reader always
     /// announces what the button shows.
     void mudarLegenda(const QString& legenda, const QString& dica, const QString& icone);
-
-    /// Side of the square button in pixels (615 twips).
-    static constexpr int kLado = 41;
 };

@@ -1,6 +1,5 @@
 #include "CabecalhosTabela.h"
 
-#include <QFont>
 #include <QPainter>
 #include <array>
 
@@ -30,17 +29,17 @@ CabecalhosTabela::CabecalhosTabela(QWidget* pai) : QWidget(pai) {
     setObjectName(QStringLiteral("Image1"));
     // The headings are drawn, so a screen reader reads them from here.
     setAccessibleName(QStringLiteral("Mín., Máx, Grad., Marcas, Passo; Abcissa, Ordenada"));
-    setFixedSize(kTamanho);
     setFocusPolicy(Qt::NoFocus);
-    QFont letra(QStringLiteral("MS Sans Serif"));
-    letra.setPointSizeF(7.5);
-    letra.setBold(true);
-    setFont(letra);
 }
 
 void CabecalhosTabela::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.setPen(palette().color(QPalette::WindowText));
-    for (const Titulo& titulo : kTitulos)
-        pintor.drawText(titulo.caixa, titulo.alinhamento, QString::fromUtf8(titulo.texto));
+    const double kx = width() / double(kTamanho.width());
+    const double ky = height() / double(kTamanho.height());
+    for (const Titulo& titulo : kTitulos) {
+        const QRect& c = titulo.caixa;
+        pintor.drawText(QRectF(c.x() * kx, c.y() * ky, c.width() * kx, c.height() * ky),
+                        titulo.alinhamento, QString::fromUtf8(titulo.texto));
+    }
 }

@@ -3,13 +3,14 @@
 #include <QWidget>
 
 /// The headings of the axis table (`Image1`): the column titles across the top and the row
-/// titles down the left side, painted behind the ten cells that stand over them.
+/// titles down the left side, painted behind the ten cells that stand over them. The window's
+/// layout sizes it and its font; the titles keep their places in proportion.
 class CabecalhosTabela : public QWidget {
     Q_OBJECT
 public:
     explicit CabecalhosTabela(QWidget* pai = nullptr);
 
-    /// Size of the picture in pixels (3600 x 1080 twips).
+    /// Size of the picture in pixels at scale 1 (3600 x 1080 twips).
     static constexpr QSize kTamanho{240, 72};
 
 protected:

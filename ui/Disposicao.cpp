@@ -1,11 +1,16 @@
 #include "Disposicao.h"
 
+#include "EstiloEscalado.h"
 #include "Quadro.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QLayout>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QWidget>
 #include <QWindow>
 
@@ -114,6 +119,8 @@ void Disposicao::disporControlo(const Controlo& controlo, bool novaEscala) {
                       arredondar(controlo.icone.height() * m_escala)));
         if (auto* quadro = qobject_cast<Quadro*>(widget))
             quadro->definirEscalaEcra(m_escala);
+        if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
+            escalarIndicador(*widget);
     }
     const LugarDesenho& l = *controlo.lugar;
     const QPoint origem = controlo.naRaiz ? m_margem : QPoint();
@@ -124,6 +131,27 @@ void Disposicao::disporControlo(const Controlo& controlo, bool novaEscala) {
     } else {
         widget->setGeometry(lugar.translated(origem));
     }
+}
+
+// The style tells the size of the indicator only when the control is laid out or painted.
+void Disposicao::escalarIndicador(QWidget& widget) {
+    if (!m_estilo) {
+        // The program's own style underneath, whatever it is.
+        m_estilo = new EstiloEscalado(QStyleFactory::create(QApplication::style()->name()));
+        m_estilo->setParent(this);
+    }
+    m_estilo->definirEscala(m_escala);
+    if (widget.style() != m_estilo)
+        widget.setStyle(m_estilo);
+    widget.updateGeometry();
+    widget.update();
+}
+
+QRect Disposicao::lugarDesenhado(std::span<const LugarDesenho> tabela, const char* nome) {
+    for (const LugarDesenho& l : tabela)
+        if (qstrcmp(l.nome, nome) == 0)
+            return emPixels(l.esquerda, l.topo, l.largura, l.altura, 1);
+    return {};
 }
 
 bool Disposicao::eventFilter(QObject* objecto, QEvent* evento) {

@@ -10,6 +10,8 @@
 #include <span>
 #include <vector>
 
+class EstiloEscalado;
+
 /// The font of a row of a layout table at scale 1. A row without a family keeps the font its
 /// control had when the layout was made, scaled alike.
 struct FonteDesenho {
@@ -32,8 +34,9 @@ struct LugarDesenho {
 /// of the client area (a maximise included) and every move to a screen of another density,
 /// computes the scale s = min(client width / design width, client height / design height),
 /// centres the content with even margins and applies s to every place and size of the table,
-/// to the fonts (point sizes times s), to the icons of buttons and to the display scale of the
-/// pictures (Quadro). No other code sets the geometry of a control in the table.
+/// to the fonts (point sizes times s), to the icons of buttons, to the indicators of check
+/// boxes and option buttons and to the display scale of the pictures (Quadro). No other code
+/// sets the geometry of a control in the table.
 class Disposicao : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +53,9 @@ public:
     /// A rectangle in twips, in pixels at scale s: its edges are scaled and rounded, so
     /// neighbouring controls stay neighbours.
     static QRect emPixels(int esquerda, int topo, int largura, int altura, double escala);
+    /// The place at scale 1, in pixels, of the row of a table that names `nome` exactly (an
+    /// empty rectangle when none does).
+    static QRect lugarDesenhado(std::span<const LugarDesenho> tabela, const char* nome);
 
     /// The scale in force and the margin of the content within the client area.
     double escala() const { return m_escala; }
@@ -82,6 +88,7 @@ private:
 
     void encontrarControlos(std::span<const LugarDesenho> tabela);
     void disporControlo(const Controlo& controlo, bool novaEscala);
+    void escalarIndicador(QWidget& widget);
     QMargins molduraDaJanela() const;
 
     QWidget& m_cliente;
@@ -89,4 +96,5 @@ private:
     std::vector<Controlo> m_controlos;
     double m_escala = 0; // 0 until the first layout
     QPoint m_margem;
+    EstiloEscalado* m_estilo = nullptr; // made for the first check box or option, kept to the end
 };

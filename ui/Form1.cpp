@@ -5,13 +5,14 @@
 #include "BotaoVertical.h"
 #include "CabecalhosTabela.h"
 #include "CicloDeTracado.h"
-#include "Dialogos.h"
+#include "Disposicao.h"
 #include "Fontes.h"
 #include "GrupoOpcoesFuncao.h"
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
 #include "LeituraDoPonteiro.h"
 #include "NotaDoTracado.h"
+#include "OperacoesImagem.h"
 #include "OrdemTabulacao.h"
 #include "PonteiroOcupado.h"
 #include "PreparacaoTexto.h"
@@ -23,40 +24,86 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
 namespace {
 
-// Layout of the window, in twips: left, top, width, height.
-struct Lugar {
-    int esquerda, topo, largura, altura;
+constexpr QSize kCliente{1016, 714};
+constexpr FonteDesenho kTituloGrupo{"Arial", 8.25, true};
+constexpr FonteDesenho kTituloArea{"Arial", 12, true};
+constexpr FonteDesenho kFx{"MS Sans Serif", 9.75, true};
+constexpr FonteDesenho kOpcao{"MS Sans Serif", 8.25, false};
+constexpr FonteDesenho kBotao{"MS Serif", 6, false};
+constexpr FonteDesenho kCabecalhos{"MS Sans Serif", 7.5, true};
+constexpr FonteDesenho kCelula{"MS Serif", 6.75, false};
+
+// The window's layout at scale 1, in twips, relative to the client area or to the frame that
+// holds the control (the groups' rows follow their frame's). Each picture and its overlay share
+// a place; the headings of the axis table lie under its cells.
+// clang-format off
+constexpr LugarDesenho kDisposicao[] = {
+    // control                 left    top  width height  font
+    {"Frame1",                   60,   180,  7455,  1335, kTituloGrupo},
+    {"Label5",                 1080,   540,     0,     0, kFx},
+    {"Função1",                1620,   480,  4575,   405},
+    {"Frame2",                 7680,   180,  7455,  1335, kTituloGrupo},
+    {"Option1",                 240,   360,   975,   255, kOpcao},
+    {"Option2",                 240,   840,   735,   255, kOpcao},
+    {"Option3",                1530,   360,   735,   255, kOpcao},
+    {"Option4",                1545,   840,   795,   255, kOpcao},
+    {"Option10",               2820,   360,   855,   255, kOpcao},
+    {"Option5",                2820,   840,  1035,   255, kOpcao},
+    {"Option8",                4230,   360,   855,   255, kOpcao},
+    {"Option7",                4200,   840,   975,   255, kOpcao},
+    {"Option6",                5640,   360,   795,   255, kOpcao},
+    {"Option9",                5640,   840,   795,   255, kOpcao},
+    {"Line1",                  6480,   120,    15,  1140},
+    {"Label3",                 6600,   360,   255,   255, kOpcao},
+    {"ValorDeA",               6900,   360,   375,   285, kOpcao},
+    {"Label4",                 6600,   780,   255,   255, kOpcao},
+    {"ValorDeB",               6900,   780,   375,   285, kOpcao},
+    {"Label1",                  120,  1680,  7455,   255, kTituloArea},
+    {"Label2",                 7680,  1680,  7455,   255, kTituloArea},
+    {"Picture1",                 60,  2100,  7450,  7450},
+    {"Picture3",                 60,  2100,  7450,  7450},
+    {"Picture2",               7680,  2100,  7450,  7450},
+    {"Picture4",               7680,  2100,  7450,  7450},
+    {"Frame4",                   60,  9660,  5715,   975, kTituloGrupo},
+    {"Desenhar",                180,   240,   615,   615, kBotao},
+    {"ApagarF",                 970,   240,   615,   615, kBotao},
+    {"CorGráficoFunção",       1760,   240,   615,   615, kBotao},
+    {"CorFundoGráfico",        2550,   240,   615,   615, kBotao},
+    {"EixosRadGráfico",        3340,   240,   615,   615, kBotao},
+    {"CopiarFunção",           4130,   240,   615,   615, kBotao},
+    {"GuardarFunção",          4920,   240,   615,   615, kBotao},
+    {"Image1",                 5880,  9680,  3600,  1080, kCabecalhos},
+    {"Xmin",                   6840, 10020,   315,   240, kCelula},
+    {"Xmax",                   7380, 10020,   315,   240, kCelula},
+    {"GradNumX",               7980, 10020,   195,   195},
+    {"MarcaX",                 8520, 10020,   195,   195},
+    {"PassoX",                 9000, 10020,   315,   240, kCelula},
+    {"Ymin",                   6840, 10320,   315,   240, kCelula},
+    {"Ymax",                   7380, 10320,   315,   240, kCelula},
+    {"GradNumY",               7980, 10320,   195,   195},
+    {"MarcaY",                 8520, 10320,   195,   195},
+    {"PassoY",                 9000, 10320,   315,   240, kCelula},
+    {"DesenharEixos",          9480,  9760,   195,   855, kBotao},
+    {"Frame3",                 9840,  9660,  5355,   975, kTituloGrupo},
+    {"ApagarT",                 120,   240,   615,   615, kBotao},
+    {"Reset",                  1020,   240,   615,   615, kBotao},
+    {"CorGráficoTransformada", 1920,   240,   615,   615, kBotao},
+    {"CorFundoTransformada",   2820,   240,   615,   615, kBotao},
+    {"CopiarTransformada",     3720,   240,   615,   615, kBotao},
+    {"GuardarTransformada",    4620,   240,   615,   615, kBotao},
 };
-constexpr Lugar kCliente{0, 0, 15240, 10710};
-constexpr Lugar kFrame1{60, 180, 7455, 1335};
-constexpr Lugar kLabel5{1080, 540, 510, 240};
-constexpr Lugar kFuncao1{1620, 480, 4575, 405};
-constexpr Lugar kLabel1{120, 1680, 7455, 255};
-constexpr Lugar kLabel2{7680, 1680, 7455, 255};
-constexpr Lugar kAreaFuncao{60, 2100, 7450, 7450};
-constexpr Lugar kAreaTransformada{7680, 2100, 7450, 7450};
-constexpr Lugar kDesenharEixos{9480, 9760, 195, 855};
-constexpr Lugar kImage1{5880, 9680, 3600, 1080};
-// The axis table: columns and rows of its cells.
-constexpr int kColunaMin = 6840, kColunaMax = 7380, kColunaGrad = 7980, kColunaMarcas = 8520,
-              kColunaPasso = 9000;
-constexpr int kLinhaAbcissa = 10020, kLinhaOrdenada = 10320;
-constexpr int kLarguraCelula = 315, kAlturaCelula = 240, kLadoCaixa = 195;
+// clang-format on
 
 const QColor kAzul(0, 0, 255);
 const QColor kVermelho(255, 0, 0);
 const QColor kBranco(255, 255, 255);
-
-QRect emPixels(const Lugar& lugar) {
-    return rectanguloTwips(lugar.esquerda, lugar.topo, lugar.largura, lugar.altura);
-}
 
 QFont fonte(const QString& nome, double pontos, bool negrito) {
     QFont resultado(nome);
@@ -86,7 +133,7 @@ void identificar(QWidget* controlo, const QString& nome, const QString& legenda,
 
 } // namespace
 
-Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_dialogos(dialogos) {
+Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_avisos(dialogos, *this) {
     RegistarSubstitutosDeFontes();
     InstalarAcessibilidade();
     setObjectName(QStringLiteral("Form1"));
@@ -127,34 +174,30 @@ void Form1::createControls() {
     m_cliente->setObjectName(QStringLiteral("areaCliente"));
     setCentralWidget(m_cliente);
     createExpressionGroup();
-    m_frame2 = new GrupoTransformacoes(*this);
     createGraphAreas();
+    createTransformationGroup();
     createAxisTable();
     createButtons();
     createPictureGroups();
     OrdemTabulacao::aplicar(this);
-    resize(emPixels(kCliente).width(),
-           emPixels(kCliente).height() + menuBar()->sizeHint().height());
+    // Laid out at scale 1 until the window is given another size.
+    resize(kCliente.width(), kCliente.height() + menuBar()->sizeHint().height());
+    layout()->activate();
+    m_disposicao = new Disposicao(*m_cliente, kCliente, kDisposicao);
 }
 
 void Form1::createExpressionGroup() {
-    m_frame1 = new QGroupBox(QStringLiteral("Expressão analítica da  função"), m_cliente);
-    identificar(m_frame1, QStringLiteral("Frame1"), m_frame1->title());
-    m_frame1->setGeometry(emPixels(kFrame1));
-    m_frame1->setFont(fonte(QStringLiteral("Arial"), 8.25, true));
-    pintarTexto(m_frame1, kAzul);
+    auto* frame1 = new QGroupBox(QStringLiteral("Expressão analítica da  função"), m_cliente);
+    identificar(frame1, QStringLiteral("Frame1"), frame1->title());
+    pintarTexto(frame1, kAzul);
 
-    auto* label5 = new QLabel(QStringLiteral("f(x) ="), m_frame1);
+    auto* label5 = new QLabel(QStringLiteral("f(x) ="), frame1);
     identificar(label5, QStringLiteral("Label5"), label5->text());
-    label5->setGeometry(emPixels(kLabel5));
-    label5->setFont(fonte(QStringLiteral("MS Sans Serif"), 9.75, true));
     pintarTexto(label5, kAzul);
-    label5->adjustSize();
 
-    m_funcao1 = new QLineEdit(QStringLiteral("1/2x^2-4"), m_frame1);
+    m_funcao1 = new QLineEdit(QStringLiteral("1/2x^2-4"), frame1);
     identificar(m_funcao1, QStringLiteral("Função1"), {},
                 QStringLiteral("Escreva aqui a expressão analítica da função."));
-    m_funcao1->setGeometry(emPixels(kFuncao1));
     // The default interface font, every attribute set, so the frame's bold caption font stays out.
     m_funcao1->setFont(
         fonte(QApplication::font().family(), QApplication::font().pointSizeF(), false));
@@ -166,23 +209,22 @@ void Form1::createExpressionGroup() {
 }
 
 void Form1::createGraphAreas() {
-    const auto titulo = [this](const QString& nome, const QString& texto, const Lugar& lugar) {
+    const auto titulo = [this](const QString& nome, const QString& texto) {
         auto* label = new QLabel(texto, m_cliente);
         identificar(label, nome, texto);
-        label->setGeometry(emPixels(lugar));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setFont(fonte(QStringLiteral("Arial"), 12, true));
         pintarTexto(label, kVermelho);
     };
-    titulo(QStringLiteral("Label1"), QStringLiteral("Gráfico da função"), kLabel1);
-    titulo(QStringLiteral("Label2"), QStringLiteral("Gráfico da transformada"), kLabel2);
+    titulo(QStringLiteral("Label1"), QStringLiteral("Gráfico da função"));
+    titulo(QStringLiteral("Label2"), QStringLiteral("Gráfico da transformada"));
 
+    // A picture's image keeps the size of its place at scale 1 whatever the window's size.
     m_areaFuncao = std::make_unique<AreaGrafica>(
-        m_cliente, emPixels(kAreaFuncao),
+        m_cliente, Disposicao::lugarDesenhado(kDisposicao, "Picture1"),
         AreaGrafica::Nomes{QStringLiteral("Picture1"), QStringLiteral("Picture3"),
                            QStringLiteral("Image2"), QStringLiteral("Image3")});
     m_areaTransformada = std::make_unique<AreaGrafica>(
-        m_cliente, emPixels(kAreaTransformada),
+        m_cliente, Disposicao::lugarDesenhado(kDisposicao, "Picture2"),
         AreaGrafica::Nomes{QStringLiteral("Picture2"), QStringLiteral("Picture4"),
                            QStringLiteral("Image5"), QStringLiteral("Image4")});
     m_desenhoEixos = std::make_unique<DesenhoEixos>(*m_areaFuncao, *m_areaTransformada, m_janela);
@@ -190,56 +232,64 @@ void Form1::createGraphAreas() {
     m_leituraTransformada = new LeituraDoPonteiro(*m_areaTransformada, m_janela, this);
 }
 
+void Form1::createTransformationGroup() {
+    m_frame2 = new GrupoTransformacoes(
+        *m_areaTransformada, m_janela, m_coresTransformada, [this] { return m_funcao1->text(); },
+        m_avisos, m_cliente);
+    connect(m_frame2, &GrupoTransformacoes::transformadaDesenhada, m_leituraTransformada,
+            &LeituraDoPonteiro::curvaDesenhada);
+}
+
 void Form1::createAxisTable() {
-    const QFont fonteCelula = fonte(QStringLiteral("MS Serif"), 6.75, false);
-    const auto celula = [&](const QString& nome, const QString& texto, int coluna, int linha) {
+    const auto celula = [&](const QString& nome, const QString& texto) {
         auto* caixa = new QLineEdit(texto, m_cliente);
         identificar(caixa, nome, {});
-        caixa->setGeometry(rectanguloTwips(coluna, linha, kLarguraCelula, kAlturaCelula));
-        caixa->setFont(fonteCelula);
         caixa->setAlignment(Qt::AlignCenter);
         caixa->setTextMargins(0, 0, 0, 0);
         return caixa;
     };
-    const auto caixaMarcar = [&](const QString& nome, int coluna, int linha) {
+    const auto caixaMarcar = [&](const QString& nome) {
         auto* caixa = new QCheckBox(m_cliente);
         identificar(caixa, nome, {});
-        caixa->setGeometry(rectanguloTwips(coluna, linha, kLadoCaixa, kLadoCaixa));
         caixa->setChecked(true);
         return caixa;
     };
-    m_xmin = celula(QStringLiteral("Xmin"), QStringLiteral("-10"), kColunaMin, kLinhaAbcissa);
-    m_xmax = celula(QStringLiteral("Xmax"), QStringLiteral("10"), kColunaMax, kLinhaAbcissa);
-    m_ymin = celula(QStringLiteral("Ymin"), QStringLiteral("-10"), kColunaMin, kLinhaOrdenada);
-    m_ymax = celula(QStringLiteral("Ymax"), QStringLiteral("10"), kColunaMax, kLinhaOrdenada);
-    m_gradNumX = caixaMarcar(QStringLiteral("GradNumX"), kColunaGrad, kLinhaAbcissa);
-    m_marcaX = caixaMarcar(QStringLiteral("MarcaX"), kColunaMarcas, kLinhaAbcissa);
-    m_gradNumY = caixaMarcar(QStringLiteral("GradNumY"), kColunaGrad, kLinhaOrdenada);
-    m_marcaY = caixaMarcar(QStringLiteral("MarcaY"), kColunaMarcas, kLinhaOrdenada);
-    m_passoX = celula(QStringLiteral("PassoX"), QStringLiteral("1"), kColunaPasso, kLinhaAbcissa);
-    m_passoY = celula(QStringLiteral("PassoY"), QStringLiteral("1"), kColunaPasso, kLinhaOrdenada);
+    m_xmin = celula(QStringLiteral("Xmin"), QStringLiteral("-10"));
+    m_xmax = celula(QStringLiteral("Xmax"), QStringLiteral("10"));
+    m_ymin = celula(QStringLiteral("Ymin"), QStringLiteral("-10"));
+    m_ymax = celula(QStringLiteral("Ymax"), QStringLiteral("10"));
+    m_gradNumX = caixaMarcar(QStringLiteral("GradNumX"));
+    m_marcaX = caixaMarcar(QStringLiteral("MarcaX"));
+    m_gradNumY = caixaMarcar(QStringLiteral("GradNumY"));
+    m_marcaY = caixaMarcar(QStringLiteral("MarcaY"));
+    m_passoX = celula(QStringLiteral("PassoX"), QStringLiteral("1"));
+    m_passoY = celula(QStringLiteral("PassoY"), QStringLiteral("1"));
 }
 
 void Form1::createButtons() {
-    m_desenharEixos = new BotaoVertical(QStringLiteral("Eixos"), m_cliente);
-    identificar(m_desenharEixos, QStringLiteral("DesenharEixos"), QStringLiteral("Eixos"),
+    auto* desenharEixos = new BotaoVertical(QStringLiteral("Eixos"), m_cliente);
+    identificar(desenharEixos, QStringLiteral("DesenharEixos"), QStringLiteral("Eixos"),
                 QStringLiteral("Desenhar os eixos com os dados da tabela."));
-    m_desenharEixos->setGeometry(emPixels(kDesenharEixos));
-    m_desenharEixos->setFont(fonte(QStringLiteral("MS Serif"), 6, false));
-    connect(m_desenharEixos, &QAbstractButton::clicked, this, &Form1::desenharEixos);
+    connect(desenharEixos, &QAbstractButton::clicked, this, &Form1::desenharEixos);
 }
 
 void Form1::createPictureGroups() {
-    auto* frame4 = new GrupoOpcoesFuncao(*this, m_cliente);
-    m_desenhar = frame4->desenhar();
+    auto* operacoesF = new OperacoesImagem(
+        *m_areaFuncao, m_coresFuncao, m_avisos, [this] { redesenharArea(*m_areaFuncao); }, this);
+    auto* frame4 = new GrupoOpcoesFuncao(*operacoesF, m_cliente);
+    connect(frame4->desenhar(), &QAbstractButton::clicked, this, &Form1::desenhar);
     m_eixosRad = frame4->eixosRad();
-    auto* frame3 = new GrupoOpcoesTransformada(*this, m_cliente);
+    connect(m_eixosRad, &QAbstractButton::clicked, this, &Form1::alternarRadianos);
+
+    auto* operacoesT = new OperacoesImagem(
+        *m_areaTransformada, m_coresTransformada, m_avisos,
+        [this] { redesenharArea(*m_areaTransformada); }, this);
+    auto* frame3 = new GrupoOpcoesTransformada(*operacoesT, m_cliente);
     connect(frame3->reset(), &QAbstractButton::clicked, m_frame2, &GrupoTransformacoes::reset);
-    connect(&frame3->operacoes(), &OperacoesImagem::transformadaApagada, m_frame2,
+    connect(operacoesT, &OperacoesImagem::apagada, m_frame2,
             &GrupoTransformacoes::transformadaApagada);
     // The headings lie under the cells of the axis table.
     auto* image1 = new CabecalhosTabela(m_cliente);
-    image1->move(emPixels(kImage1).topLeft());
     image1->lower();
 }
 
@@ -261,10 +311,8 @@ void Form1::carregar() {
 void Form1::activar() {
     redesenharAmbas();
     m_funcao1->setFocus();
-    m_corGraficoFuncao = kAzul;
-    m_corFundoFuncao = kBranco;
-    m_corGraficoTransformada = kAzul;
-    m_corFundoTransformada = kBranco;
+    m_coresFuncao = CoresDaArea{};
+    m_coresTransformada = CoresDaArea{};
     emit activada();
 }
 
@@ -297,27 +345,13 @@ bool Form1::redesenharArea(AreaGrafica& area) {
     const auto falha = m_desenhoEixos->RedesenharArea(area, tabelaEixos());
     leitura(area).eixosDesenhados(!falha);
     if (falha)
-        avisar(falha->mensagem,
-               falha->comIcone ? Dialogos::Icone::Informacao : Dialogos::Icone::Nenhum);
+        m_avisos.avisar(falha->mensagem,
+                        falha->comIcone ? Dialogos::Icone::Informacao : Dialogos::Icone::Nenhum);
     return !falha;
 }
 
 LeituraDoPonteiro& Form1::leitura(AreaGrafica& area) {
     return &area == m_areaFuncao.get() ? *m_leituraFuncao : *m_leituraTransformada;
-}
-
-void Form1::curvaDesenhada(AreaGrafica& area, const QString& expressao, const QString& rotulo) {
-    leitura(area).curvaDesenhada(expressao, rotulo);
-}
-
-void Form1::avisar(const QString& texto, Dialogos::Icone icone) {
-    PonteiroOcupado::normal(*this);
-    m_dialogos.mensagem(this, texto, icone);
-}
-
-void Form1::avisarFalhaDaFuncao(const QString& descricao) {
-    avisar(QStringLiteral("Erro na expressão analítica da função:\r\n\r\n") + descricao,
-           Dialogos::Icone::Informacao);
 }
 
 void Form1::redesenharAmbas() {
@@ -330,18 +364,18 @@ void Form1::desenhar() {
     area.camadaPassageira().esconderNota();
     PonteiroOcupado ocupado(*this);
     if (m_funcao1->text().isEmpty()) {
-        avisar(QStringLiteral("Deve escrever a expressão analítica da função que pretende "
-                              "representar graficamente."),
-               Dialogos::Icone::Nenhum);
+        m_avisos.avisar(QStringLiteral("Deve escrever a expressão analítica da função que "
+                                       "pretende representar graficamente."),
+                        Dialogos::Icone::Nenhum);
         return;
     }
     const TextoPreparado f = PrepararTexto(m_funcao1->text());
     if (!f.aceite())
-        return avisarFalhaDaFuncao(f.erro);
+        return m_avisos.falhaDaFuncao(f.erro);
     // Without accepted axes the area has no window: a plot would land anywhere.
     if (!area.eixosAceites())
         return area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
-    curvaDesenhada(area, f.texto, QStringLiteral("f(x)"));
+    m_leituraFuncao->curvaDesenhada(f.texto, QStringLiteral("f(x)"));
     ResultadoTracado resultado;
     try {
         // The overlay goes before any message, so the box stands over the graph drawn so far.
@@ -349,9 +383,9 @@ void Form1::desenhar() {
         clsEquation equacao;
         equacao.Equation(f.texto.toStdString());
         resultado =
-            CicloDeTracado(equacao, area, m_janela, m_corGraficoFuncao, PoliticaFalha::Parar);
+            CicloDeTracado(equacao, area, m_janela, m_coresFuncao.grafico, PoliticaFalha::Parar);
     } catch (const InterpreterError& erro) {
-        return avisarFalhaDaFuncao(QString::fromStdString(erro.description()));
+        return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }
     MostrarNotaSemPontos(area.camadaPassageira(), resultado);
 }

@@ -1,12 +1,12 @@
 #include "GrupoTransformacoes.h"
 
+#include "AreaGrafica.h"
 #include "BotaoOpcao.h"
 #include "CamadaPassageira.h"
 #include "CampoParametro.h"
 #include "Catalogo.h"
+#include "CoresDaArea.h"
 #include "DesenharTransformada.h"
-#include "Dialogos.h"
-#include "Form1.h"
 #include "NotaDoTracado.h"
 #include "PreparacaoTexto.h"
 #include "TextoNumero.h"
@@ -20,14 +20,6 @@ namespace {
 
 const QColor kAzul(0, 0, 255);
 const QColor kBranco(255, 255, 255);
-
-// Places in twips (left, top, width, height) inside the group.
-constexpr QRect kGrupo(7680, 180, 7455, 1335);
-constexpr QRect kLine1(6480, 120, 15, 1140);
-constexpr QRect kLabel3(6600, 360, 255, 255);
-constexpr QRect kLabel4(6600, 780, 255, 255);
-constexpr QRect kValorDeA(6900, 360, 375, 285);
-constexpr QRect kValorDeB(6900, 780, 375, 285);
 
 const char* const kDicaA = "Escreva aqui o valor de a da transformação.";
 const char* const kDicaB = "Escreva aqui o valor de b da transformação.";
@@ -61,10 +53,6 @@ ValorLido lerParametro(clsEquation& equacao, const QString& escrito) {
     }
 }
 
-QRect emPixels(const QRect& twips) {
-    return rectanguloTwips(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 void identificar(QWidget* controlo, const QString& nome, const QString& legenda,
                  const char* dica = nullptr) {
     controlo->setObjectName(nome);
@@ -82,27 +70,15 @@ void pintarTexto(QWidget* controlo, const QColor& cor) {
     controlo->setPalette(paleta);
 }
 
-// The classic interface font the group was laid out for, every attribute set, so that the
-// bold caption font of the frame does not reach the controls inside it.
-QFont fonteDosControlos() {
-    QFont fonte;
-    fonte.setFamily(QStringLiteral("MS Sans Serif"));
-    fonte.setPointSizeF(8.25);
-    fonte.setBold(false);
-    fonte.setItalic(false);
-    return fonte;
-}
-
 } // namespace
 
-GrupoTransformacoes::GrupoTransformacoes(Form1& janela)
-    : QGroupBox(QStringLiteral("Quilora"), janela.areaCliente()), m_janela(janela) {
+GrupoTransformacoes::GrupoTransformacoes(AreaGrafica& area, const JanelaGrafica& janela,
+                                         const CoresDaArea& cores,
+                                         std::function<QString()> textoDeF, const Avisos& avisos,
+                                         QWidget* pai)
+    : QGroupBox(QStringLiteral("Quilora"), pai), m_area(area), m_janela(janela), m_cores(cores),
+      m_textoDeF(std::move(textoDeF)), m_avisos(avisos) {
     identificar(this, QStringLiteral("Frame2"), title());
-    setGeometry(emPixels(kGrupo));
-    QFont fonteTitulo(QStringLiteral("Arial"));
-    fonteTitulo.setPointSizeF(8.25);
-    fonteTitulo.setBold(true);
-    setFont(fonteTitulo);
     pintarTexto(this, kAzul);
 
     m_previsao.setSingleShot(true);
@@ -110,16 +86,12 @@ GrupoTransformacoes::GrupoTransformacoes(Form1& janela)
     connect(&m_previsao, &QTimer::timeout, this, &GrupoTransformacoes::prever);
     criarOpcoes();
     criarParametros();
-    for (QWidget* controlo : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        controlo->setFont(fonteDosControlos());
 }
 
 void GrupoTransformacoes::criarOpcoes() {
     for (const Transformacao& t : catalogo()) {
         auto* opcao = new BotaoOpcao(QString::fromUtf8(t.legenda), this);
         identificar(opcao, QString::fromUtf8(t.controlo), opcao->text(), t.dica);
-        opcao->setGeometry(
-            rectanguloTwips(t.lugar.esquerda, t.lugar.topo, t.lugar.largura, kAlturaOpcao));
         pintarTexto(opcao, kAzul);
         const int numero = t.numero;
         connect(opcao, &BotaoOpcao::escolhida, this, [this, numero] {
@@ -140,35 +112,30 @@ void GrupoTransformacoes::criarOpcoes() {
 void GrupoTransformacoes::criarParametros() {
     auto* line1 = new QFrame(this);
     identificar(line1, QStringLiteral("Line1"), {});
-    line1->setGeometry(twipsParaPixels(kLine1.x()), twipsParaPixels(kLine1.y()), 1,
-                       twipsParaPixels(kLine1.height()));
     QPalette branco = line1->palette();
     branco.setColor(QPalette::Window, kBranco);
     line1->setPalette(branco);
     line1->setAutoFillBackground(true);
 
-    const auto rotulo = [this](const QString& nome, const QString& texto, const QRect& lugar,
-                               const char* dica) {
+    const auto rotulo = [this](const QString& nome, const QString& texto, const char* dica) {
         auto* label = new QLabel(texto, this);
         identificar(label, nome, texto, dica);
-        label->setGeometry(emPixels(lugar));
         pintarTexto(label, kAzul);
         return label;
     };
-    const auto campo = [this](const QString& nome, const QRect& lugar, const char* dica) {
+    const auto campo = [this](const QString& nome, const char* dica) {
         auto* caixa = new CampoParametro(QStringLiteral("2"), this);
         connect(caixa, &CampoParametro::valorMudado, this, [this, caixa] { pedirPrevisao(caixa); });
         connect(caixa, &QLineEdit::returnPressed, this, &GrupoTransformacoes::desenharMarcada);
         identificar(caixa, nome, {}, dica);
-        caixa->setGeometry(emPixels(lugar));
         caixa->setAlignment(Qt::AlignCenter);
         caixa->setTextMargins(0, 0, 0, 0);
         return caixa;
     };
-    m_valorDeA = campo(QStringLiteral("ValorDeA"), kValorDeA, kDicaA);
-    m_valorDeB = campo(QStringLiteral("ValorDeB"), kValorDeB, kDicaB);
-    rotulo(QStringLiteral("Label3"), QStringLiteral("a ="), kLabel3, nullptr)->setBuddy(m_valorDeA);
-    rotulo(QStringLiteral("Label4"), QStringLiteral("b ="), kLabel4, kDicaB)->setBuddy(m_valorDeB);
+    m_valorDeA = campo(QStringLiteral("ValorDeA"), kDicaA);
+    m_valorDeB = campo(QStringLiteral("ValorDeB"), kDicaB);
+    rotulo(QStringLiteral("Label3"), QStringLiteral("a ="), nullptr)->setBuddy(m_valorDeA);
+    rotulo(QStringLiteral("Label4"), QStringLiteral("b ="), kDicaB)->setBuddy(m_valorDeB);
 }
 
 BotaoOpcao* GrupoTransformacoes::opcao(int numero) const {
@@ -203,7 +170,7 @@ void GrupoTransformacoes::moverSeleccao(int numero, bool seguinte) {
 bool GrupoTransformacoes::parametroIndicado(QLineEdit* campo, const QString& mensagem) {
     if (!campo->text().trimmed().isEmpty())
         return true;
-    m_janela.avisar(mensagem, Dialogos::Icone::Informacao);
+    m_avisos.avisar(mensagem, Dialogos::Icone::Informacao);
     campo->setFocus();
     return false;
 }
@@ -214,7 +181,7 @@ bool GrupoTransformacoes::avaliarParametro(clsEquation& equacao, QLineEdit* camp
         campo->setText(lido.numero);
         return true;
     }
-    m_janela.avisar(QStringLiteral("Erro no valor de %1:\r\n\r\n").arg(nomeDe(campo)) + lido.erro,
+    m_avisos.avisar(QStringLiteral("Erro no valor de %1:\r\n\r\n").arg(nomeDe(campo)) + lido.erro,
                     Dialogos::Icone::Informacao);
     campo->setFocus();
     return false;
@@ -222,7 +189,7 @@ bool GrupoTransformacoes::avaliarParametro(clsEquation& equacao, QLineEdit* camp
 
 void GrupoTransformacoes::executar(int numero) {
     const Transformacao& t = transformacao(numero);
-    m_janela.areaTransformada().camadaPassageira().esconderNota();
+    m_area.camadaPassageira().esconderNota();
     if (t.usaA &&
         !parametroIndicado(m_valorDeA, QStringLiteral("É necessário indicar o valor de a")))
         return;
@@ -237,10 +204,10 @@ void GrupoTransformacoes::executar(int numero) {
     if (t.usaB && !avaliarParametro(equacao, m_valorDeB))
         return;
 
-    const QString& escrito = m_janela.funcao1()->text();
+    const QString escrito = m_textoDeF();
     const TextoPreparado f = PrepararTexto(escrito);
     if (!escrito.isEmpty() && !f.aceite())
-        return m_janela.avisarFalhaDaFuncao(f.erro);
+        return m_avisos.falhaDaFuncao(f.erro);
     const auto texto =
         textoADesenhar(t, f.texto, {m_valorDeA->text(), m_valorDeB->text()}, m_textos);
     if (texto)
@@ -249,19 +216,18 @@ void GrupoTransformacoes::executar(int numero) {
 
 void GrupoTransformacoes::desenhar(clsEquation& equacao, const QString& texto,
                                    const QString& rotulo) {
-    AreaGrafica& area = m_janela.areaTransformada();
-    if (!area.eixosAceites())
-        return area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
+    if (!m_area.eixosAceites())
+        return m_area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
     equacao.Equation(texto.toStdString());
     ResultadoTracado resultado;
     try {
-        resultado = DesenharTransformada(equacao, area, m_janela.janela(),
-                                         m_janela.corGraficoTransformada(), m_janela);
+        resultado =
+            DesenharTransformada(equacao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
     } catch (const InterpreterError& erro) {
-        return m_janela.avisarFalhaDaFuncao(QString::fromStdString(erro.description()));
+        return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }
-    m_janela.curvaDesenhada(area, texto, rotulo);
-    MostrarNotaSemPontos(area.camadaPassageira(), resultado);
+    emit transformadaDesenhada(texto, rotulo);
+    MostrarNotaSemPontos(m_area.camadaPassageira(), resultado);
 }
 
 // Enter in a or b draws the marked transformation again with the value typed, as choosing it
@@ -283,7 +249,7 @@ int GrupoTransformacoes::opcaoMarcada() const {
 
 void GrupoTransformacoes::apagarPrevisao() {
     m_previsao.stop();
-    CamadaPassageira& camada = m_janela.areaTransformada().camadaPassageira();
+    CamadaPassageira& camada = m_area.camadaPassageira();
     camada.limparPontos();
     camada.esconderNota();
 }
@@ -307,15 +273,14 @@ void GrupoTransformacoes::prever() {
     const Transformacao& t = transformacao(numero);
     if (!((t.usaA && campo == m_valorDeA) || (t.usaB && campo == m_valorDeB)))
         return;
-    AreaGrafica& area = m_janela.areaTransformada();
-    if (!area.eixosAceites())
+    if (!m_area.eixosAceites())
         return notaDaPrevisao(NotaTabelaRecusada());
     clsEquation equacao;
     Parametros parametros{m_valorDeA->text(), m_valorDeB->text()};
     if ((t.usaA && !lerParaPrevisao(equacao, m_valorDeA, parametros.a)) ||
         (t.usaB && !lerParaPrevisao(equacao, m_valorDeB, parametros.b)))
         return;
-    const QString& escrito = m_janela.funcao1()->text();
+    const QString escrito = m_textoDeF();
     const TextoPreparado f = PrepararTexto(escrito);
     if (!escrito.isEmpty() && !f.aceite())
         return notaDaPrevisao(kErroFuncaoNumaLinha + f.erro);
@@ -325,9 +290,9 @@ void GrupoTransformacoes::prever() {
         return;
     equacao.Equation(texto->toStdString());
     try {
-        MostrarNotaSemPontos(area.camadaPassageira(),
-                             PreverTransformada(equacao, area.camadaPassageira(), m_janela.janela(),
-                                                m_janela.corGraficoTransformada()));
+        MostrarNotaSemPontos(
+            m_area.camadaPassageira(),
+            PreverTransformada(equacao, m_area.camadaPassageira(), m_janela, m_cores.grafico));
     } catch (const InterpreterError& erro) {
         notaDaPrevisao(kErroFuncaoNumaLinha + QString::fromStdString(erro.description()));
     }
@@ -349,7 +314,7 @@ bool GrupoTransformacoes::lerParaPrevisao(clsEquation& equacao, QLineEdit* campo
 }
 
 void GrupoTransformacoes::notaDaPrevisao(const QString& texto) {
-    m_janela.areaTransformada().camadaPassageira().mostrarNota(texto);
+    m_area.camadaPassageira().mostrarNota(texto);
 }
 
 QChar GrupoTransformacoes::nomeDe(const QLineEdit* campo) const {

@@ -1,25 +1,32 @@
 #pragma once
 
+#include "Avisos.h"
 #include "ConstrucaoTexto.h"
 
 #include <QGroupBox>
 #include <QTimer>
 #include <array>
+#include <functional>
 
+class AreaGrafica;
 class BotaoOpcao;
-class Form1;
 class clsEquation;
 class QLineEdit;
+struct CoresDaArea;
+struct JanelaGrafica;
 
 /// The transformation group `Frame2`: the ten options `Option1` to `Option10`, the parameters
 /// `ValorDeA` and `ValorDeB`, and the selection marks. Selecting an option that was not
 /// selected builds its transformation of f and plots it in the transform area; so does Enter in
-/// a or b while an option is marked. Stepping a or b previews the marked transformation.
+/// a or b while an option is marked. Stepping a or b previews the marked transformation. The
+/// window's layout places the group and its controls.
 class GrupoTransformacoes : public QGroupBox {
     Q_OBJECT
 public:
-    /// Places the group at its place on `janela`'s client area.
-    explicit GrupoTransformacoes(Form1& janela);
+    /// The transform area it draws in, the window in force, the area's colour choices, the text
+    /// of f as typed, and the dialogs that tell the user why a transformation is not drawn.
+    GrupoTransformacoes(AreaGrafica& area, const JanelaGrafica& janela, const CoresDaArea& cores,
+                        std::function<QString()> textoDeF, const Avisos& avisos, QWidget* pai);
 
     /// The working texts `Função2` and `Função3` as the last transformation left them.
     const TextosDeTrabalho& textos() const { return m_textos; }
@@ -38,6 +45,11 @@ public slots:
     /// plot that shows no point says why in a note over the area.
     void executar(int numero);
 
+signals:
+    /// A transformation was drawn in the area: the text the interpreter plotted and the
+    /// option's caption, which names the curve ("- f(x)").
+    void transformadaDesenhada(const QString& expressao, const QString& rotulo);
+
 private:
     void criarOpcoes();
     void criarParametros();
@@ -55,7 +67,11 @@ private:
     void apagarPrevisao();
     QChar nomeDe(const QLineEdit* campo) const;
 
-    Form1& m_janela;
+    AreaGrafica& m_area;
+    const JanelaGrafica& m_janela;
+    const CoresDaArea& m_cores;
+    std::function<QString()> m_textoDeF;
+    Avisos m_avisos;
     std::array<BotaoOpcao*, 10> m_opcoes{};
     QLineEdit* m_valorDeA = nullptr;
     QLineEdit* m_valorDeB = nullptr;

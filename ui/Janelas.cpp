@@ -61,6 +61,7 @@ void Janelas::mostrarPrincipal() {
     if (!m_principal) {
         m_principal = new Form1(m_dialogos);
         ligarPrincipal(m_principal);
+        m_principal->disposicao().abrirEm(areaDisponivel());
     }
     trazerParaAFrente(m_principal);
 }

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include <cmath>
+
 LeituraDoPonteiro::LeituraDoPonteiro(AreaGrafica& area, const JanelaGrafica& janela, QObject* pai)
     : QObject(pai), m_quadro(area.persistente()), m_camada(area.camadaPassageira()),
       m_janela(janela), m_local(QLocale::system()) {
@@ -41,7 +43,7 @@ bool LeituraDoPonteiro::eventFilter(QObject* objecto, QEvent* evento) {
     if (objecto == &m_quadro) {
         if (evento->type() == QEvent::MouseMove) {
             m_ponteiroPorCima = true;
-            actualizar(static_cast<QMouseEvent*>(evento)->position().toPoint());
+            actualizar(static_cast<QMouseEvent*>(evento)->position());
         } else if (evento->type() == QEvent::Leave || evento->type() == QEvent::Hide) {
             m_ponteiroPorCima = false;
             esconder();
@@ -50,9 +52,11 @@ bool LeituraDoPonteiro::eventFilter(QObject* objecto, QEvent* evento) {
     return QObject::eventFilter(objecto, evento);
 }
 
-void LeituraDoPonteiro::actualizar(const QPoint& ponteiro) {
+void LeituraDoPonteiro::actualizar(const QPointF& ponteiro) {
     m_ponteiro = ponteiro;
-    const int coluna = ponteiro.x() - Quadro::kBorda, linha = ponteiro.y() - Quadro::kBorda;
+    // The pixel of the picture under the pointer, at whatever scale the screen shows it.
+    const QPointF pixel = m_quadro.ecraParaModelo(ponteiro);
+    const double coluna = std::floor(pixel.x()), linha = std::floor(pixel.y());
     const bool dentro = coluna >= 0 && coluna < m_quadro.larguraInterior() && linha >= 0 &&
                         linha < m_quadro.alturaInterior();
     if (!m_comEixos || !dentro)
@@ -61,7 +65,7 @@ void LeituraDoPonteiro::actualizar(const QPoint& ponteiro) {
     m_texto = QStringLiteral("x = ") + FormaDaLeitura(x, m_janela.TamPixelX, m_local);
     if (m_temCurva)
         m_texto += QStringLiteral("   ") + m_rotulo + QStringLiteral(" = ") + valorEm(x);
-    m_camada.mostrarLeitura(m_texto, ponteiro);
+    m_camada.mostrarLeitura(m_texto, ponteiro.toPoint());
 }
 
 void LeituraDoPonteiro::esconder() {

@@ -4,7 +4,7 @@
 
 #include <QLocale>
 #include <QObject>
-#include <QPoint>
+#include <QPointF>
 #include <QString>
 
 class AreaGrafica;
@@ -16,7 +16,8 @@ struct JanelaGrafica;
 /// drawn) it shows the abscissa under the pointer and the value there of the curve drawn last
 /// in the area, "x = 2,01   f(x) = -1,98", or "não definida" where the curve is undefined. It
 /// is computed once per move of the pointer, shown over the picture without entering it, and
-/// is the area's accessible description while shown.
+/// is the area's accessible description while shown. The pointer is read through the picture's
+/// display scale, so the same point of a curve reads the same at any size of the window.
 class LeituraDoPonteiro : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +34,7 @@ protected:
     bool eventFilter(QObject* objecto, QEvent* evento) override;
 
 private:
-    void actualizar(const QPoint& ponteiro);
+    void actualizar(const QPointF& ponteiro);
     void esconder();
     void esquecer();
     QString valorEm(double x);
@@ -45,7 +46,7 @@ private:
     QLocale m_local; ///< the desktop's, for the numbers as the axes print them
     QString m_rotulo;
     QString m_texto;
-    QPoint m_ponteiro;
+    QPointF m_ponteiro; ///< in the picture widget's coordinates
     bool m_comEixos = false;
     bool m_temCurva = false;
     bool m_ponteiroPorCima = false;

@@ -1,8 +1,8 @@
 #include "OperacoesImagem.h"
 
+#include "AreaGrafica.h"
 #include "CamadaPassageira.h"
-#include "Dialogos.h"
-#include "Form1.h"
+#include "CoresDaArea.h"
 #include "GravacaoBitmap.h"
 
 #include <QClipboard>
@@ -17,65 +17,40 @@ QColor opaca(const QColor& cor) {
 
 } // namespace
 
-OperacoesImagem::OperacoesImagem(Form1& janela, Lado lado, QObject* pai)
-    : QObject(pai), m_janela(janela), m_lado(lado) {
+OperacoesImagem::OperacoesImagem(AreaGrafica& area, CoresDaArea& cores, const Avisos& avisos,
+                                 std::function<void()> redesenharEixos, QObject* pai)
+    : QObject(pai), m_area(area), m_cores(cores), m_avisos(avisos),
+      m_redesenharEixos(std::move(redesenharEixos)) {
 }
 
 void OperacoesImagem::apagar() {
-    area().limpar();
-    m_janela.redesenharArea(area());
+    m_area.limpar();
+    m_redesenharEixos();
     // The marks go even when a bad axis table kept the axes from being drawn.
-    if (m_lado == Lado::Transformada)
-        emit transformadaApagada();
+    emit apagada();
 }
 
 void OperacoesImagem::mudarCorGrafico() {
-    area().camadaPassageira().esconderNota();
-    if (const auto cor = m_janela.dialogos().escolherCor(&m_janela, corGrafico()))
-        definirCorGrafico(opaca(*cor));
+    m_area.camadaPassageira().esconderNota();
+    if (const auto cor = m_avisos.dialogos().escolherCor(&m_avisos.janela(), m_cores.grafico))
+        m_cores.grafico = opaca(*cor);
 }
 
 void OperacoesImagem::mudarCorFundo() {
-    if (const auto cor = m_janela.dialogos().escolherCor(&m_janela, corFundo()))
-        definirCorFundo(opaca(*cor));
-    area().corFundo(corFundo());
-    m_janela.redesenharArea(area());
+    if (const auto cor = m_avisos.dialogos().escolherCor(&m_avisos.janela(), m_cores.fundo))
+        m_cores.fundo = opaca(*cor);
+    m_area.corFundo(m_cores.fundo);
+    m_redesenharEixos();
 }
 
 void OperacoesImagem::copiar() {
-    area().camadaPassageira().esconderNota();
+    m_area.camadaPassageira().esconderNota();
     QClipboard* areaTransferencia = QGuiApplication::clipboard();
     areaTransferencia->clear();
-    areaTransferencia->setImage(area().imagem());
+    areaTransferencia->setImage(m_area.imagem());
 }
 
 void OperacoesImagem::guardar() {
-    area().camadaPassageira().esconderNota();
-    GravacaoBitmap::guardar(m_janela.dialogos(), &m_janela, area().imagem());
-}
-
-AreaGrafica& OperacoesImagem::area() const {
-    return m_lado == Lado::Funcao ? m_janela.areaFuncao() : m_janela.areaTransformada();
-}
-
-QColor OperacoesImagem::corGrafico() const {
-    return m_lado == Lado::Funcao ? m_janela.corGraficoFuncao() : m_janela.corGraficoTransformada();
-}
-
-QColor OperacoesImagem::corFundo() const {
-    return m_lado == Lado::Funcao ? m_janela.corFundoFuncao() : m_janela.corFundoTransformada();
-}
-
-void OperacoesImagem::definirCorGrafico(const QColor& cor) {
-    if (m_lado == Lado::Funcao)
-        m_janela.definirCorGraficoFuncao(cor);
-    else
-        m_janela.definirCorGraficoTransformada(cor);
-}
-
-void OperacoesImagem::definirCorFundo(const QColor& cor) {
-    if (m_lado == Lado::Funcao)
-        m_janela.definirCorFundoFuncao(cor);
-    else
-        m_janela.definirCorFundoTransformada(cor);
+    m_area.camadaPassageira().esconderNota();
+    GravacaoBitmap::guardar(m_avisos.dialogos(), &m_avisos.janela(), m_area.imagem());
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QColor>
+#include "Avisos.h"
+
 #include <QObject>
+#include <functional>
 
 class AreaGrafica;
-class Form1;
+struct CoresDaArea;
 
 /// The operations on one graph area seen as a picture: erase, curve colour, background colour,
 /// copy to the clipboard and save as a bitmap file. One object serves each side of the window.
@@ -12,9 +14,10 @@ class Form1;
 class OperacoesImagem : public QObject {
     Q_OBJECT
 public:
-    enum class Lado { Funcao, Transformada };
-
-    OperacoesImagem(Form1& janela, Lado lado, QObject* pai = nullptr);
+    /// The area, its two colour choices, the dialogs, and the redraw of the area's axes from
+    /// the axis table (which tells the user of a bad table).
+    OperacoesImagem(AreaGrafica& area, CoresDaArea& cores, const Avisos& avisos,
+                    std::function<void()> redesenharEixos, QObject* pai = nullptr);
 
 public slots:
     /// `ApagarF`/`ApagarT`: clears both pictures of the area and redraws its axes.
@@ -30,16 +33,13 @@ public slots:
     void guardar();
 
 signals:
-    /// The transform area was erased: the marks of the ten transformations go with it.
-    void transformadaApagada();
+    /// The area was erased (its axes redrawn or not): on the transform side the marks of the
+    /// ten transformations go with it.
+    void apagada();
 
 private:
-    AreaGrafica& area() const;
-    QColor corGrafico() const;
-    QColor corFundo() const;
-    void definirCorGrafico(const QColor& cor);
-    void definirCorFundo(const QColor& cor);
-
-    Form1& m_janela;
-    Lado m_lado;
+    AreaGrafica& m_area;
+    CoresDaArea& m_cores;
+    Avisos m_avisos;
+    std::function<void()> m_redesenharEixos;
 };

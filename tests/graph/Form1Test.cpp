@@ -3,6 +3,7 @@
 #include "CamadaPassageira.h"
 #include "CicloDeTracado.h"
 #include "DialogosGuiados.h"
+#include "Disposicao.h"
 #include "FormaImpressa.h"
 #include "GrupoTransformacoes.h"
 #include "PreparacaoTexto.h"
@@ -119,11 +120,51 @@ TEST_F(Form1Test, JanelaEControlosIniciais) {
     EXPECT_TRUE(dialogos.mensagens.empty());
 }
 
-// A sizable border: the window can be made smaller, and the controls keep their places.
-TEST_F(Form1Test, JanelaPodeFicarMaisPequena) {
-    form->resize(600, 400);
-    EXPECT_EQ(form->size(), QSize(600, 400));
-    EXPECT_EQ(controlo<QWidget>("Picture2")->geometry(), QRect(512, 140, 497, 497));
+// A sizable border, and the layout follows it: at two sizes of the client area each control
+// stands at s times its place at scale 1 (in pixels; those inside a frame relative to it)
+// within even margins, with its font s times as large; the pictures keep their image.
+TEST_F(Form1Test, DisposicaoPoeCadaControloAEscala) {
+    struct Controlo {
+        const char* nome;
+        QRect lugar; // at scale 1
+        bool naRaiz; // a child of the client area, not of a frame
+        double pontos;
+    };
+    // clang-format off
+    const Controlo controlos[] = {{"Picture2",      {512, 140, 497, 497}, true,  0},
+                                  {"Xmin",          {456, 668,  21,  16}, true,  6.75},
+                                  {"Frame3",        {656, 644, 357,  65}, true,  8.25},
+                                  {"Option5",       {188,  56,  69,  17}, false, 8.25},
+                                  {"GuardarFunção", {328,  16,  41,  41}, false, 6},
+                                  {"Label1",        {  8, 112, 497,  17}, true,  12}};
+    // clang-format on
+    const int barra = form->height() - form->areaCliente()->height();
+    const struct {
+        QSize cliente;
+        double escala;
+    } casos[] = {{{2032, 1428}, 2}, {{600, 400}, 400 / 714.0}};
+    for (const auto& caso : casos) {
+        form->resize(caso.cliente + QSize(0, barra));
+        ASSERT_EQ(form->areaCliente()->size(), caso.cliente);
+        EXPECT_DOUBLE_EQ(form->disposicao().escala(), caso.escala);
+        const QPointF margem((caso.cliente.width() - 1016 * caso.escala) / 2, 0);
+        for (const auto& c : controlos) {
+            SCOPED_TRACE(c.nome);
+            auto* w = controlo<QWidget>(c.nome);
+            ASSERT_NE(w, nullptr);
+            const QPointF canto =
+                (c.naRaiz ? margem : QPointF()) + QPointF(c.lugar.topLeft()) * caso.escala;
+            EXPECT_NEAR(w->x(), canto.x(), 1);
+            EXPECT_NEAR(w->y(), canto.y(), 1);
+            EXPECT_NEAR(w->width(), c.lugar.width() * caso.escala, 1);
+            EXPECT_NEAR(w->height(), c.lugar.height() * caso.escala, 1);
+            if (c.pontos > 0) {
+                EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.pontos * caso.escala);
+            }
+        }
+        EXPECT_EQ(imagem1().size(), QSize(493, 493));
+        EXPECT_DOUBLE_EQ(form->areaFuncao().persistente().escalaEcra(), caso.escala);
+    }
 }
 
 TEST_F(Form1Test, ActivacaoDesenhaEixosMarcasENumeros) {
@@ -569,6 +610,7 @@ struct CasoLeitura {
     const char* ymin = "-10";
     const char* ymax = "10";
     bool eixosDepois = false; ///< the axes drawn again after the curve
+    double escala = 1;        ///< of the window's layout
 };
 
 class LeituraTest : public Form1Test, public ::testing::WithParamInterface<CasoLeitura> {};
@@ -584,10 +626,20 @@ TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
         form->grupoTransformacoes()->executar(3);
     if (caso.eixosDepois)
         clicar("DesenharEixos");
+    const int barra = form->height() - form->areaCliente()->height();
+    form->resize(QSize(1016, 714 + barra) * caso.escala);
     AreaGrafica& area = caso.transformada ? form->areaTransformada() : form->areaFuncao();
     Quadro& quadro = area.persistente();
+    ASSERT_DOUBLE_EQ(quadro.escalaEcra(), caso.escala);
     const QImage antes = area.imagem();
-    const QPointF ponto(quadro.pixelX(caso.x) + Quadro::kBorda, 200);
+    // The pointer over the point of the curve in the column that holds x (over row 198 where
+    // the column has none), wherever the screen shows that point.
+    const int coluna = static_cast<int>(quadro.pixelX(caso.x));
+    int linha = 198;
+    for (int y = antes.height() - 1; y >= 0; --y)
+        if (antes.pixel(coluna, y) == kAzul)
+            linha = y;
+    const QPointF ponto = quadro.modeloParaEcra({quadro.pixelX(caso.x), linha + 0.5});
     QMouseEvent movimento(QEvent::MouseMove, ponto, quadro.mapToGlobal(ponto), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&quadro, &movimento);
@@ -596,6 +648,10 @@ TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
     esperado.replace(QLatin1Char(','), QLocale::system().decimalPoint());
     EXPECT_EQ(area.camadaPassageira().leitura(), esperado);
     EXPECT_EQ(quadro.accessibleDescription(), esperado);
+    // It stands over the inside of the picture as the screen shows it, its text as much larger.
+    EXPECT_EQ(area.camadaPassageira().geometry(), quadro.interiorNoEcra().toRect());
+    EXPECT_DOUBLE_EQ(area.camadaPassageira().font().pointSizeF(),
+                     QApplication::font().pointSizeF() * caso.escala);
     EXPECT_EQ(area.imagem(), antes); // never in what is copied or saved
 
     QEvent saida(QEvent::Leave);
@@ -606,15 +662,19 @@ TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tabela, LeituraTest,
-    ::testing::Values(CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,96"},
-                      CasoLeitura{"1/2x^2-4", true, 2, "x = 2,02   - f(x) = 1,96"},
-                      CasoLeitura{"sqr(x)", false, -3, "x = -2,98   f(x) = não definida"},
-                      CasoLeitura{"", false, 1, "x = 1,01"},
-                      CasoLeitura{"0,5x^2", false, 2, "x = 2,02   f(x) = 2,04"},
-                      // a pixel is 0.04 wide and 0.0004 high: f(x) to the height of a pixel
-                      CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,9598", "-0.1", "0.1"},
-                      // the axes drawn again take the curves away, and their names
-                      CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02", "-10", "10", true}));
+    ::testing::Values(
+        CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,96"},
+        CasoLeitura{"1/2x^2-4", true, 2, "x = 2,02   - f(x) = 1,96"},
+        CasoLeitura{"sqr(x)", false, -3, "x = -2,98   f(x) = não definida"},
+        CasoLeitura{"", false, 1, "x = 1,01"},
+        CasoLeitura{"0,5x^2", false, 2, "x = 2,02   f(x) = 2,04"},
+        // a pixel is 0.04 wide and 0.0004 high: f(x) to the height of a pixel
+        CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,9598", "-0.1", "0.1"},
+        // the axes drawn again take the curves away, and their names
+        CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02", "-10", "10", true},
+        // the window twice as large reads the same under the same point
+        CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,96", "-10", "10", false, 2},
+        CasoLeitura{"1/2x^2-4", true, 2, "x = 2,02   - f(x) = 1,96", "-10", "10", false, 2}));
 
 } // namespace
 

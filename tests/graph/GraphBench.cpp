@@ -11,9 +11,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
-#include <deque>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -164,39 +161,22 @@ QUILORA_PIORES_CASOS(BM_PiorPassoDeA);
 
 namespace {
 
-// The main window laid out by the layout step from a table of its present places (a stand-in
-// for its own table): every named control but the parts of a picture, at its place in twips.
-struct JanelaComDisposicao {
-    explicit JanelaComDisposicao(Form1& form) {
-        for (QWidget* w : form.areaCliente()->findChildren<QWidget*>()) {
-            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
-                qobject_cast<Quadro*>(w->parentWidget()))
-                continue;
-            nomes.push_back(w->objectName().toUtf8());
-            const QRect g = w->geometry();
-            linhas.push_back({nomes.back().constData(), g.x() * 15, g.y() * 15, g.width() * 15,
-                              g.height() * 15});
-        }
-        disposicao = std::make_unique<Disposicao>(*form.areaCliente(), QSize(1016, 714), linhas);
-    }
-    std::deque<QByteArray> nomes;
-    std::vector<LugarDesenho> linhas;
-    std::unique_ptr<Disposicao> disposicao;
-};
+// The main window with its client area at `escala` times its design size: the layout step
+// lays it out at that scale.
+void escalar(Form1& form, double escala) {
+    const int barra = form.height() - form.areaCliente()->height();
+    form.resize(qRound(1016 * escala), qRound(714 * escala) + barra);
+}
 
-// A click of "Desenhar" for the initial f with the function area shown at scale 2: the picture
-// and, for the screen, its image twice as large, every point a round dot; then the area painted.
+// A click of "Desenhar" for the initial f with the window at scale 2: the picture and, for the
+// screen, its image twice as large, every point a round dot; then the area painted.
 void BM_CliqueDesenharNaEscala2(benchmark::State& estado) {
     DialogosGuiados dialogos;
     Form1 form(dialogos);
-    form.resize(2100, 1500);
     form.show();
+    escalar(form, 2);
     Quadro& persistente = form.areaFuncao().persistente();
-    for (Quadro* quadro : {&persistente, &form.areaFuncao().sobreposicao()}) {
-        quadro->definirEscalaEcra(2);
-        quadro->setGeometry(QRect(8, 280, 994, 994));
-        quadro->imagemNoEcra(); // as shown before the click
-    }
+    persistente.imagemNoEcra(); // as shown before the click
     auto* desenhar = form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"));
     auto* eixos = form.findChild<QAbstractButton*>(QStringLiteral("DesenharEixos"));
     for (auto _ : estado) {
@@ -206,6 +186,7 @@ void BM_CliqueDesenharNaEscala2(benchmark::State& estado) {
         eixos->click(); // a fresh picture for the next click
         estado.ResumeTiming();
     }
+    estado.counters["escala"] = form.disposicao().escala();
 }
 BENCHMARK(BM_CliqueDesenharNaEscala2)->Unit(benchmark::kMillisecond);
 
@@ -215,7 +196,6 @@ void BM_PassoDeRedimensionamento(benchmark::State& estado) {
     DialogosGuiados dialogos;
     Form1 form(dialogos);
     form.show();
-    JanelaComDisposicao janela(form);
     form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"))->click();
     form.grupoTransformacoes()->opcao(3)->click();
     const int barra = form.height() - form.areaCliente()->height();
@@ -225,7 +205,7 @@ void BM_PassoDeRedimensionamento(benchmark::State& estado) {
         form.resize(maior ? QSize(1920, 1040 + barra) : QSize(1900, 1030 + barra));
         benchmark::DoNotOptimize(form.grab());
     }
-    estado.counters["escala"] = janela.disposicao->escala();
+    estado.counters["escala"] = form.disposicao().escala();
 }
 BENCHMARK(BM_PassoDeRedimensionamento)->Unit(benchmark::kMillisecond);
 

@@ -478,6 +478,18 @@ TEST_F(GrupoTest, PassosDeBPreveemAsOpcoesComB) {
     EXPECT_EQ(controlo<QLineEdit>("ValorDeB")->text(), QStringLiteral("3"));
     EXPECT_TRUE(previsto(-3, -4));
     EXPECT_FALSE(previsto(-2, -4));
+    // With the window twice as large the screen shows it at the same point of the picture.
+    const int barra = form->height() - form->areaCliente()->height();
+    form->resize(2032, 1428 + barra);
+    Quadro& quadro = form->areaTransformada().persistente();
+    const QImage ecra = quadro.grab().toImage();
+    const QPoint vertice = quadro.modeloParaEcra({quadro.pixelX(-3), quadro.pixelY(-4)}).toPoint();
+    int vermelho = 255; // the least red about it, where the dot is fullest
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            vermelho = std::min(vermelho, qRed(ecra.pixel(vertice + QPoint(dx, dy))));
+    EXPECT_LT(vermelho, 64);
+    EXPECT_EQ(qBlue(ecra.pixel(vertice)), 255);
 }
 
 TEST_F(GrupoTest, PassoDeUmValorQueNaoSeAvaliaNaoFazNada) {

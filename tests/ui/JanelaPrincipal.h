@@ -46,6 +46,12 @@ struct JanelaPrincipal : ::testing::Test {
             caixa->setText(QString::fromUtf8(texto));
     }
 
+    /// The window sized so that its layout is at scale s.
+    void escalar(double s) const {
+        const int barra = form->height() - form->areaCliente()->height();
+        form->resize(qRound(1016 * s), qRound(714 * s) + barra);
+    }
+
     QImage imagem(bool transformada) const {
         return transformada ? form->areaTransformada().imagem() : form->areaFuncao().imagem();
     }

@@ -1,6 +1,7 @@
 #include "JanelaPrincipal.h"
 #include "BotaoImagem.h"
 #include "OrdemTabulacao.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QCheckBox>

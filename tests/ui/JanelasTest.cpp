@@ -316,10 +316,12 @@ TEST_F(JanelasTest, JanelaDeInicioEscalaComoUmaSoPeca) {
 TEST_F(JanelasTest, CadaJanelaAbreOndeCabe) {
     const QRect disponivel(0, 0, 1366, 690);
     Form3 inicio;
+    Form1 principal(dialogos);
     Form2 instrucoes;
     Form4 sintaxe;
     Form5 funcoes;
     const std::pair<QWidget*, Disposicao*> janelas[] = {{&inicio, &inicio.disposicao()},
+                                                        {&principal, &principal.disposicao()},
                                                         {&instrucoes, &instrucoes.disposicao()},
                                                         {&sintaxe, &sintaxe.disposicao()},
                                                         {&funcoes, &funcoes.disposicao()}};
@@ -335,8 +337,9 @@ TEST_F(JanelasTest, CadaJanelaAbreOndeCabe) {
             EXPECT_TRUE(disponivel.contains(noEcra)) << w->objectName().toStdString();
         }
     }
-    // The start window and the syntax window are taller than that area: they open smaller.
+    // The start, main and syntax windows are taller than that area: they open smaller.
     EXPECT_LT(inicio.disposicao().escala(), 1);
+    EXPECT_LT(principal.disposicao().escala(), 1);
     EXPECT_LT(sintaxe.disposicao().escala(), 1);
     EXPECT_EQ(instrucoes.disposicao().escala(), 1);
     EXPECT_EQ(sintaxe.minimumSize(), sintaxe.maximumSize()) << "still a fixed border";
@@ -346,6 +349,7 @@ TEST_F(JanelasTest, CadaJanelaAbreOndeCabe) {
 TEST_F(JanelasTest, AsJanelasAbremDentroDoEcra) {
     Janelas janelas(dialogos);
     janelas.iniciar();
+    accionar(janelas.inicio(), "Quilora");
     accionar(janelas.inicio(), "Instruções");
     accionar(janelas.inicio(), "Sintaxe");
     accionar(janelas.inicio(), "FunçõesDefinidas");

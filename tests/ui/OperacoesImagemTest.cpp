@@ -140,19 +140,25 @@ TEST_P(OperacoesImagemTest, FundoCanceladoApagaMasMantemACor) {
     EXPECT_GT(contar(imagem(), kPreto), 900);
 }
 
+// The picture as drawn, whatever size the window shows it at: here twice as large.
 TEST_P(OperacoesImagemTest, CopiarPoeAImagemDaAreaNaAreaDeTransferencia) {
     QGuiApplication::clipboard()->setText(QStringLiteral("texto antigo"));
     desenharCurva();
+    const QImage desenhada = imagem().convertToFormat(QImage::Format_RGB32);
+    escalar(2);
     clicar(lado().copiar);
     const QImage copiada =
         QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(copiada, imagem().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(copiada.size(), QSize(493, 493));
+    EXPECT_EQ(copiada, desenhada);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
 
+// Likewise with the window made smaller.
 TEST_P(OperacoesImagemTest, GuardarEscreveABitmapDaAreaPixelAPixel) {
     QTemporaryDir pasta;
     desenharCurva();
+    escalar(0.6);
     dialogos.ficheiros.push_back({pasta.filePath(QStringLiteral("grafico.bmp")), false});
     clicar(lado().guardar);
     EXPECT_TRUE(dialogos.mensagens.isEmpty());
@@ -163,7 +169,8 @@ TEST_P(OperacoesImagemTest, GuardarEscreveABitmapDaAreaPixelAPixel) {
     EXPECT_EQ(qFromLittleEndian<quint32>(dados.constData() + 30), 0u);
     const QImage lida = QImage::fromData(dados, "BMP");
     const QImage area = imagem();
-    ASSERT_EQ(lida.size(), area.size());
+    ASSERT_EQ(lida.size(), QSize(493, 493));
+    ASSERT_EQ(area.size(), QSize(493, 493));
     for (int y = 0; y < area.height(); ++y)
         for (int x = 0; x < area.width(); ++x)
             ASSERT_EQ(lida.pixel(x, y), area.pixel(x, y)) << x << "," << y;
