@@ -5,6 +5,7 @@
 #include "BotaoVertical.h"
 #include "CabecalhosTabela.h"
 #include "CicloDeTracado.h"
+#include "Comparacao.h"
 #include "Disposicao.h"
 #include "Fontes.h"
 #include "GrupoOpcoesFuncao.h"
@@ -143,6 +144,7 @@ Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_avisos(dial
     setWindowIcon(QIcon(QStringLiteral(":/icones/quilora.svg")));
     createMenus();
     createControls();
+    createComparison();
     carregar();
 }
 
@@ -157,6 +159,8 @@ void Form1::createMenus() {
     QAction* abandonar = ficheiro->addAction(QStringLiteral("Abandonar o programa"));
     abandonar->setObjectName(QStringLiteral("AbandonarPrograma"));
     connect(abandonar, &QAction::triggered, this, &Form1::abandonarPedido);
+    m_comparar = menuBar()->addMenu(QStringLiteral("Comparar"));
+    m_comparar->setObjectName(QStringLiteral("Comparar"));
 
     const auto comando = [this](const QString& nome, const QString& texto, auto sinal) {
         QAction* accao = menuBar()->addAction(texto);
@@ -341,9 +345,36 @@ TabelaEixos Form1::tabelaEixos() const {
     return tabela;
 }
 
+// The comparison of f with its transforms: its commands in the menu "Comparar" and in the
+// context menu of the transform area.
+void Form1::createComparison() {
+    m_comparacao =
+        new Comparacao(*m_areaTransformada, m_janela, m_leituraTransformada->curvas(), this);
+    Quadro& picture2 = m_areaTransformada->persistente();
+    picture2.setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* comando : {m_comparacao->mostrarF(), m_comparacao->usarComoF()}) {
+        m_comparar->addAction(comando);
+        picture2.addAction(comando);
+    }
+    connect(m_frame2, &GrupoTransformacoes::transformadaDesenhada, m_comparacao,
+            [this](const CurvaDesenhada& curva) {
+                m_comparacao->transformadaDesenhada(curva.expressao);
+            });
+    connect(m_frame2, &GrupoTransformacoes::previsaoMudou, m_leituraTransformada,
+            &LeituraDoPonteiro::previsao);
+    // The next transformation starts from the transform just taken as f.
+    connect(m_comparacao, &Comparacao::usarComoFPedido, this, [this](const QString& texto) {
+        m_funcao1->setText(texto);
+        desenhar();
+        m_frame2->reset();
+    });
+}
+
 bool Form1::redesenharArea(AreaGrafica& area) {
     const auto falha = m_desenhoEixos->RedesenharArea(area, tabelaEixos());
     leitura(area).eixosDesenhados(!falha);
+    if (&area == m_areaTransformada.get())
+        m_comparacao->areaRedesenhada();
     if (falha)
         m_avisos.avisar(falha->mensagem,
                         falha->comIcone ? Dialogos::Icone::Informacao : Dialogos::Icone::Nenhum);
@@ -375,7 +406,8 @@ void Form1::desenhar() {
     // Without accepted axes the area has no window: a plot would land anywhere.
     if (!area.eixosAceites())
         return area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
-    m_leituraFuncao->curvaDesenhada(f.texto, QStringLiteral("f(x)"));
+    m_leituraFuncao->curvaDesenhada({f.texto, QStringLiteral("f(x)"), {}});
+    m_comparacao->funcaoDesenhada(f.texto);
     ResultadoTracado resultado;
     try {
         // The overlay goes before any message, so the box stands over the graph drawn so far.

@@ -10,11 +10,13 @@
 #include <memory>
 
 class BotaoImagem;
+class Comparacao;
 class Disposicao;
 class GrupoTransformacoes;
 class LeituraDoPonteiro;
 class QCheckBox;
 class QLineEdit;
+class QMenu;
 class QShowEvent;
 
 /// The main window: the expression of f, the two graph areas, the transformation group, the
@@ -82,6 +84,7 @@ private:
     void createAxisTable();
     void createButtons();
     void createPictureGroups();
+    void createComparison();
     void carregar();
     void activar();
     TabelaEixos tabelaEixos() const;
@@ -98,6 +101,8 @@ private:
     std::unique_ptr<DesenhoEixos> m_desenhoEixos;
     LeituraDoPonteiro* m_leituraFuncao = nullptr;
     LeituraDoPonteiro* m_leituraTransformada = nullptr;
+    QMenu* m_comparar = nullptr;
+    Comparacao* m_comparacao = nullptr;
     CoresDaArea m_coresFuncao;
     CoresDaArea m_coresTransformada;
 

@@ -208,17 +208,26 @@ void GrupoTransformacoes::executar(int numero) {
     const TextoPreparado f = PrepararTexto(escrito);
     if (!escrito.isEmpty() && !f.aceite())
         return m_avisos.falhaDaFuncao(f.erro);
-    const auto texto =
-        textoADesenhar(t, f.texto, {m_valorDeA->text(), m_valorDeB->text()}, m_textos);
-    if (texto)
-        desenhar(equacao, *texto, QString::fromUtf8(t.legenda));
+    const Parametros parametros{m_valorDeA->text(), m_valorDeB->text()};
+    if (const auto texto = textoADesenhar(t, f.texto, parametros, m_textos))
+        desenhar(equacao, curva(t, *texto, parametros));
 }
 
-void GrupoTransformacoes::desenhar(clsEquation& equacao, const QString& texto,
-                                   const QString& rotulo) {
+// The curve as the readout names it, with the values of the parameters it was drawn with.
+CurvaDesenhada GrupoTransformacoes::curva(const Transformacao& t, const QString& texto,
+                                          const Parametros& parametros) {
+    CurvaDesenhada c{texto, QString::fromUtf8(t.legenda), {}};
+    if (t.usaA)
+        c.parametros.push_back({u'a', parametros.a.toDouble()});
+    if (t.usaB)
+        c.parametros.push_back({u'b', parametros.b.toDouble()});
+    return c;
+}
+
+void GrupoTransformacoes::desenhar(clsEquation& equacao, const CurvaDesenhada& curva) {
     if (!m_area.eixosAceites())
         return m_area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
-    equacao.Equation(texto.toStdString());
+    equacao.Equation(curva.expressao.toStdString());
     ResultadoTracado resultado;
     try {
         resultado =
@@ -226,7 +235,7 @@ void GrupoTransformacoes::desenhar(clsEquation& equacao, const QString& texto,
     } catch (const InterpreterError& erro) {
         return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }
-    emit transformadaDesenhada(texto, rotulo);
+    emit transformadaDesenhada(curva);
     MostrarNotaSemPontos(m_area.camadaPassageira(), resultado);
 }
 
@@ -250,6 +259,7 @@ int GrupoTransformacoes::opcaoMarcada() const {
 void GrupoTransformacoes::apagarPrevisao() {
     m_previsao.stop();
     CamadaPassageira& camada = m_area.camadaPassageira();
+    emit previsaoMudou(std::nullopt);
     camada.limparPontos();
     camada.esconderNota();
 }
@@ -293,6 +303,7 @@ void GrupoTransformacoes::prever() {
         MostrarNotaSemPontos(
             m_area.camadaPassageira(),
             PreverTransformada(equacao, m_area.camadaPassageira(), m_janela, m_cores.grafico));
+        emit previsaoMudou(curva(t, *texto, parametros));
     } catch (const InterpreterError& erro) {
         notaDaPrevisao(kErroFuncaoNumaLinha + QString::fromStdString(erro.description()));
     }

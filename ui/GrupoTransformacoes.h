@@ -2,6 +2,7 @@
 
 #include "Avisos.h"
 #include "ConstrucaoTexto.h"
+#include "CurvasDaArea.h"
 
 #include <QGroupBox>
 #include <QTimer>
@@ -46,9 +47,11 @@ public slots:
     void executar(int numero);
 
 signals:
-    /// A transformation was drawn in the area: the text the interpreter plotted and the
-    /// option's caption, which names the curve ("- f(x)").
-    void transformadaDesenhada(const QString& expressao, const QString& rotulo);
+    /// A transformation was drawn in the area: the text the interpreter plotted, the option's
+    /// caption, which names the curve ("- f(x)"), and the parameters it was drawn with.
+    void transformadaDesenhada(const CurvaDesenhada& curva);
+    /// The preview shown over the area now, or none.
+    void previsaoMudou(const std::optional<CurvaDesenhada>& curva);
 
 private:
     void criarOpcoes();
@@ -57,7 +60,9 @@ private:
     void moverSeleccao(int numero, bool seguinte);
     bool parametroIndicado(QLineEdit* campo, const QString& mensagem);
     bool avaliarParametro(clsEquation& equacao, QLineEdit* campo);
-    void desenhar(clsEquation& equacao, const QString& texto, const QString& rotulo);
+    void desenhar(clsEquation& equacao, const CurvaDesenhada& curva);
+    static CurvaDesenhada curva(const Transformacao& t, const QString& texto,
+                                const Parametros& parametros);
     void desenharMarcada();
     int opcaoMarcada() const;
     void pedirPrevisao(QLineEdit* campo);

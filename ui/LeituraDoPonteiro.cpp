@@ -20,14 +20,20 @@ LeituraDoPonteiro::LeituraDoPonteiro(AreaGrafica& area, const JanelaGrafica& jan
 
 void LeituraDoPonteiro::eixosDesenhados(bool desenhados) {
     m_comEixos = desenhados;
-    if (m_ponteiroPorCima)
-        actualizar(m_ponteiro);
+    mostrarDeNovo();
 }
 
-void LeituraDoPonteiro::curvaDesenhada(const QString& expressao, const QString& rotulo) {
-    m_equacao.Equation(expressao.toStdString());
-    m_rotulo = rotulo;
-    m_temCurva = true;
+void LeituraDoPonteiro::curvaDesenhada(const CurvaDesenhada& curva) {
+    m_curvas.juntar(curva);
+    mostrarDeNovo();
+}
+
+void LeituraDoPonteiro::previsao(const std::optional<CurvaDesenhada>& curva) {
+    m_curvas.definirPrevisao(curva);
+    mostrarDeNovo();
+}
+
+void LeituraDoPonteiro::mostrarDeNovo() {
     if (m_ponteiroPorCima)
         actualizar(m_ponteiro);
 }
@@ -35,7 +41,7 @@ void LeituraDoPonteiro::curvaDesenhada(const QString& expressao, const QString& 
 // A cleared picture has neither axes nor curves until they are drawn again.
 void LeituraDoPonteiro::esquecer() {
     m_comEixos = false;
-    m_temCurva = false;
+    m_curvas.esquecer();
     esconder();
 }
 
@@ -63,8 +69,17 @@ void LeituraDoPonteiro::actualizar(const QPointF& ponteiro) {
         return esconder();
     const double x = ArredondadoParaLeitura(m_quadro.deColuna(coluna + 0.5), m_janela.TamPixelX);
     m_texto = QStringLiteral("x = ") + FormaDaLeitura(x, m_janela.TamPixelX, m_local);
-    if (m_temCurva)
-        m_texto += QStringLiteral("   ") + m_rotulo + QStringLiteral(" = ") + valorEm(x);
+    // The curve nearest the pointer's own height is named, the one drawn last failing that.
+    const double y = m_quadro.deLinha(linha + 0.5);
+    const CurvasDaArea::Leitura lida = m_curvas.maisProxima(x, y, 8 * m_janela.TamPixelY);
+    if (lida.curva) {
+        m_texto += QStringLiteral("   ") + lida.curva->rotulo + QStringLiteral(" = ") +
+                   (lida.valor ? FormaDaLeitura(*lida.valor, m_janela.TamPixelY, m_local)
+                               : QStringLiteral("não definida"));
+        const QString parametros = lida.curva->textoDosParametros(m_local);
+        if (!parametros.isEmpty())
+            m_texto += QStringLiteral("   ") + parametros;
+    }
     m_camada.mostrarLeitura(m_texto, ponteiro.toPoint());
 }
 
@@ -73,17 +88,4 @@ void LeituraDoPonteiro::esconder() {
         return;
     m_texto.clear();
     m_camada.esconderLeitura();
-}
-
-QString LeituraDoPonteiro::valorEm(double x) {
-    try {
-        m_equacao.Var("x", x);
-        m_equacao.Solve();
-        const double y = m_equacao.Solution();
-        if (!m_equacao.SilentFailure())
-            return FormaDaLeitura(y, m_janela.TamPixelY, m_local);
-    } catch (const InterpreterError&) {
-        // An error at this abscissa: the curve is not defined there either.
-    }
-    return QStringLiteral("não definida");
 }

@@ -841,3 +841,116 @@ INSTANTIATE_TEST_SUITE_P(Turma, SilencioTest, ::testing::ValuesIn(kSilencios),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 } // namespace
+
+namespace {
+
+// Comparing transformations as a teacher does: f in grey under the transforms, every curve
+// named with its parameters, and a transform taken as the next f.
+struct ComparacaoTest : Form1Test {
+    const QRgb kCinzento = qRgb(170, 170, 170);
+
+    QAction* comando(const char* nome) const {
+        QAction* accao = form->findChild<QAction*>(QString::fromUtf8(nome));
+        EXPECT_NE(accao, nullptr) << nome;
+        return accao;
+    }
+    const QImage& imagem2() const { return form->areaTransformada().imagem(); }
+    QString lerEm(double x, double y) const {
+        Quadro& quadro = form->areaTransformada().persistente();
+        const QPointF ponto = quadro.modeloParaEcra({quadro.pixelX(x), quadro.pixelY(y)});
+        QMouseEvent movimento(QEvent::MouseMove, ponto, quadro.mapToGlobal(ponto), Qt::NoButton,
+                              Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&quadro, &movimento);
+        return form->areaTransformada().camadaPassageira().leitura();
+    }
+    static QString noLocal(const char* texto) {
+        return QString::fromUtf8(texto).replace(QLatin1Char(','), QLocale::system().decimalPoint());
+    }
+};
+
+TEST_F(ComparacaoTest, FACinzentoPorBaixoVaiSemTocarNasTransformadas) {
+    ASSERT_TRUE(comando("MostrarF"));
+    EXPECT_FALSE(comando("MostrarF")->isChecked());
+    const Quadro& quadro = form->areaTransformada().persistente();
+    const auto pixel = [&](const QImage& imagem, double x, double y) {
+        return imagem.pixel(static_cast<int>(quadro.pixelX(x)), static_cast<int>(quadro.pixelY(y)));
+    };
+    clicar("Desenhar");
+    form->grupoTransformacoes()->executar(3); // - f(x)
+    const QImage so = imagem2().copy();
+    comando("MostrarF")->trigger();
+    const QImage com = imagem2().copy();
+    EXPECT_EQ(pixel(com, 2, -2), kCinzento); // f(2), where - f(x) is not
+    EXPECT_EQ(pixel(com, 2, 2), kAzul);      // - f(2) stays on top
+    for (int y = 0; y < so.height(); ++y)
+        for (int x = 0; x < so.width(); ++x) {
+            if (com.pixel(x, y) != kCinzento) {
+                ASSERT_EQ(com.pixel(x, y), so.pixel(x, y)) << x << "," << y;
+            }
+        }
+    EXPECT_GT(contar(com, kCinzento), contar(so, kCinzento) + 200);
+    // The copy is the area as it shows, and the screen shows what is copied.
+    EXPECT_EQ(quadro.imagemNoEcra(), com);
+    comando("MostrarF")->trigger();
+    EXPECT_EQ(imagem2(), so); // switched off: the transforms exactly as they were
+
+    comando("MostrarF")->trigger();
+    clicar("DesenharEixos"); // the transforms go; f comes back under the fresh axes
+    EXPECT_EQ(contar(imagem2(), kAzul), 0);
+    EXPECT_EQ(pixel(imagem2(), 2, -2), kCinzento);
+    escrever("Função1", "x");
+    clicar("Desenhar"); // f follows the new plot
+    EXPECT_EQ(pixel(imagem2(), 2, 2), kCinzento);
+    EXPECT_NE(pixel(imagem2(), 2, -2), kCinzento);
+}
+
+TEST_F(ComparacaoTest, ALeituraNomeiaACurvaMaisProximaComOsSeusParametros) {
+    escrever("Função1", "x^2");
+    clicar("Desenhar");
+    escrever("ValorDeA", "2");
+    form->grupoTransformacoes()->executar(9); // a.f(x)
+    escrever("ValorDeA", "0,5");
+    form->grupoTransformacoes()->executar(9);
+    EXPECT_EQ(lerEm(2, 8), noLocal("x = 2,02   a.f(x) = 8,16   (a = 2)"));
+    EXPECT_EQ(lerEm(2, 2), noLocal("x = 2,02   a.f(x) = 2,04   (a = 0,5)"));
+    // Away from every curve, the one drawn last.
+    EXPECT_EQ(lerEm(2, -8), noLocal("x = 2,02   a.f(x) = 2,04   (a = 0,5)"));
+    comando("MostrarF")->trigger();
+    EXPECT_EQ(lerEm(2, 4), noLocal("x = 2,02   f(x) = 4,08"));
+    EXPECT_EQ(form->areaTransformada().persistente().accessibleDescription(),
+              noLocal("x = 2,02   f(x) = 4,08"));
+}
+
+TEST_F(ComparacaoTest, TransformacoesEmSequencia) {
+    QAction* usar = comando("UsarTransformadaComoF");
+    ASSERT_TRUE(usar);
+    EXPECT_FALSE(usar->isEnabled());
+    escrever("Função1", "x^2");
+    clicar("Desenhar");
+    const auto escolher = [&](int numero, const char* campo, const char* valor) {
+        escrever(campo, valor);
+        form->grupoTransformacoes()->opcao(numero)->click();
+        ASSERT_TRUE(usar->isEnabled());
+        usar->trigger();
+        for (int n = 1; n <= 10; ++n)
+            EXPECT_FALSE(form->grupoTransformacoes()->opcao(n)->isChecked()) << n;
+    };
+    escolher(8, "ValorDeB", "-1"); // f(x+b)
+    escolher(9, "ValorDeA", "2");  // a.f(x)
+    escolher(5, "ValorDeA", "3");  // a + f(x)
+    EXPECT_EQ(form->funcao1()->text(), QStringLiteral("3+ (2* ((x+(-1))^2))"));
+    clsEquation f;
+    f.Equation(form->funcao1()->text().toStdString());
+    for (double x : {-1.5, 0.0, 1.0, 2.5}) {
+        f.Var("x", x);
+        EXPECT_DOUBLE_EQ(f.Solution(), 2 * (x - 1) * (x - 1) + 3) << x;
+    }
+    EXPECT_EQ(
+        imagem1().pixel(kColunaUm, static_cast<int>(form->areaFuncao().persistente().pixelY(3))),
+        kAzul); // (1, 3), the vertex, drawn in the function area
+    EXPECT_TRUE(dialogos.mensagens.empty());
+    clicar("ApagarT");
+    EXPECT_FALSE(usar->isEnabled());
+}
+
+} // namespace
