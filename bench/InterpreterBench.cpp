@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of one evaluation of the interpreter, side by side with muparser and native C++.
 #include "clsEquation.h"
 

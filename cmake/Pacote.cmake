@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Equipa do Quilora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package of the program: `cpack -G DEB` in the build folder.
 # Installing and packaging take the program as it was built (target quilora), without building
 # the tests, benchmarks and fuzzers first.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer entry: any bytes become an expression, solved at a few abscissas, checked for
 // the invariants and against the literal step-by-step evaluator.
 #include "ExpressionInvariants.h"

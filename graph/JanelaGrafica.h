@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 /// The mathematical window in force, shared by both graph areas: written by every window

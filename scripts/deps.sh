@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Equipa do Quilora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the project needs, only those that are missing, and makes the
 # users' locale, pt_PT.UTF-8, available to the tests.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Equipa do Quilora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds everything and runs every test, in the "C" locale and in the
 # users' own; checks the Debian package made from that build; then the interpreter's tests once
 # more under the sanitizers, and a short fuzzing run of the interpreter.

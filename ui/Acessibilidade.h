@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 /// Tells screen readers what the program's own controls are, where Qt's defaults would say

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ReferenceEquation.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The compiled program against the step-by-step evaluation: same values to the bit, same errors,
 // same kept solution, same silent failures, on generated expressions well-formed and malformed.
 #include "EquationInternals.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help pages teach only what the interpreter really does.
 #include "FunctionTable.h"
 #include "PreparacaoTexto.h"

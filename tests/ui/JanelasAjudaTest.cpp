@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Page turning, captions and places of the three help windows.
 #include "Form2.h"
 #include "Form4.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start window and the window manager: start-up, single instances, showing and quitting.
 #include "Janelas.h"
 #include "DialogosGuiados.h"

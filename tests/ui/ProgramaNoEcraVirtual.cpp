@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the program on a real X display (run under xvfb-run): starts the installed-style
 // executable and checks that it shows its start window, then builds the same windows in this
 // process, opens the main window from the start window's menu, draws f and one transform, and

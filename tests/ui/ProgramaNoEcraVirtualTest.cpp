@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program on a virtual X screen: it starts on its start window, and from there the main
 // window draws f and a transform where they belong.
 #include <QImage>
