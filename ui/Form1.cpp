@@ -14,6 +14,7 @@
 #include "GrupoOpcoesFuncao.h"
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
+#include "Identificacao.h"
 #include "LeituraDoPonteiro.h"
 #include "NotaDoTracado.h"
 #include "OperacoesImagem.h"
@@ -114,25 +115,6 @@ QFont fonte(const QString& nome, double pontos, bool negrito) {
     resultado.setPointSizeF(pontos);
     resultado.setBold(negrito);
     return resultado;
-}
-
-void pintarTexto(QWidget* controlo, const QColor& cor) {
-    QPalette paleta = controlo->palette();
-    paleta.setColor(QPalette::WindowText, cor);
-    paleta.setColor(QPalette::ButtonText, cor);
-    controlo->setPalette(paleta);
-}
-
-// Name, accessible name and description of a control; the accessible name is its caption, or
-// its name where it has none.
-void identificar(QWidget* controlo, const QString& nome, const QString& legenda,
-                 const QString& dica = {}) {
-    controlo->setObjectName(nome);
-    controlo->setAccessibleName(legenda.isEmpty() ? nome : legenda);
-    if (!dica.isEmpty()) {
-        controlo->setToolTip(dica);
-        controlo->setAccessibleDescription(dica);
-    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "Disposicao.h"
 #include "GravuraDecorativa.h"
+#include "Identificacao.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -55,11 +56,8 @@ QSize tamanhoDesenhado(const QString& nome) {
 
 QLabel* rotuloAzul(QWidget* pai, const QString& nome, const QString& texto) {
     auto* rotulo = new QLabel(texto, pai);
-    rotulo->setObjectName(nome);
-    rotulo->setAccessibleName(texto);
-    QPalette paleta = rotulo->palette();
-    paleta.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    rotulo->setPalette(paleta);
+    identificar(rotulo, nome, texto);
+    pintarTexto(rotulo, QColor(0, 0, 255));
     return rotulo;
 }
 

@@ -10,6 +10,7 @@
 #include "Catalogo.h"
 #include "CoresDaArea.h"
 #include "DesenharTransformada.h"
+#include "Identificacao.h"
 #include "NotaDoTracado.h"
 #include "PreparacaoTexto.h"
 #include "TextoNumero.h"
@@ -54,23 +55,6 @@ ValorLido lerParametro(clsEquation& equacao, const QString& escrito) {
     } catch (const InterpreterError& erro) {
         return {{}, QString::fromStdString(erro.description())};
     }
-}
-
-void identificar(QWidget* controlo, const QString& nome, const QString& legenda,
-                 const char* dica = nullptr) {
-    controlo->setObjectName(nome);
-    controlo->setAccessibleName(legenda.isEmpty() ? nome : legenda);
-    if (dica) {
-        controlo->setToolTip(QString::fromUtf8(dica));
-        controlo->setAccessibleDescription(controlo->toolTip());
-    }
-}
-
-void pintarTexto(QWidget* controlo, const QColor& cor) {
-    QPalette paleta = controlo->palette();
-    paleta.setColor(QPalette::WindowText, cor);
-    paleta.setColor(QPalette::ButtonText, cor);
-    controlo->setPalette(paleta);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "JanelaAjuda.h"
 
 #include "Acessibilidade.h"
+#include "Identificacao.h"
 
 #include <QFile>
 #include <QIcon>
@@ -107,11 +108,8 @@ void JanelaAjuda::criarBotoes() {
 void JanelaAjuda::criarRotulos(const DesenhoJanelaAjuda& desenho) {
     for (const auto& [nome, texto] : desenho.rotulos) {
         auto* rotulo = new QLabel(texto, this);
-        rotulo->setObjectName(nome);
-        rotulo->setAccessibleName(texto);
-        QPalette paleta = rotulo->palette();
-        paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
-        rotulo->setPalette(paleta);
+        identificar(rotulo, nome, texto);
+        pintarTexto(rotulo, QColor(255, 0, 0));
     }
 }
 
