@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Equipa do Quilora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Adds the two SPDX lines (copyright holder and licence) at the top of every source file of a
 # Quilora working tree that lacks them: C++ sources and headers, CMake files, shell scripts and
 # any other script with a #! line, and the tool configuration files. A #! line stays first.
 # Images, help pages, translations, docs, the fuzzing corpus and the package's own copyright and
 # changelog cannot carry a comment and are covered by .reuse/dep5 instead.
-# Running it again changes nothing. Usage: add-spdx.sh [TREE]   (TREE defaults to .)
+# Running it again changes nothing. Usage: cabecalhos-spdx.sh [TREE]   (TREE defaults to .)
 set -euo pipefail
 
+# REUSE-IgnoreStart
 arvore="${1:-.}"
 cd "$arvore"
 detentor="SPDX-FileCopyrightText: 2026 Equipa do Quilora"
@@ -31,6 +35,7 @@ prefixo() {
 tem_cabecalho() {
     head -n 20 "$1" | grep -q 'SPDX-License-Identifier:'
 }
+# REUSE-IgnoreEnd
 
 acrescentar() {
     local ficheiro="$1" p="$2" temporario
