@@ -56,6 +56,7 @@ void CamadaPassageira::acompanharQuadro() {
         m_pontos.fill(Qt::transparent);
         m_ecra.limpar(Qt::transparent);
         m_temPontos = false;
+        m_anterior.esquecer();
     }
     if (m_quadro.escalaEcra() != m_escala) {
         m_escala = m_quadro.escalaEcra();
@@ -97,11 +98,9 @@ void CamadaPassageira::ponto(float x, float y, QRgb cor) {
         return;
     // As the plot loop does, a sample on the pixel of the one before sets nothing: on the screen
     // the preview's dots then pile up no more than a drawn curve's.
-    const QPoint pixel(static_cast<int>(px), static_cast<int>(py));
-    if (pixel == m_ultimoPixel && m_temPontos)
+    if (m_anterior.repete(px, py))
         return;
-    m_ultimoPixel = pixel;
-    m_pontos.setPixel(pixel, cor | 0xFF000000U);
+    m_pontos.setPixel(static_cast<int>(px), static_cast<int>(py), cor | 0xFF000000U);
     m_ecra.ponto(px, py, 1, cor);
     if (!m_temPontos)
         update();
@@ -114,6 +113,7 @@ void CamadaPassageira::limparPontos() {
     m_pontos.fill(Qt::transparent);
     m_ecra.limpar(Qt::transparent);
     m_temPontos = false;
+    m_anterior.esquecer();
     update();
 }
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "PixelAnterior.h"
+
 #include "ImagemNoEcra.h"
 
 #include <QFont>
@@ -69,7 +71,7 @@ private:
     QImage m_pontos;
     ImagemNoEcra m_ecra{QImage::Format_ARGB32_Premultiplied}; // the dots at the screen's scale
     bool m_temPontos = false;
-    QPoint m_ultimoPixel; ///< of the last dot of the preview
+    PixelAnterior m_anterior; ///< of the last dot of the preview
     QString m_leitura;
     QPoint m_ponteiro;
     QRect m_caixa; ///< where the readout stands, empty when hidden

@@ -3,6 +3,7 @@
 
 #include "CicloDeTracado.h"
 
+#include "PixelAnterior.h"
 #include "clsEquation.h"
 
 #include <QElapsedTimer>
@@ -12,37 +13,13 @@ namespace {
 // How often the live overlay is brought to the screen while the loop runs.
 constexpr qint64 kIntervaloPinturaMs = 30;
 
-// Neighbouring samples often fall on the pixel just set in the same colour; setting it again
-// changes nothing, so it is skipped when both pictures share one scale.
-class PixelAnterior {
-public:
-    PixelAnterior(const Quadro& persistente, const Quadro& sobreposicao)
-        : m_quadro(persistente),
-          m_activo(persistente.escalaX1() == sobreposicao.escalaX1() &&
-                   persistente.escalaY1() == sobreposicao.escalaY1() &&
-                   persistente.escalaX2() == sobreposicao.escalaX2() &&
-                   persistente.escalaY2() == sobreposicao.escalaY2() &&
-                   persistente.imagem().size() == sobreposicao.imagem().size()) {}
-
-    bool mesmoPixel(float x, float y) {
-        const double px = m_quadro.pixelX(x), py = m_quadro.pixelY(y);
-        if (!m_activo || !(px >= 0 && px < m_quadro.larguraInterior() && py >= 0 &&
-                           py < m_quadro.alturaInterior())) {
-            m_coluna = -1;
-            return false;
-        }
-        const int coluna = static_cast<int>(px), linha = static_cast<int>(py);
-        const bool mesmo = coluna == m_coluna && linha == m_linha;
-        m_coluna = coluna;
-        m_linha = linha;
-        return mesmo;
-    }
-
-private:
-    const Quadro& m_quadro;
-    bool m_activo;
-    int m_coluna = -1, m_linha = -1;
-};
+// A dot is passed over when it falls on the pixel just set on both pictures, which needs them to
+// share one scale.
+bool mesmaEscala(const Quadro& a, const Quadro& b) {
+    return a.escalaX1() == b.escalaX1() && a.escalaY1() == b.escalaY1() &&
+           a.escalaX2() == b.escalaX2() && a.escalaY2() == b.escalaY2() &&
+           a.larguraInterior() == b.larguraInterior() && a.alturaInterior() == b.alturaInterior();
+}
 
 } // namespace
 
@@ -66,14 +43,20 @@ ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
     Quadro& persistente = area.persistente();
     Quadro& sobreposicao = area.sobreposicao();
     const QRgb rgb = cor.rgb();
-    PixelAnterior repetido(persistente, sobreposicao);
+    const bool saltarRepetidos = mesmaEscala(persistente, sobreposicao);
+    PixelAnterior anterior;
     QElapsedTimer relogio;
     relogio.start();
     const auto ponto = [&](float x, float y) {
-        if (!repetido.mesmoPixel(x, y)) {
-            persistente.ponto(x, y, rgb);
-            sobreposicao.ponto(x, y, rgb);
-        }
+        const double px = persistente.pixelX(x), py = persistente.pixelY(y);
+        const bool dentro = px >= 0 && px < persistente.larguraInterior() && py >= 0 &&
+                            py < persistente.alturaInterior();
+        if (!saltarRepetidos || !dentro)
+            anterior.esquecer();
+        else if (anterior.repete(px, py))
+            return;
+        persistente.ponto(x, y, rgb);
+        sobreposicao.ponto(x, y, rgb);
     };
     const auto depois = [&](long long amostras) {
         // The clock is read now and then only: it costs more than setting a point.

@@ -63,18 +63,15 @@ std::vector<CurvasDaArea::Registo*> CurvasDaArea::candidatas() {
 }
 
 CurvasDaArea::Leitura CurvasDaArea::maisProxima(double x, double y, double tolerancia) {
-    const std::vector<Registo*> lista = candidatas();
-    if (lista.empty())
-        return {};
-    Leitura melhor{&lista.back()->curva, lista.back()->valorEm(x)};
+    Leitura melhor, ultima;
     double menorDistancia = tolerancia;
     // Of curves equally near, the one drawn later lies on top and is named.
-    for (Registo* r : lista) {
-        const std::optional<double> valor = r->valorEm(x);
-        if (valor && std::abs(*valor - y) <= menorDistancia) {
-            menorDistancia = std::abs(*valor - y);
-            melhor = {&r->curva, valor};
+    for (Registo* r : candidatas()) {
+        ultima = {&r->curva, r->valorEm(x)};
+        if (ultima.valor && std::abs(*ultima.valor - y) <= menorDistancia) {
+            menorDistancia = std::abs(*ultima.valor - y);
+            melhor = ultima;
         }
     }
-    return melhor;
+    return melhor.curva ? melhor : ultima;
 }

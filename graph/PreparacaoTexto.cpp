@@ -3,30 +3,19 @@
 
 #include "PreparacaoTexto.h"
 
-#include <QStringView>
+#include "CaracteresDaExpressao.h"
+
 #include <vector>
 
 namespace {
+
+using namespace CaracteresDaExpressao;
 
 enum class Grupo { Parentese, Chamada, Barra };
 enum class Token { Nenhum, Nome, Numero };
 // What stands before the current character; an absolute-value bar opens after any of these
 // but an operand.
 enum class Anterior { Inicio, Operador, Abertura, Virgula, Operando };
-
-bool letra(QChar c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
-}
-bool algarismo(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-bool operador(QChar c) {
-    return QStringView(u"+-*/\\^%").contains(c);
-}
-// The interpreter passes over any other character without ending the token it is reading.
-bool ignorado(QChar c) {
-    return !letra(c) && !algarismo(c) && !operador(c) && !QStringView(u".(),|").contains(c);
-}
 
 TextoPreparado recusa(const QString& erro) {
     return {QString(), erro};
@@ -151,7 +140,7 @@ QString operandoEmFalta(const QString& texto) {
          i = seguinteSignificativo(texto, i + 1)) {
         const QChar c = texto[i];
         if (!operador(c)) {
-            depoisDeOperando = letra(c) || algarismo(c) || c == u'.' || c == u')';
+            depoisDeOperando = continuaToken(c) || c == u')';
             continue;
         }
         if (c != u'-' && !depoisDeOperando)

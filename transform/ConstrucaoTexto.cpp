@@ -3,6 +3,7 @@
 
 #include "ConstrucaoTexto.h"
 
+#include "CaracteresDaExpressao.h"
 #include "FunctionTable.h"
 #include "NumeroInicial.h"
 
@@ -24,23 +25,11 @@ QString substituicao(const Substituto& substituto, const Parametros& parametros)
            QString::fromUtf8(substituto.depois);
 }
 
-bool letra(QChar c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
-}
-
-bool continuaNome(QChar c) {
-    return letra(c) || (c >= u'0' && c <= u'9') || c == u'.';
-}
-
-// The interpreter passes over these without ending the name it is reading.
-bool ignorado(QChar c) {
-    return !continuaNome(c) && !QStringView(u"+-*/\\^%(),").contains(c);
-}
-
 // Which characters of the text belong to the name of a function of the library written before
 // its parenthesis ("exp(", "max("), read as the interpreter reads names: the x in them is
 // part of the name, not the variable.
 std::vector<bool> letrasDeFuncoes(const QString& texto) {
+    using namespace CaracteresDaExpressao;
     std::vector<bool> deFuncao(static_cast<std::size_t>(texto.size()), false);
     qsizetype inicio = -1; // where the name being read starts
     std::string nome;
@@ -52,7 +41,7 @@ std::vector<bool> letrasDeFuncoes(const QString& texto) {
             inicio = i;
             nome.clear();
         }
-        if (inicio >= 0 && continuaNome(c)) {
+        if (inicio >= 0 && continuaToken(c)) {
             nome += static_cast<char>(c.toLower().unicode());
             continue;
         }

@@ -3,6 +3,9 @@
 
 #include "TextoNumero.h"
 
+#include "PreparacaoTexto.h"
+#include "clsEquation.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -43,4 +46,23 @@ std::optional<QString> textoDoNumero(double valor) {
                  algarismos.substr(static_cast<std::size_t>(inteiros));
     }
     return QString::fromLatin1(texto);
+}
+
+ValorLido lerParametro(clsEquation& equacao, const QString& escrito) {
+    const TextoPreparado preparado = PrepararTexto(escrito);
+    if (!preparado.aceite())
+        return {0, {}, preparado.erro};
+    try {
+        equacao.Equation(preparado.texto.toStdString());
+        equacao.Solve();
+        // sqr(-1) has no value: the interpreter gives its marker without a word.
+        if (equacao.SilentFailure())
+            return {0, {}, QStringLiteral("Valor não definido.")};
+        const double valor = equacao.Solution();
+        if (const auto numero = textoDoNumero(valor))
+            return {valor, *numero, {}};
+        return {0, {}, QString::fromStdString(quilora::interpreter::overflowError().description())};
+    } catch (const InterpreterError& erro) {
+        return {0, {}, QString::fromStdString(erro.description())};
+    }
 }

@@ -3,7 +3,6 @@
 
 #include "CampoParametro.h"
 
-#include "PreparacaoTexto.h"
 #include "TextoNumero.h"
 #include "clsEquation.h"
 
@@ -18,21 +17,11 @@ double CampoParametro::tamanhoDoPasso(Qt::KeyboardModifiers modificadores) {
 }
 
 bool CampoParametro::passo(double quanto) {
-    const TextoPreparado preparado = PrepararTexto(text());
-    if (!preparado.aceite())
+    clsEquation equacao;
+    const ValorLido lido = lerParametro(equacao, text());
+    if (!lido.aceite())
         return false;
-    double valor = 0;
-    try {
-        clsEquation equacao;
-        equacao.Equation(preparado.texto.toStdString());
-        equacao.Solve();
-        if (equacao.SilentFailure())
-            return false;
-        valor = equacao.Solution();
-    } catch (const InterpreterError&) {
-        return false;
-    }
-    const auto novo = textoDoNumero(valor + quanto);
+    const auto novo = textoDoNumero(lido.valor + quanto);
     if (!novo)
         return false;
     setText(*novo);

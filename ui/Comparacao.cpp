@@ -6,6 +6,7 @@
 #include "AreaGrafica.h"
 #include "CicloDeTracado.h"
 #include "JanelaGrafica.h"
+#include "PixelAnterior.h"
 
 #include <QAction>
 
@@ -62,13 +63,11 @@ std::vector<QPointF> Comparacao::pontosDaFuncao() const {
     std::vector<QPointF> pontos;
     clsEquation equacao;
     equacao.Equation(m_funcao->toStdString());
-    QPoint anterior(-1, -1);
+    PixelAnterior anterior;
     const auto ponto = [&](float x, float y) {
-        const QPointF exacto(quadro.pixelX(x), quadro.pixelY(y));
-        const QPoint pixel(static_cast<int>(exacto.x()), static_cast<int>(exacto.y()));
-        if (pixel != anterior)
-            pontos.push_back(exacto);
-        anterior = pixel;
+        const double px = quadro.pixelX(x), py = quadro.pixelY(y);
+        if (!anterior.repete(px, py))
+            pontos.emplace_back(px, py);
     };
     try {
         PercorrerAmostras(equacao, m_janela, PoliticaFalha::Parar, ponto, [](long long) {});

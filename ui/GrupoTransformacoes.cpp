@@ -31,32 +31,6 @@ const char* const kDicaB = "Escreva aqui o valor de b da transformação.";
 // The lead-in of the box, on one line for a note.
 const QString kErroFuncaoNumaLinha = QStringLiteral("Erro na expressão analítica da função: ");
 
-// A parameter's text evaluated, as the number written back into its field, or why it has none.
-struct ValorLido {
-    QString numero;
-    QString erro;
-
-    bool aceite() const { return erro.isEmpty(); }
-};
-
-ValorLido lerParametro(clsEquation& equacao, const QString& escrito) {
-    const TextoPreparado preparado = PrepararTexto(escrito);
-    if (!preparado.aceite())
-        return {{}, preparado.erro};
-    try {
-        equacao.Equation(preparado.texto.toStdString());
-        equacao.Solve();
-        // sqr(-1) has no value: the interpreter gives its marker without a word.
-        if (equacao.SilentFailure())
-            return {{}, QStringLiteral("Valor não definido.")};
-        if (const auto numero = textoDoNumero(equacao.Solution()))
-            return {*numero, {}};
-        return {{}, QString::fromStdString(quilora::interpreter::overflowError().description())};
-    } catch (const InterpreterError& erro) {
-        return {{}, QString::fromStdString(erro.description())};
-    }
-}
-
 } // namespace
 
 GrupoTransformacoes::GrupoTransformacoes(AreaGrafica& area, const JanelaGrafica& janela,
@@ -191,9 +165,8 @@ void GrupoTransformacoes::executar(int numero) {
     if (t.usaB && !avaliarParametro(equacao, m_valorDeB))
         return;
 
-    const QString escrito = m_textoDeF();
-    const TextoPreparado f = PrepararTexto(escrito);
-    if (!escrito.isEmpty() && !f.aceite())
+    const TextoPreparado f = PrepararTexto(m_textoDeF());
+    if (!f.aceite())
         return m_avisos.falhaDaFuncao(f.erro);
     const Parametros parametros{m_valorDeA->text(), m_valorDeB->text()};
     if (const auto texto = textoADesenhar(t, f.texto, parametros, m_textos))
@@ -277,9 +250,8 @@ void GrupoTransformacoes::prever() {
     if ((t.usaA && !lerParaPrevisao(equacao, m_valorDeA, parametros.a)) ||
         (t.usaB && !lerParaPrevisao(equacao, m_valorDeB, parametros.b)))
         return;
-    const QString escrito = m_textoDeF();
-    const TextoPreparado f = PrepararTexto(escrito);
-    if (!escrito.isEmpty() && !f.aceite())
+    const TextoPreparado f = PrepararTexto(m_textoDeF());
+    if (!f.aceite())
         return notaDaPrevisao(kErroFuncaoNumaLinha + f.erro);
     TextosDeTrabalho textos;
     const auto texto = textoADesenhar(t, f.texto, parametros, textos);
