@@ -156,7 +156,7 @@ QString operandoEmFalta(const QString& texto) {
 
 } // namespace
 
-TextoPreparado PrepararTexto(const QString& escrito) {
+TextoPreparado PrepararTexto(const QString& escrito, const ContextoLeitura& /*contexto*/) {
     TextoPreparado preparado = Conversao(escrito).converter();
     if (!preparado.aceite())
         return preparado;
