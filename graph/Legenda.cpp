@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -95,11 +96,11 @@ QPointF Legenda::lugar(const QImage& imagem, const QColor& fundo) const {
     const QPointF candidatos[] = {{direita, cima},   {esquerda, cima}, {direita, baixo},
                                   {esquerda, baixo}, {meioX, cima},    {meioX, baixo},
                                   {esquerda, meioY}, {direita, meioY}};
-    QPointF melhor = candidatos[0];
-    int menos = -1;
+    QPointF melhor;
+    int menos = std::numeric_limits<int>::max();
     for (const QPointF& candidato : candidatos) {
         const int cobertos = pixelsCobertos(pixels, fundo.rgb(), candidato);
-        if (menos < 0 || cobertos < menos) {
+        if (cobertos < menos) {
             menos = cobertos;
             melhor = candidato;
         }

@@ -72,8 +72,6 @@ bool temDecimalCurto(long long denominador) {
 
 // The fraction a pupil reads more easily than the decimal, if there is one.
 std::optional<QString> fracaoSemSinal(double magnitude) {
-    if (magnitude >= kMaiorParaFracao)
-        return std::nullopt;
     const auto fracao = fracaoProxima(magnitude, 100, 1e-12 * std::max(1.0, magnitude));
     if (!fracao || fracao->denominador == 1)
         return std::nullopt;
@@ -92,7 +90,9 @@ std::optional<Fracao> fracaoProxima(double valor, long long maxDenominador, doub
     // Convergents h/k of the continued fraction, the two before the current one kept.
     long long h1 = 1, h2 = 0, k1 = 0, k2 = 1;
     double resto = valor;
-    for (int termo = 0; termo < 64; ++termo) {
+    // Past its first term every term is at least 1, so the denominators grow at least as the
+    // Fibonacci numbers and soon pass the bound.
+    while (true) {
         const double inteiro = std::floor(resto);
         const auto a = static_cast<long long>(inteiro);
         // The denominator first: past the bound, the numerator could overflow.
@@ -111,7 +111,6 @@ std::optional<Fracao> fracaoProxima(double valor, long long maxDenominador, doub
             return std::nullopt;
         resto = 1 / parte;
     }
-    return std::nullopt;
 }
 
 double arredondadoAFracao(double valor) {

@@ -10,20 +10,34 @@
 
 /// The kinds of elementary transformation of a graph, as the curriculum names them.
 enum class TipoDePasso {
-    Translacao,           ///< by a vector with both coordinates not zero
-    TranslacaoHorizontal, ///< by a vector (h; 0)
-    TranslacaoVertical,   ///< by a vector (0; v)
-    DilatacaoHorizontal,  ///< x multiplied by a coefficient above 1
-    ContracaoHorizontal,  ///< x multiplied by a coefficient between 0 and 1
-    DilatacaoVertical,    ///< y multiplied by a coefficient above 1
-    ContracaoVertical,    ///< y multiplied by a coefficient between 0 and 1
-    ReflexaoOx,           ///< y ↦ −y
-    ReflexaoOy,           ///< x ↦ −x
-    SimetriaOrigem,       ///< (x; y) ↦ (−x; −y)
-    ModuloDosValores,     ///< y ↦ |y|: what lies below Ox is reflected
-    ModuloDaAbscissa,     ///< composition with |x|: the right half stays and is mirrored
-    ProjecaoEmOx,         ///< y ↦ 0 (a coefficient 0 in front of f)
-    RetaHorizontal        ///< the one point of abscissa `abscissa` spread into a horizontal line
+    /// Translation by a vector with both coordinates not zero.
+    Translacao,
+    /// Translation by a vector (h; 0).
+    TranslacaoHorizontal,
+    /// Translation by a vector (0; v).
+    TranslacaoVertical,
+    /// x multiplied by a coefficient above 1.
+    DilatacaoHorizontal,
+    /// x multiplied by a coefficient between 0 and 1.
+    ContracaoHorizontal,
+    /// y multiplied by a coefficient above 1.
+    DilatacaoVertical,
+    /// y multiplied by a coefficient between 0 and 1.
+    ContracaoVertical,
+    /// y ↦ −y.
+    ReflexaoOx,
+    /// x ↦ −x.
+    ReflexaoOy,
+    /// (x; y) ↦ (−x; −y).
+    SimetriaOrigem,
+    /// y ↦ |y|: what lies below Ox is reflected.
+    ModuloDosValores,
+    /// Composition with |x|: the right half stays and is mirrored.
+    ModuloDaAbscissa,
+    /// y ↦ 0 (a coefficient 0 in front of f).
+    ProjecaoEmOx,
+    /// The one point of abscissa `abscissa` spread into a horizontal line.
+    RetaHorizontal
 };
 
 /// One elementary transformation of a graph: its kind, its numbers, the words that name it,

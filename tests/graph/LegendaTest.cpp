@@ -63,12 +63,14 @@ QRect alterados(const QImage& imagem) {
     return r;
 }
 
-bool temCor(const QImage& imagem, const QColor& cor) {
+// Where the pixels of one colour are.
+QRect linhaDe(const QImage& imagem, const QColor& cor) {
+    QRect r;
     for (int y = 0; y < imagem.height(); ++y)
         for (int x = 0; x < imagem.width(); ++x)
             if (imagem.pixelColor(x, y) == cor)
-                return true;
-    return false;
+                r |= QRect(x, y, 1, 1);
+    return r;
 }
 
 TEST(Legenda, PoeSeOndeCobreMenosDasCurvas) {
@@ -82,11 +84,13 @@ TEST(Legenda, PoeSeOndeCobreMenosDasCurvas) {
         QPointF esperado;
     };
     const QRect cima(0, 0, 493, 120), baixo(0, 380, 493, 113);
-    const QRect esquerda(0, 0, 93, 493);
+    const QRect esquerda(0, 0, 93, 493), direita(400, 0, 93, 493);
     const Caso casos[] = {
         {{QRect(300, 0, 193, 120)}, QPointF(6, 6)},
         {{cima}, QPointF(493 - 6 - w, 493 - 6 - h)},
         {{cima, QRect(250, 300, 243, 193)}, QPointF(6, 493 - 6 - h)},
+        {{esquerda, direita, baixo}, QPointF((493 - w) / 2, 6)},
+        {{esquerda, direita, cima}, QPointF((493 - w) / 2, 493 - 6 - h)},
         {{cima, baixo}, QPointF(6, (493 - h) / 2)},
         {{cima, baixo, esquerda}, QPointF(493 - 6 - w, (493 - h) / 2)},
         {{QRect(0, 0, 493, 493)}, QPointF(493 - 6 - w, 6)}, // all alike: the first
@@ -104,7 +108,12 @@ TEST(Legenda, PoeSeOndeCobreMenosDasCurvas) {
 }
 
 TEST(Legenda, DesenhaCadaCorNaCaixaAQualquerEscala) {
-    const Legenda legenda(tresCurvas());
+    // Saturated colours only: the grey of the text's edges could pass for a grey curve.
+    const std::vector<EntradaDaLegenda> curvas = {
+        {QColor(0, 0, 255), QStringLiteral("a+f(x+b), a = 3, b = 2")},
+        {QColor(0xD5, 0x5E, 0x00), QStringLiteral("g(x) = -2f(x-1)+3")},
+        {QColor(0x00, 0x9E, 0x73), QStringLiteral("f(ax), a = 0,5")}};
+    const Legenda legenda(curvas);
     for (const int escala : {1, 2}) {
         QImage imagem = area(493 * escala);
         const QPointF canto(40, 30);
@@ -115,9 +124,18 @@ TEST(Legenda, DesenhaCadaCorNaCaixaAQualquerEscala) {
         }
         const QRectF caixa(canto * escala, legenda.tamanho() * escala);
         EXPECT_EQ(QRectF(alterados(imagem)), caixa) << escala;
-        for (const auto& entrada : tresCurvas())
-            EXPECT_TRUE(temCor(imagem, entrada.cor)) << escala << entrada.nome.toStdString();
         EXPECT_EQ(imagem.pixelColor(caixa.center().x(), caixa.top()), QColor(160, 160, 160));
+        // One sample of each colour, one line apart, filling the box with no blank line.
+        const QRect primeira = linhaDe(imagem, curvas[0].cor);
+        const QRect segunda = linhaDe(imagem, curvas[1].cor);
+        const QRect ultima = linhaDe(imagem, curvas[2].cor);
+        const int linha = segunda.center().y() - primeira.center().y();
+        EXPECT_EQ(ultima.center().y() - segunda.center().y(), linha) << escala;
+        EXPECT_GT(linha, 8 * escala);
+        EXPECT_EQ(primeira.height(), 2 * escala);
+        EXPECT_EQ(primeira.left(), ultima.left());
+        EXPECT_LT(primeira.top() - caixa.top(), linha) << escala;
+        EXPECT_LT(caixa.bottom() - ultima.bottom(), linha) << escala;
     }
 }
 

@@ -137,6 +137,9 @@ const CasoTexto kTextos[] = {
     {"x", "f_1+x",
      "O gráfico de g não se obtém do de f por translações, dilatações, contrações e reflexões: "
      "fora de f, g depende também de x."},
+    {"x", "f_1+0*sqr(x)",
+     "O gráfico de g não se obtém do de f por translações, dilatações, contrações e reflexões: "
+     "fora de f, g depende também de x."},
     {"x", "f_1^2",
      "O gráfico de g não se obtém do de f por translações, dilatações, contrações e reflexões: "
      "o valor de f não entra em g na forma k·f(…) + c, nem dentro de um módulo."},
@@ -167,6 +170,33 @@ TEST(TextoDaDescricao, VariasChamadasDeF) {
     EXPECT_EQ(descreverComposicao(soma).texto.toStdString(),
               inicio + "g usa f mais do que uma vez.");
     EXPECT_FALSE(descreverComposicao(soma).sequencia);
+}
+
+TEST(TextoDaDescricao, FormaComTudoForaDoModulo) {
+    FormaDeG forma;
+    forma.k = 2;
+    forma.c = 1;
+    forma.q = 3;
+    forma.p = -1;
+    const Descricao d = descreverForma(forma, QStringLiteral("de h"));
+    EXPECT_EQ(passos(d), "dilatação vertical de coeficiente 2 | translação vertical associada ao "
+                         "vetor (0; 1) | dilatação vertical de coeficiente 3 | translação vertical "
+                         "associada ao vetor (0; −1)");
+    EXPECT_EQ(d.regra.toStdString(), "(x; y) ↦ (x; 6y + 2)");
+}
+
+// The steps that do not move a point to one point.
+TEST(PassoImagens, NenhumaOuVariasImagens) {
+    using P = QPointF;
+    const Passo abcissa = Passo::moduloDaAbscissa();
+    EXPECT_EQ(abcissa.imagens(P(2, 5)), (std::vector<P>{P(2, 5), P(-2, 5)}));
+    EXPECT_EQ(abcissa.imagens(P(0, 5)), (std::vector<P>{P(0, 5)}));
+    EXPECT_TRUE(abcissa.imagens(P(-1, 5)).empty());
+    const Passo reta = Passo::retaHorizontal(2);
+    EXPECT_EQ(reta.imagens(P(2, 3)).size(), 5u);
+    for (const P& ponto : reta.imagens(P(2, 3)))
+        EXPECT_EQ(ponto.y(), 3);
+    EXPECT_TRUE(reta.imagens(P(1, 3)).empty());
 }
 
 TEST(TextoDaDescricao, OpcaoDitaDaTransformada) {
