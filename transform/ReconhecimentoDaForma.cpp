@@ -43,10 +43,21 @@ class Avaliador {
 public:
     explicit Avaliador(const QString& texto) { m_equacao.Equation(texto.toStdString()); }
 
-    std::optional<double> em(double x, double t = 0) {
+    /// The value at x of a text that uses only x.
+    std::optional<double> em(double x) {
+        m_equacao.Var("x", x);
+        return valor();
+    }
+
+    /// The value at x when the call of f gives t.
+    std::optional<double> em(double x, double t) {
+        m_equacao.Var(Composicao::variavelDaChamada(0).toStdString(), t);
+        return em(x);
+    }
+
+private:
+    std::optional<double> valor() {
         try {
-            m_equacao.Var("x", x);
-            m_equacao.Var(Composicao::variavelDaChamada(0).toStdString(), t);
             m_equacao.Solve();
             const double valor = m_equacao.Solution();
             if (m_equacao.SilentFailure() || !std::isfinite(valor))
@@ -57,7 +68,6 @@ public:
         }
     }
 
-private:
     clsEquation m_equacao;
 };
 

@@ -53,22 +53,12 @@ QImage area(int lado = 493) {
     return imagem;
 }
 
-// The rectangle of the pixels that are no longer white.
-QRect alterados(const QImage& imagem) {
+// The rectangle of the pixels of one colour, or of any other colour.
+QRect onde(const QImage& imagem, const QColor& cor, bool outra = false) {
     QRect r;
     for (int y = 0; y < imagem.height(); ++y)
         for (int x = 0; x < imagem.width(); ++x)
-            if (imagem.pixelColor(x, y) != kBranco)
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
-
-// Where the pixels of one colour are.
-QRect linhaDe(const QImage& imagem, const QColor& cor) {
-    QRect r;
-    for (int y = 0; y < imagem.height(); ++y)
-        for (int x = 0; x < imagem.width(); ++x)
-            if (imagem.pixelColor(x, y) == cor)
+            if ((imagem.pixelColor(x, y) == cor) != outra)
                 r |= QRect(x, y, 1, 1);
     return r;
 }
@@ -123,12 +113,12 @@ TEST(Legenda, DesenhaCadaCorNaCaixaAQualquerEscala) {
             legenda.desenhar(pintor, canto);
         }
         const QRectF caixa(canto * escala, legenda.tamanho() * escala);
-        EXPECT_EQ(QRectF(alterados(imagem)), caixa) << escala;
+        EXPECT_EQ(QRectF(onde(imagem, kBranco, true)), caixa) << escala;
         EXPECT_EQ(imagem.pixelColor(caixa.center().x(), caixa.top()), QColor(160, 160, 160));
         // One sample of each colour, one line apart, filling the box with no blank line.
-        const QRect primeira = linhaDe(imagem, curvas[0].cor);
-        const QRect segunda = linhaDe(imagem, curvas[1].cor);
-        const QRect ultima = linhaDe(imagem, curvas[2].cor);
+        const QRect primeira = onde(imagem, curvas[0].cor);
+        const QRect segunda = onde(imagem, curvas[1].cor);
+        const QRect ultima = onde(imagem, curvas[2].cor);
         const int linha = segunda.center().y() - primeira.center().y();
         EXPECT_EQ(ultima.center().y() - segunda.center().y(), linha) << escala;
         EXPECT_GT(linha, 8 * escala);
