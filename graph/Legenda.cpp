@@ -23,11 +23,6 @@ constexpr int kTamanhoFonte = 11; // pixels at scale 1
 const QColor kCaixa(255, 255, 255, 230);
 const QColor kRebordo(160, 160, 160);
 
-QString restantes(std::size_t quantas) {
-    return quantas == 1 ? QStringLiteral("… e mais 1 curva")
-                        : QStringLiteral("… e mais %1 curvas").arg(quantas);
-}
-
 } // namespace
 
 Legenda::Legenda(std::vector<EntradaDaLegenda> entradas, QSize area) : m_area(area) {
@@ -52,7 +47,9 @@ void Legenda::dispor(const std::vector<EntradaDaLegenda>& entradas) {
                                                                 std::max(0.0, espaco))});
     }
     if (nomeadas < entradas.size())
-        m_linhas.push_back({QColor(), restantes(entradas.size() - nomeadas)});
+        // The line that says so takes the place of a name: at least two are left out.
+        m_linhas.push_back(
+            {QColor(), QStringLiteral("… e mais %1 curvas").arg(entradas.size() - nomeadas)});
 
     double largura = 0;
     for (const Linha& linha : m_linhas) {
@@ -66,6 +63,13 @@ void Legenda::dispor(const std::vector<EntradaDaLegenda>& entradas) {
 int Legenda::curvasNomeadas() const {
     return static_cast<int>(std::count_if(m_linhas.begin(), m_linhas.end(),
                                           [](const Linha& l) { return l.cor.isValid(); }));
+}
+
+QStringList Legenda::textos() const {
+    QStringList textos;
+    for (const Linha& linha : m_linhas)
+        textos << linha.texto;
+    return textos;
 }
 
 int Legenda::pixelsCobertos(const QImage& imagem, QRgb fundo, QPointF canto) const {

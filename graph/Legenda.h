@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -35,6 +36,9 @@ public:
     QSizeF tamanho() const { return m_tamanho; }
     /// How many curves the box lists by name.
     int curvasNomeadas() const;
+    /// The lines as the box shows them, names shortened and the count of the curves left out
+    /// included: what a screen reader reads of the legend.
+    QStringList textos() const;
 
     /// Where the box goes (its top-left corner, in pixels of `imagem`, the area's picture at
     /// scale 1) so that it covers the fewest pixels that differ from `fundo`: the corners are

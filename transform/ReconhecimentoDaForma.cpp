@@ -116,9 +116,9 @@ std::optional<EmV> emV(const std::vector<Amostra>& amostras) {
 bool iguais(const std::vector<std::optional<double>>& valores) {
     const auto& primeiro = valores.front();
     return std::all_of(valores.begin(), valores.end(), [&](const std::optional<double>& v) {
-        if (!v || !primeiro)
-            return v.has_value() == primeiro.has_value();
-        return std::fabs(*v - *primeiro) <= kTolerancia * std::max(1.0, std::fabs(*primeiro));
+        if (v.has_value() != primeiro.has_value())
+            return false;
+        return !v || std::fabs(*v - *primeiro) <= kTolerancia * std::max(1.0, std::fabs(*v));
     });
 }
 

@@ -84,6 +84,9 @@ TEST(Legenda, PoeSeOndeCobreMenosDasCurvas) {
         {{cima, baixo}, QPointF(6, (493 - h) / 2)},
         {{cima, baixo, esquerda}, QPointF(493 - 6 - w, (493 - h) / 2)},
         {{QRect(0, 0, 493, 493)}, QPointF(493 - 6 - w, 6)}, // all alike: the first
+        // curves that pass just beside the box do not count
+        {{QRect(300, 0, 193, 120), QRect(6 + int(w), 0, 1, 493), QRect(0, 6 + int(h), 493, 1)},
+         QPointF(6, 6)},
     };
     for (const Caso& caso : casos) {
         imagem = area();
@@ -134,10 +137,15 @@ TEST(Legenda, CabeNaAreaComNomesLongosEMuitasCurvas) {
     const Legenda legenda(muitas);
     EXPECT_LE(legenda.tamanho().width(), 493 - 12);
     EXPECT_LE(legenda.tamanho().height(), 493 - 12);
-    EXPECT_GT(legenda.curvasNomeadas(), 10);
-    EXPECT_LT(legenda.curvasNomeadas(), 60);
+    const int nomeadas = legenda.curvasNomeadas();
+    EXPECT_GT(nomeadas, 10);
+    ASSERT_EQ(legenda.textos().size(), nomeadas + 1);
+    EXPECT_TRUE(legenda.textos().front().endsWith(QChar(0x2026)));
+    EXPECT_EQ(legenda.textos().back(), QStringLiteral("… e mais %1 curvas").arg(60 - nomeadas));
     const Legenda tres(tresCurvas());
-    EXPECT_EQ(tres.curvasNomeadas(), 3);
+    EXPECT_EQ(tres.textos(),
+              (QStringList{QStringLiteral("a+f(x+b), a = 3, b = 2"),
+                           QStringLiteral("g(x) = -2f(x-1)+3"), QStringLiteral("f")}));
     EXPECT_LT(tres.tamanho().width(), 200);
 }
 
