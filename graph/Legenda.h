@@ -29,7 +29,8 @@ struct EntradaDaLegenda {
 /// when the curves do not all fit, the last line says how many are left out.
 class Legenda {
 public:
-    /// The legend of `entradas`, in their order, for an area of `area` pixels at scale 1.
+    /// The legend of `entradas`, in their order, for an area of `area` pixels at scale 1
+    /// (with no entries, an empty box: not worth drawing).
     explicit Legenda(std::vector<EntradaDaLegenda> entradas, QSize area = QSize(493, 493));
 
     /// The size of the box in pixels at scale 1.
