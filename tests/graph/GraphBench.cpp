@@ -227,7 +227,9 @@ enum class TabelaPesada {
     JanelaDe1e9EmRadianos,
     JanelaDe1e38,
     JanelaDe1e308,
-    LongeDeZero
+    LongeDeZero,
+    UmPorPixel,
+    UmPorPixelEmRadianos
 };
 
 struct TextosDaTabela {
@@ -251,6 +253,10 @@ TextosDaTabela textosDaTabela(TabelaPesada tabela) {
         return {"-10^308", "10^308", "-10^308", "10^308", "1", "1"};
     case TabelaPesada::LongeDeZero: // every value from 0 to the window is added up
         return {"1000000", "1000010", "1000000", "1000010", "0,00001", "0,00001"};
+    case TabelaPesada::UmPorPixel: // a mark and a number on nearly every pixel
+        return {"-1000", "1000", "-1000", "1000", "4,3", "4,3"};
+    case TabelaPesada::UmPorPixelEmRadianos: // a mark or a label on nearly every pixel
+        return {"-720", "720", "-1000", "1000", "1", "4,3", true};
     }
     return {"-10", "10", "-10", "10", "1", "1"};
 }
@@ -317,6 +323,10 @@ void BM_ApagarComTabela(benchmark::State& estado, TabelaPesada tabela, double es
     BENCHMARK_CAPTURE(medida, janela_1e308_recusada, TabelaPesada::JanelaDe1e308, escala)          \
         ->Unit(benchmark::kMillisecond);                                                           \
     BENCHMARK_CAPTURE(medida, longe_de_0_passos_0_00001, TabelaPesada::LongeDeZero, escala)        \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, um_por_pixel, TabelaPesada::UmPorPixel, escala)                      \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, um_por_pixel_radianos, TabelaPesada::UmPorPixelEmRadianos, escala)   \
         ->Unit(benchmark::kMillisecond)
 
 QUILORA_TABELAS_PESADAS(BM_EixosComTabela, 1.0);

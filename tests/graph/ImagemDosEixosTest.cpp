@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,6 +45,14 @@ QByteArray digesto(const QImage& a, const QImage& b) {
     return hash.result().toHex().left(16);
 }
 
+// Writes Xmin, Xmax, Ymin, Ymax, PassoX and PassoY in the axis table.
+void escreverTabela(Form1& form, const std::array<const char*, 6>& textos) {
+    const char* nomes[] = {"Xmin", "Xmax", "Ymin", "Ymax", "PassoX", "PassoY"};
+    for (std::size_t i = 0; i < textos.size(); ++i)
+        form.findChild<QLineEdit*>(QString::fromUtf8(nomes[i]))
+            ->setText(QString::fromUtf8(textos[i]));
+}
+
 class ImagemDosEixosTest : public ::testing::TestWithParam<CasoImagem> {};
 
 TEST_P(ImagemDosEixosTest, ATabelaDaSempreAMesmaImagem) {
@@ -58,11 +67,7 @@ TEST_P(ImagemDosEixosTest, ATabelaDaSempreAMesmaImagem) {
     };
     if (caso.escalarAntes)
         escalar();
-    const std::pair<const char*, const char*> celulas[] = {
-        {"Xmin", caso.xmin}, {"Xmax", caso.xmax},     {"Ymin", caso.ymin},
-        {"Ymax", caso.ymax}, {"PassoX", caso.passoX}, {"PassoY", caso.passoY}};
-    for (const auto& [nome, texto] : celulas)
-        form.findChild<QLineEdit*>(QString::fromUtf8(nome))->setText(QString::fromUtf8(texto));
+    escreverTabela(form, {caso.xmin, caso.xmax, caso.ymin, caso.ymax, caso.passoX, caso.passoY});
     form.findChild<QCheckBox*>(QStringLiteral("MarcaX"))->setChecked(caso.marcaX);
     if (caso.radianos)
         form.alternarRadianos();
@@ -123,5 +128,50 @@ INSTANTIATE_TEST_SUITE_P(Tabela, ImagemDosEixosTest, ::testing::ValuesIn(kCasos)
                          [](const ::testing::TestParamInfo<CasoImagem>& info) {
                              return info.param.nome;
                          });
+
+// Far from the origin, with a step whose sums are rounded, the values of the graduation are
+// those of the additions from 0, millions of them away: the marks stand along the whole axis.
+struct CasoLonge {
+    const char *xmin, *xmax, *ymin, *ymax, *passoX, *passoY;
+    bool radianos;
+    bool eixoX; ///< marks counted across the x axis, else across the y axis
+    int marcas; ///< marks seen along it
+};
+
+class GraduacaoLongeTest : public ::testing::TestWithParam<CasoLonge> {};
+
+TEST_P(GraduacaoLongeTest, MarcasAoLongoDoEixo) {
+    const CasoLonge& caso = GetParam();
+    DialogosGuiados dialogos;
+    Form1 form(dialogos);
+    form.show();
+    escreverTabela(form, {caso.xmin, caso.xmax, caso.ymin, caso.ymax, caso.passoX, caso.passoY});
+    if (caso.radianos)
+        form.alternarRadianos();
+    else
+        form.desenharEixos();
+    ASSERT_TRUE(dialogos.mensagens.isEmpty());
+    const Quadro& quadro = form.areaFuncao().persistente();
+    const QImage& imagem = form.areaFuncao().imagem();
+    // Two pixels off the axis only the marks are black.
+    int marcas = 0;
+    for (int i = 0; i < 493; ++i) {
+        const QPoint p = caso.eixoX ? QPoint(i, static_cast<int>(quadro.pixelY(0)) - 2)
+                                    : QPoint(static_cast<int>(quadro.pixelX(0)) - 2, i);
+        marcas += imagem.pixel(p) == qRgb(0, 0, 0) ? 1 : 0;
+    }
+    EXPECT_EQ(marcas, caso.marcas);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabela, GraduacaoLongeTest, ::testing::Values(
+    // 20 million additions of 0.1 to reach the window; its marks, drawn in single precision,
+    // stand on eighths
+    CasoLonge{"2000000", "2000001", "-10", "10", "0,1", "1", false, true, 8},
+    // 17 million additions of 0.3, the marks on halves
+    CasoLonge{"-10", "10", "5000000", "5000003", "1", "0,3", false, false, 7},
+    // 13 million additions of 3.14159/2, the marks on even numbers
+    CasoLonge{"20000000", "20000010", "-10", "10", "1", "1", true, true, 6}));
+// clang-format on
 
 } // namespace
