@@ -4,6 +4,7 @@
 #include "BotaoOpcao.h"
 #include "DialogosGuiados.h"
 #include "Disposicao.h"
+#include "EcraSemMonitor.h"
 #include "Form1.h"
 #include "GrupoTransformacoes.h"
 #include "clsEquation.h"
@@ -373,16 +374,9 @@ BENCHMARK(BM_RedimensionarPara10000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Without a screen, one of 3840 x 2160 (where the window can be laid out at scale 2).
-    QTemporaryDir pasta;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        QFile configuracao(pasta.filePath(QStringLiteral("ecra.json")));
-        configuracao.open(QIODevice::WriteOnly);
-        configuracao.write(R"({"screens": [{"name": "ecra", "x": 0, "y": 0, "width": 3840,
-                               "height": 2160, "logicalDpi": 96, "dpr": 1}]})");
-        configuracao.close();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + configuracao.fileName().toUtf8());
-    }
+    // A screen of 3840 x 2160, where the main window can be laid out at scale 2.
+    const QTemporaryDir pasta;
+    usarEcraSemMonitor(pasta, QSize(3840, 2160));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
