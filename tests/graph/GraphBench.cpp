@@ -338,6 +338,27 @@ void BM_EixosComTabelaNaEscala2(benchmark::State& estado, TabelaPesada tabela, d
 }
 QUILORA_TABELAS_PESADAS(BM_EixosComTabelaNaEscala2, 2.0);
 
+// One step of resizing the maximised window, as above, after such a table: every text and mark
+// of both areas drawn again at the new scale for the screen.
+void BM_PassoDeRedimensionamentoComTabela(benchmark::State& estado, TabelaPesada tabela) {
+    JanelaComTabela janela(tabela, 1);
+    Form1& form = janela.form;
+    const int barra = form.height() - form.areaCliente()->height();
+    bool maior = false;
+    for (auto _ : estado) {
+        maior = !maior;
+        form.resize(maior ? QSize(1920, 1040 + barra) : QSize(1900, 1030 + barra));
+        QCoreApplication::processEvents();
+    }
+    contarAvisos(estado, janela);
+}
+BENCHMARK_CAPTURE(BM_PassoDeRedimensionamentoComTabela, passos_0_00001_e_0_0001,
+                  TabelaPesada::PassosPequenos)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PassoDeRedimensionamentoComTabela, um_por_pixel_radianos,
+                  TabelaPesada::UmPorPixelEmRadianos)
+    ->Unit(benchmark::kMillisecond);
+
 // The peak of the process's resident memory so far, in MB.
 double picoDeMemoria() {
     QFile estado(QStringLiteral("/proc/self/status"));
