@@ -4,9 +4,11 @@
 #include "DesenhoEixos.h"
 
 #include "FormaImpressa.h"
+#include "MarcasDoEixo.h"
 #include "NomesDosEixos.h"
 #include "NumeroInicial.h"
 #include "PreparacaoTexto.h"
+#include "TextosDaGraduacao.h"
 #include "Varredura.h"
 #include "clsEquation.h"
 
@@ -70,21 +72,49 @@ IntervaloVisivel intervalo(double a, double b) {
     return {std::min(a, b), std::max(a, b)};
 }
 
-IntervaloVisivel visivelEmX(const Quadro& quadro) {
+// The pixel column or row of an exact place, as whole as a long long can hold.
+long long pixelInteiro(double px) {
+    return static_cast<long long>(std::floor(std::clamp(px, -1e15, 1e15)));
+}
+
+// A coordinate as drawing takes it, in single precision; beyond that range its failure comes
+// when it is drawn.
+float emSimples(double valor) {
+    const double maximo = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(valor, -maximo, maximo));
+}
+
+// The values of the x axis seen by the picture, and as their place the pixel column of the
+// value moved by `desvio` (where what stands for it is drawn).
+IntervaloVisivel visivelEmX(const Quadro& quadro, double desvio = 0) {
     const double largura = quadro.escalaX2() - quadro.escalaX1();
     const double folga = kFolgaTexto / quadro.larguraInterior();
-    return intervalo(quadro.escalaX1() - folga * largura, quadro.escalaX2() + folga * largura);
+    IntervaloVisivel visivel =
+        intervalo(quadro.escalaX1() - folga * largura, quadro.escalaX2() + folga * largura);
+    visivel.lugar = [&quadro, desvio](double v) {
+        return pixelInteiro(quadro.pixelX(emSimples(v + desvio)));
+    };
+    return visivel;
 }
 
-IntervaloVisivel visivelEmY(const Quadro& quadro) {
+// Likewise the y axis, with pixel rows.
+IntervaloVisivel visivelEmY(const Quadro& quadro, double desvio = 0) {
     const double altura = quadro.escalaY2() - quadro.escalaY1();
     const double folga = kFolgaTexto / quadro.alturaInterior();
-    return intervalo(quadro.escalaY1() - folga * altura, quadro.escalaY2() + folga * altura);
+    IntervaloVisivel visivel =
+        intervalo(quadro.escalaY1() - folga * altura, quadro.escalaY2() + folga * altura);
+    visivel.lugar = [&quadro, desvio](double v) {
+        return pixelInteiro(quadro.pixelY(emSimples(v + desvio)));
+    };
+    return visivel;
 }
 
-void imprimirEm(Quadro& quadro, double x, double y, const QString& texto) {
-    quadro.posicao(simples(x), simples(y));
-    quadro.imprimir(texto);
+// Gathers the texts of one graduation with `juntarTodos` and prints them. Their places lie
+// within the window's margins, so no failure comes halfway.
+template <typename Juntar> void imprimirGraduacao(Quadro& quadro, Juntar juntarTodos) {
+    TextosDaGraduacao textos(quadro);
+    juntarTodos(textos);
+    textos.imprimir();
 }
 
 } // namespace
@@ -225,24 +255,35 @@ void DesenhoEixos::graduar(AreaGrafica& area, const TabelaEixos& tabela,
 
 void DesenhoEixos::marcasX(Quadro& quadro, double passo) {
     const double meia = 2 * m_janela.TamPixelY;
-    VarrerGraduacao(
-        m_janela.JanelaXmin, m_janela.JanelaXmax, passo, visivelEmX(quadro),
-        [&](double v) { quadro.linha(simples(v), simples(meia), simples(v), simples(-meia)); });
+    MarcasDoEixo marcas(quadro, true);
+    VarrerGraduacao(m_janela.JanelaXmin, m_janela.JanelaXmax, passo, visivelEmX(quadro),
+                    [&](double v) {
+                        const float x = simples(v);
+                        marcas.marcar(x, x, simples(meia), x, simples(-meia));
+                    });
 }
 
 void DesenhoEixos::marcasY(Quadro& quadro, double passo) {
     const double meia = 2 * m_janela.TamPixelX;
-    VarrerGraduacao(
-        m_janela.JanelaYmin, m_janela.JanelaYmax, passo, visivelEmY(quadro),
-        [&](double v) { quadro.linha(simples(-meia), simples(v), simples(meia), simples(v)); });
+    MarcasDoEixo marcas(quadro, false);
+    VarrerGraduacao(m_janela.JanelaYmin, m_janela.JanelaYmax, passo, visivelEmY(quadro),
+                    [&](double v) {
+                        const float y = simples(v);
+                        marcas.marcar(y, simples(-meia), y, simples(meia), y);
+                    });
 }
 
 void DesenhoEixos::numerosX(Quadro& quadro, double passo) {
     quadro.nomeFonte(QStringLiteral("MS Serif"));
     quadro.tamanhoFonte(6);
     const JanelaGrafica& j = m_janela;
-    VarrerGraduacao(j.JanelaXmin, j.JanelaXmax, passo, visivelEmX(quadro), [&](double v) {
-        imprimirEm(quadro, v - 8 * j.TamPixelX, -8 * j.TamPixelY, FormaImpressa(v));
+    const double desvio = -8 * j.TamPixelX;
+    imprimirGraduacao(quadro, [&](TextosDaGraduacao& textos) {
+        VarrerGraduacao(j.JanelaXmin, j.JanelaXmax, passo, visivelEmX(quadro, desvio),
+                        [&](double v) {
+                            textos.juntar(simples(v + desvio), simples(-8 * j.TamPixelY),
+                                          [v] { return FormaImpressa(v); });
+                        });
     });
 }
 
@@ -251,8 +292,13 @@ void DesenhoEixos::numerosY(Quadro& quadro, double passo) {
     quadro.tamanhoFonte(6);
     quadro.negrito(true);
     const JanelaGrafica& j = m_janela;
-    VarrerGraduacao(j.JanelaYmin, j.JanelaYmax, passo, visivelEmY(quadro), [&](double v) {
-        imprimirEm(quadro, -18 * j.TamPixelX, v + 5 * j.TamPixelY, FormaImpressa(v));
+    const double desvio = 5 * j.TamPixelY;
+    imprimirGraduacao(quadro, [&](TextosDaGraduacao& textos) {
+        VarrerGraduacao(j.JanelaYmin, j.JanelaYmax, passo, visivelEmY(quadro, desvio),
+                        [&](double v) {
+                            textos.juntar(simples(-18 * j.TamPixelX), simples(v + desvio),
+                                          [v] { return FormaImpressa(v); });
+                        });
     });
 }
 
@@ -265,11 +311,14 @@ double DesenhoEixos::fimRadianos(double limite, double sentido) const {
 
 void DesenhoEixos::MarcarRadianos() {
     const double meia = 2 * m_janela.TamPixelY;
-    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()})
+    for (Quadro* quadro : {&m_areaFuncao.persistente(), &m_areaTransformada.persistente()}) {
+        MarcasDoEixo marcas(*quadro, true);
         VarrerDesdeZero(fimRadianos(m_janela.JanelaXmin, -1), fimRadianos(m_janela.JanelaXmax, 1),
                         kMeioPi, visivelEmX(*quadro), [&](double v) {
-                            quadro->linha(simples(v), simples(meia), simples(v), simples(-meia));
+                            const float x = simples(v);
+                            marcas.marcar(x, x, simples(meia), x, simples(-meia));
                         });
+    }
 }
 
 void DesenhoEixos::GraduarRadianos() {
@@ -285,25 +334,32 @@ void DesenhoEixos::GraduarRadianos() {
 void DesenhoEixos::rotulosRadianos(Quadro& quadro) {
     const JanelaGrafica& j = m_janela;
     const double topo = -6 * j.TamPixelY;
-    const IntervaloVisivel visivel = visivelEmX(quadro);
-    // The odd multiples of π/2 from 3 on, and the multiples of π from 2 on, on each side.
-    const auto serie = [&](double inicio, double passo, double fim, int primeiro, int salto,
-                           int sinal, const QString& sufixo) {
-        PercorrerValores(inicio, passo, fim, visivel, [&](double x, long long i) {
-            const double k = static_cast<double>(primeiro + salto * i);
-            imprimirEm(quadro, x - 6 * j.TamPixelX, topo, FormaImpressa(sinal * k) + sufixo);
-            return true;
-        });
-    };
+    const double desvio = -6 * j.TamPixelX;
+    const IntervaloVisivel visivel = visivelEmX(quadro, desvio);
     const double esquerda = fimRadianos(j.JanelaXmin, -1), direita = fimRadianos(j.JanelaXmax, 1);
-    imprimirEm(quadro, -kMeioPi - 6 * j.TamPixelX, topo, QStringLiteral("-p/2"));
-    serie(-3 * kPi / 2, -kPi, esquerda, 3, 2, -1, QStringLiteral("p/2"));
-    imprimirEm(quadro, -kPi - 4 * j.TamPixelX, topo, QStringLiteral("-p"));
-    serie(-kDoisPi, -kPi, esquerda, 2, 1, -1, QStringLiteral("p"));
-    imprimirEm(quadro, kMeioPi - 4 * j.TamPixelX, topo, QStringLiteral("p/2"));
-    serie(3 * kPi / 2, kPi, direita, 3, 2, 1, QStringLiteral("p/2"));
-    imprimirEm(quadro, kPi - 2 * j.TamPixelX, topo, QStringLiteral("p"));
-    serie(kDoisPi, kPi, direita, 2, 1, 1, QStringLiteral("p"));
+    imprimirGraduacao(quadro, [&](TextosDaGraduacao& textos) {
+        const auto rotulo = [&](double x, const QString& texto) {
+            textos.juntar(simples(x), simples(topo), [&] { return texto; });
+        };
+        // The odd multiples of π/2 from 3 on, and the multiples of π from 2 on, on each side.
+        const auto serie = [&](double inicio, double passo, double fim, int primeiro, int salto,
+                               int sinal, const QString& sufixo) {
+            PercorrerValores(inicio, passo, fim, visivel, [&](double x, long long i) {
+                const double k = static_cast<double>(primeiro + salto * i);
+                textos.juntar(simples(x + desvio), simples(topo),
+                              [&] { return FormaImpressa(sinal * k) + sufixo; });
+                return true;
+            });
+        };
+        rotulo(-kMeioPi - 6 * j.TamPixelX, QStringLiteral("-p/2"));
+        serie(-3 * kPi / 2, -kPi, esquerda, 3, 2, -1, QStringLiteral("p/2"));
+        rotulo(-kPi - 4 * j.TamPixelX, QStringLiteral("-p"));
+        serie(-kDoisPi, -kPi, esquerda, 2, 1, -1, QStringLiteral("p"));
+        rotulo(kMeioPi - 4 * j.TamPixelX, QStringLiteral("p/2"));
+        serie(3 * kPi / 2, kPi, direita, 3, 2, 1, QStringLiteral("p/2"));
+        rotulo(kPi - 2 * j.TamPixelX, QStringLiteral("p"));
+        serie(kDoisPi, kPi, direita, 2, 1, 1, QStringLiteral("p"));
+    });
 }
 
 FalhaEixos DesenhoEixos::falhaDadosEixos(AreaGrafica& area, const QString& descricao) {

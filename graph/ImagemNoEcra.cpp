@@ -52,6 +52,7 @@ void ImagemNoEcra::limpar(const QColor& fundo) {
     m_registo.clear();
     m_porBaixo.clear();
     m_palavras.clear();
+    m_fontes.clear();
     if (activa())
         m_imagem.fill(fundo);
 }
@@ -60,20 +61,28 @@ void ImagemNoEcra::redesenhar(const QColor& fundo) {
     m_imagem.fill(fundo);
     for (const Traco& traco : m_porBaixo)
         desenharPonto(traco);
-    // Lines and texts in a row share one painter; dots go straight to the pixels.
+    // Lines in a row share one painter, texts in a row one painter at the screen's scale and
+    // their font; dots go straight to the pixels.
     std::optional<QPainter> pintor;
+    std::optional<Tipo> tipoDoPintor;
+    std::optional<quint32> fonte;
     for (const Traco& traco : m_registo) {
         if (traco.tipo == Tipo::Ponto) {
             pintor.reset();
             desenharPonto(traco);
             continue;
         }
-        if (!pintor)
+        if (traco.tipo != tipoDoPintor || !pintor) {
             pintor.emplace(&m_imagem);
+            tipoDoPintor = traco.tipo;
+            fonte.reset();
+            if (traco.tipo == Tipo::Texto)
+                pintor->scale(m_kx, m_ky);
+        }
         if (traco.tipo == Tipo::Linha)
             desenharLinha(traco, *pintor);
         else
-            desenharTexto(traco, *pintor);
+            desenharTexto(traco, *pintor, fonte);
     }
 }
 
@@ -118,21 +127,24 @@ void ImagemNoEcra::linha(double ax, double ay, double bx, double by, int largura
     }
 }
 
-void ImagemNoEcra::texto(const QString& texto, const QFont& fonte, QPointF linhaDeBase, QRgb cor) {
-    m_palavras.push_back({texto, fonte});
-    const Traco traco{Tipo::Texto,
-                      1,
-                      cor,
-                      static_cast<float>(linhaDeBase.x()),
-                      static_cast<float>(linhaDeBase.y()),
-                      0,
-                      0,
-                      static_cast<quint32>(m_palavras.size() - 1)};
-    m_registo.push_back(traco);
-    if (activa()) {
-        QPainter pintor(&m_imagem);
-        desenharTexto(traco, pintor);
+void ImagemNoEcra::textos(const std::vector<TextoColocado>& textos, const QFont& fonte, QRgb cor) {
+    if (m_fontes.empty() || !(m_fontes.back() == fonte))
+        m_fontes.push_back(fonte);
+    const auto indiceFonte = static_cast<quint32>(m_fontes.size() - 1);
+    const std::size_t primeiro = m_registo.size();
+    for (const TextoColocado& t : textos) {
+        m_palavras.push_back({t.texto, indiceFonte});
+        m_registo.push_back({Tipo::Texto, 1, cor, static_cast<float>(t.linhaDeBase.x()),
+                             static_cast<float>(t.linhaDeBase.y()), 0, 0,
+                             static_cast<quint32>(m_palavras.size() - 1)});
     }
+    if (!activa())
+        return;
+    QPainter pintor(&m_imagem);
+    pintor.scale(m_kx, m_ky);
+    std::optional<quint32> fontePintor;
+    for (std::size_t i = primeiro; i < m_registo.size(); ++i)
+        desenharTexto(m_registo[i], pintor, fontePintor);
 }
 
 // The picture sets the pixel that holds the point, and a wider dot covers the square of its
@@ -230,13 +242,14 @@ void ImagemNoEcra::desenharLinha(const Traco& traco, QPainter& pintor) {
     pintor.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void ImagemNoEcra::desenharTexto(const Traco& traco, QPainter& pintor) {
+void ImagemNoEcra::desenharTexto(const Traco& traco, QPainter& pintor,
+                                 std::optional<quint32>& fonte) {
     const Palavras& palavras = m_palavras[traco.palavras];
     // The picture's font at the screen's scale: the glyphs are drawn at the device's size.
-    pintor.save();
-    pintor.scale(m_kx, m_ky);
-    pintor.setFont(palavras.fonte);
+    if (fonte != palavras.fonte) {
+        pintor.setFont(m_fontes[palavras.fonte]);
+        fonte = palavras.fonte;
+    }
     pintor.setPen(QColor::fromRgb(traco.cor));
     pintor.drawText(QPointF(traco.x1, traco.y1), palavras.texto);
-    pintor.restore();
 }

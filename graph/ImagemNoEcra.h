@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -40,8 +41,13 @@ public:
     void ponto(double px, double py, int largura, QRgb cor);
     /// A line between exact points of the image, both ends included, `largura` pixels wide.
     void linha(double ax, double ay, double bx, double by, int largura, QRgb cor);
-    /// A text with its base line starting at an exact point of the image.
-    void texto(const QString& texto, const QFont& fonte, QPointF linhaDeBase, QRgb cor);
+    /// A text and the exact point of the image where its base line starts.
+    struct TextoColocado {
+        QString texto;
+        QPointF linhaDeBase;
+    };
+    /// Texts in one font and colour, drawn in turn with one painter.
+    void textos(const std::vector<TextoColocado>& textos, const QFont& fonte, QRgb cor);
 
     /// Dots of one colour at exact points of the image drawn under everything else, in place of
     /// the earlier ones (none when empty); a clear forgets them too.
@@ -61,7 +67,7 @@ private:
     };
     struct Palavras {
         QString texto;
-        QFont fonte;
+        quint32 fonte; // in m_fontes
     };
     // The coverage of a round dot for each of 8 x 8 places of its centre within a device pixel.
     struct Carimbo {
@@ -71,7 +77,9 @@ private:
 
     void desenharPonto(const Traco& traco);
     void desenharLinha(const Traco& traco, QPainter& pintor);
-    void desenharTexto(const Traco& traco, QPainter& pintor);
+    // Draws a text with a painter already at the screen's scale; `fonte` is the painter's font
+    // in m_fontes, changed when the text has another.
+    void desenharTexto(const Traco& traco, QPainter& pintor, std::optional<quint32>& fonte);
     const Carimbo& carimbo(int largura);
     void redesenhar(const QColor& fundo);
 
@@ -81,5 +89,6 @@ private:
     std::vector<Traco> m_registo;
     std::vector<Traco> m_porBaixo;
     std::vector<Palavras> m_palavras;
+    std::vector<QFont> m_fontes;       // each font once for the texts in a row that share it
     std::map<int, Carimbo> m_carimbos; // by draw width, for the present scale
 };

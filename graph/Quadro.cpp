@@ -15,9 +15,18 @@ namespace {
 // Pixel coordinates further out than this are never drawn; clipping keeps them finite.
 constexpr double kLimitePixel = 1.0e6;
 
+// Glyphs may reach this many pixels beyond the line of their text.
+constexpr int kFolgaTinta = 2;
+
 // Fonts are sized for the 96 dots per inch the windows are laid out for.
 int pontosParaPixels(double pontos) {
     return std::max(1, static_cast<int>(std::lround(pontos * 96.0 / 72.0)));
+}
+
+// The largest integer not above a value within ±kLimitePixel, without a call to floor.
+int piso(double valor) {
+    const int inteiro = static_cast<int>(valor);
+    return inteiro - (valor < inteiro ? 1 : 0);
 }
 
 bool eSimbolo(const QString& nome) {
@@ -210,13 +219,34 @@ void Quadro::posicao(float x, float y) {
     m_posY = y;
 }
 
-QFont Quadro::fonteActual() const {
-    // No font called "symbol" is assumed: its Greek letters come from a serif font instead.
-    QFont fonte(eSimbolo(m_nomeFonte) ? QStringLiteral("MS Serif") : m_nomeFonte);
-    fonte.setPixelSize(pontosParaPixels(m_tamanhoFonte));
-    fonte.setBold(m_negrito);
-    fonte.setStyleStrategy(QFont::PreferAntialias);
-    return fonte;
+const QFont& Quadro::fonteActual() const {
+    if (!m_fonte) {
+        // No font called "symbol" is assumed: its Greek letters come from a serif font instead.
+        QFont fonte(eSimbolo(m_nomeFonte) ? QStringLiteral("MS Serif") : m_nomeFonte);
+        fonte.setPixelSize(pontosParaPixels(m_tamanhoFonte));
+        fonte.setBold(m_negrito);
+        fonte.setStyleStrategy(QFont::PreferAntialias);
+        const QFontMetrics medidas(fonte);
+        m_ascendente = medidas.ascent();
+        m_alturaLinha = medidas.height();
+        m_fonte = fonte;
+    }
+    return *m_fonte;
+}
+
+void Quadro::nomeFonte(const QString& nome) {
+    m_nomeFonte = nome;
+    m_fonte.reset();
+}
+
+void Quadro::tamanhoFonte(double pontos) {
+    m_tamanhoFonte = pontos;
+    m_fonte.reset();
+}
+
+void Quadro::negrito(bool sim) {
+    m_negrito = sim;
+    m_fonte.reset();
 }
 
 QString Quadro::textoVisivel(const QString& texto) const {
@@ -235,28 +265,51 @@ void Quadro::definirEstilo(const EstiloTexto& estilo) {
     m_nomeFonte = estilo.nome;
     m_tamanhoFonte = estilo.tamanho;
     m_negrito = estilo.negrito;
+    m_fonte.reset();
+}
+
+std::optional<QPoint> Quadro::cantoDoTexto(float x, float y) const {
+    const double px = pixelX(x), py = pixelY(y);
+    if (!(px > -kLimitePixel && px < kLimitePixel && py > -kLimitePixel && py < kLimitePixel))
+        return std::nullopt;
+    const QPoint canto(piso(px), piso(py));
+    // A line of text wholly above, below or right of the picture leaves nothing on it.
+    if (!m_fonte)
+        fonteActual();
+    if (canto.y() >= m_altura0 + kFolgaTinta || canto.y() + m_alturaLinha <= -kFolgaTinta ||
+        canto.x() >= m_largura0 + kFolgaTinta)
+        return std::nullopt;
+    return canto;
 }
 
 void Quadro::imprimir(const QString& texto) {
-    const double px = pixelX(m_posX), py = pixelY(m_posY);
-    if (!(px > -kLimitePixel && px < kLimitePixel && py > -kLimitePixel && py < kLimitePixel))
-        return;
-    const QString visivel = textoVisivel(texto);
-    const QFont fonte = fonteActual();
-    m_pixels = nullptr;
-    const QPointF linhaDeBase(std::floor(px), std::floor(py) + QFontMetrics(fonte).ascent());
-    desenharTexto(m_imagem, fonte, linhaDeBase, visivel);
-    // On the screen the glyphs are drawn at its resolution, not enlarged from the picture.
-    m_ecra.texto(visivel, fonte, linhaDeBase, m_frente.rgb());
-    marcarAlterado();
+    imprimir(std::vector<TextoNoQuadro>{{m_posX, m_posY, texto}});
 }
 
-void Quadro::desenharTexto(QImage& destino, const QFont& fonte, QPointF linhaDeBase,
-                           const QString& texto) const {
-    QPainter pintor(&destino);
-    pintor.setFont(fonte);
-    pintor.setPen(m_frente);
-    pintor.drawText(linhaDeBase, texto);
+void Quadro::imprimir(const std::vector<TextoNoQuadro>& textos) {
+    if (textos.empty())
+        return;
+    const QFont& fonte = fonteActual();
+    std::vector<ImagemNoEcra::TextoColocado> colocados;
+    colocados.reserve(textos.size());
+    for (const TextoNoQuadro& t : textos)
+        if (const auto canto = cantoDoTexto(t.x, t.y))
+            colocados.push_back(
+                {textoVisivel(t.texto), QPointF(canto->x(), canto->y() + m_ascendente)});
+    posicao(textos.back().x, textos.back().y);
+    if (colocados.empty())
+        return;
+    m_pixels = nullptr;
+    {
+        QPainter pintor(&m_imagem);
+        pintor.setFont(fonte);
+        pintor.setPen(m_frente);
+        for (const ImagemNoEcra::TextoColocado& t : colocados)
+            pintor.drawText(t.linhaDeBase, t.texto);
+    }
+    // On the screen the glyphs are drawn at its resolution, not enlarged from the picture.
+    m_ecra.textos(colocados, fonte, m_frente.rgb());
+    marcarAlterado();
 }
 
 void Quadro::larguraTraco(int pixels) {

@@ -6,11 +6,14 @@
 #include "ImagemNoEcra.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 /// The font of the next texts on a picture.
@@ -18,6 +21,12 @@ struct EstiloTexto {
     QString nome;
     double tamanho = 8.25; ///< points
     bool negrito = false;
+};
+
+/// A text to print on a picture, its top-left corner at (x, y) in user coordinates.
+struct TextoNoQuadro {
+    float x = 0, y = 0;
+    QString texto;
 };
 
 /// A picture surface: a widget that keeps a QImage of its inner size at scale 1 (inside a 2-pixel
@@ -109,13 +118,19 @@ public:
     /// Draws the text at the current position in the current font and the fore colour, with a
     /// transparent background. In the font "symbol" the letter p shows as π.
     void imprimir(const QString& texto);
+    /// Prints each text at its own place as imprimir() would, in one go: one font and one
+    /// painter for all of them. The current position is left at the last one.
+    void imprimir(const std::vector<TextoNoQuadro>& textos);
+    /// The pixel where imprimir() puts the top-left corner of a text whose corner is (x, y) in
+    /// the current font; nothing where the text could not reach the picture, and is not printed.
+    std::optional<QPoint> cantoDoTexto(float x, float y) const;
 
     /// Size in pixels of a text in the current font, as imprimir() draws it.
     QSize tamanhoTexto(const QString& texto) const;
 
-    void nomeFonte(const QString& nome) { m_nomeFonte = nome; }
-    void tamanhoFonte(double pontos) { m_tamanhoFonte = pontos; }
-    void negrito(bool sim) { m_negrito = sim; }
+    void nomeFonte(const QString& nome);
+    void tamanhoFonte(double pontos);
+    void negrito(bool sim);
     const QString& nomeFonte() const { return m_nomeFonte; }
     double tamanhoFonte() const { return m_tamanhoFonte; }
     bool negrito() const { return m_negrito; }
@@ -162,10 +177,8 @@ private:
     void pintarPixel(int px, int py, QRgb cor);
     void pintarMoldura(QPainter& pintor) const;
     void actualizarEcra() const;
-    void desenharTexto(QImage& destino, const QFont& fonte, QPointF linhaDeBase,
-                       const QString& texto) const;
     void marcarAlterado();
-    QFont fonteActual() const;
+    const QFont& fonteActual() const;
     QString textoVisivel(const QString& texto) const;
 
     QImage m_imagem;
@@ -190,5 +203,9 @@ private:
     QString m_nomeFonte = QStringLiteral("MS Sans Serif");
     double m_tamanhoFonte = 8.25;
     bool m_negrito = false;
+    // The font of the name, size and boldness above, and its ascent, made when first needed.
+    mutable std::optional<QFont> m_fonte;
+    mutable int m_ascendente = 0;
+    mutable int m_alturaLinha = 0;
     int m_largura = 1;
 };

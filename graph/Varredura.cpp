@@ -3,43 +3,63 @@
 
 #include "Varredura.h"
 
+#include "RepeatedSum.h"
+
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
+#include <optional>
 
 namespace {
 
-constexpr double kDoisA53 = 9007199254740992.0;
+// Jumps go no further than this many additions: a sum that has stopped growing is left there.
+constexpr long long kSaltoMaximo = 1LL << 60;
 
-// The odd integer m and the exponent e of passo = m * 2^e.
-void decompor(double passo, double& mantissa, int& expoente) {
-    int p = 0;
-    const double f = std::frexp(std::fabs(passo), &p);
-    auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
-    expoente = p - 53;
-    while (m != 0 && (m & 1U) == 0) {
-        m >>= 1U;
-        ++expoente;
+// The value after n additions of passo to inicio, each sum rounded, where it can be had without
+// making them; nothing where it cannot.
+std::optional<double> depoisDe(double inicio, double passo, long long n) {
+    // From 0 the first sum is passo itself, and the blocks start there.
+    const bool desdeZero = inicio == 0 && n > 0;
+    double v = desdeZero ? passo : inicio;
+    const long long resto = desdeZero ? n - 1 : n;
+    if (resto < 16) {
+        for (long long k = 0; k < resto; ++k)
+            v += passo;
+        return v;
     }
-    mantissa = static_cast<double>(m);
+    if (quilora::interpreter::repeatedSumInBlocks(v, passo, resto, v))
+        return v;
+    return std::nullopt;
 }
 
-// First number of additions worth starting from: where every sum up to it is exact, the value
-// after k additions is k * passo itself, so the values skipped need not be produced.
-long long salto(double inicio, double passo, double entrada) {
-    if (inicio != 0 || !(entrada > 0) || !std::isfinite(entrada))
+// The most additions n after which `ainda` still holds of the value, found by doubling and
+// halving with each value worked out in blocks. `ainda` must hold of the values up to some
+// number of additions and fail for good after it; where a value cannot be worked out it is
+// taken to fail.
+long long ultimaQueAindaVale(double inicio, double passo,
+                             const std::function<bool(double)>& ainda) {
+    const auto vale = [&](long long n) {
+        const std::optional<double> v = depoisDe(inicio, passo, n);
+        return v && ainda(*v);
+    };
+    if (!vale(1))
         return 0;
-    double mantissa = 0;
-    int expoente = 0;
-    decompor(passo, mantissa, expoente);
-    const double k = std::floor(entrada / std::fabs(passo)) - 1;
-    if (!(k > 0) || k * mantissa >= kDoisA53)
-        return 0;
-    return static_cast<long long>(k);
+    long long cedo = 1, tarde = 2;
+    while (vale(tarde)) {
+        cedo = tarde;
+        if (tarde >= kSaltoMaximo)
+            return cedo;
+        tarde *= 2;
+    }
+    while (tarde - cedo > 1) {
+        const long long meio = cedo + (tarde - cedo) / 2;
+        (vale(meio) ? cedo : tarde) = meio;
+    }
+    return cedo;
 }
 
 } // namespace
 
-long long PercorrerValores(double inicio, double passo, double fim, IntervaloVisivel visivel,
+long long PercorrerValores(double inicio, double passo, double fim, const IntervaloVisivel& visivel,
                            const std::function<bool(double, long long)>& desenhar,
                            const LimitesVarredura& limites) {
     if (passo == 0 || !std::isfinite(passo) || !std::isfinite(inicio) || std::isnan(fim))
@@ -48,18 +68,41 @@ long long PercorrerValores(double inicio, double passo, double fim, IntervaloVis
     const double sentido = passo > 0 ? 1.0 : -1.0;
     const double entrada = passo > 0 ? visivel.minimo : -visivel.maximo;
     const double saida = passo > 0 ? visivel.maximo : -visivel.minimo;
+    const auto dentro = [&](double v) {
+        return (passo > 0 ? v <= fim : v >= fim) && sentido * v <= saida;
+    };
 
-    long long i = salto(inicio, passo, entrada);
-    double v = i > 0 ? static_cast<double>(i) * passo : inicio;
+    // The values before the visible ones are passed over without adding them one by one.
+    long long i = 0;
+    double v = inicio;
+    if (std::isfinite(entrada)) {
+        i = ultimaQueAindaVale(inicio, passo, [&](double w) { return sentido * w < entrada; });
+        if (i > 0)
+            v = *depoisDe(inicio, passo, i);
+    }
     long long desenhados = 0;
     for (long long iteracoes = 0; iteracoes < limites.maxIteracoes; ++iteracoes, ++i) {
-        if (passo > 0 ? !(v <= fim) : !(v >= fim))
+        if (!dentro(v))
             break;
-        const double u = sentido * v;
-        if (u > saida)
-            break;
-        if (u >= entrada && desenhar(v, i) && ++desenhados >= limites.maxDesenhados)
-            break;
+        if (sentido * v >= entrada && desenhar(v, i)) {
+            if (++desenhados >= limites.maxDesenhados)
+                break;
+            // So are those that fall on the place of one drawn; they count as drawn.
+            if (visivel.lugar) {
+                const long long aqui = visivel.lugar(v);
+                const long long n = std::min(limites.maxDesenhados - desenhados,
+                                             ultimaQueAindaVale(v, passo, [&](double w) {
+                                                 return dentro(w) && visivel.lugar(w) == aqui;
+                                             }));
+                if (n > 0) {
+                    v = *depoisDe(v, passo, n);
+                    i += n;
+                    desenhados += n;
+                    if (desenhados >= limites.maxDesenhados)
+                        break;
+                }
+            }
+        }
         const double seguinte = v + passo;
         if (seguinte == v)
             break;
@@ -68,13 +111,14 @@ long long PercorrerValores(double inicio, double passo, double fim, IntervaloVis
     return desenhados;
 }
 
-long long VarrerGraduacao(double lo, double hi, double passo, IntervaloVisivel visivel,
+long long VarrerGraduacao(double lo, double hi, double passo, const IntervaloVisivel& visivel,
                           const std::function<void(double)>& desenhar,
                           const LimitesVarredura& limites) {
     return VarrerDesdeZero(std::floor(lo), std::floor(hi), passo, visivel, desenhar, limites);
 }
 
-long long VarrerDesdeZero(double fimAbaixo, double fimAcima, double passo, IntervaloVisivel visivel,
+long long VarrerDesdeZero(double fimAbaixo, double fimAcima, double passo,
+                          const IntervaloVisivel& visivel,
                           const std::function<void(double)>& desenhar,
                           const LimitesVarredura& limites) {
     // A zero step would never leave the origin: that graduation is left out.

@@ -166,15 +166,15 @@ bool plainSum(double a, double b, int count, double& out) {
 // top of the binade, and the number of such steps is an integer division. One rounded step is
 // taken at each entry into a binade, and the binades are few: a sum of n terms crosses about
 // log2(n) of them. Positive terms only, far from underflow and overflow; the sign is symmetric.
-bool repeatedSum(double a, double b, int count, double& out) {
+bool repeatedSumInBlocks(double a, double b, std::int64_t count, double& out) {
     const double first = std::fabs(a);
     const double step = std::fabs(b);
     const bool sameSign = (a > 0.0 && b > 0.0) || (a < 0.0 && b < 0.0);
     if (count < 16 || !sameSign || first < 0x1p-900 || step < 0x1p-900 || first > 0x1p900 ||
-        step > 0x1p900 || first + (count + 1.0) * step > 0x1p1000)
-        return plainSum(a, b, count, out);
+        step > 0x1p900 || first + (static_cast<double>(count) + 1.0) * step > 0x1p1000)
+        return false;
     double sum = first;
-    int done = 0;
+    std::int64_t done = 0;
     while (done < count) {
         const double next = sum + step;
         ++done;
@@ -196,10 +196,14 @@ bool repeatedSum(double a, double b, int count, double& out) {
         const std::int64_t room = (std::int64_t{1} << 53) - units;
         const std::int64_t steps = std::min<std::int64_t>(room / increment, count - done);
         sum = static_cast<double>(units + steps * increment) * unit;
-        done += static_cast<int>(steps);
+        done += steps;
     }
     out = a < 0.0 ? -sum : sum;
     return true;
+}
+
+bool repeatedSum(double a, double b, int count, double& out) {
+    return repeatedSumInBlocks(a, b, count, out) || plainSum(a, b, count, out);
 }
 
 } // namespace quilora::interpreter

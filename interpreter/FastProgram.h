@@ -6,6 +6,7 @@
 #include "Arithmetic.h"
 #include "Constants.h"
 #include "FunctionTable.h"
+#include "RepeatedSum.h"
 #include "VariableTable.h"
 
 #include <cmath>
@@ -51,10 +52,6 @@ struct Instruction {
     std::int32_t b = 0;
     std::int32_t count = 1;
 };
-
-/// a + b + b + ... + b with count terms b, added one at a time from the left and each sum
-/// rounded, exactly as that chain of additions; false when a sum overflows.
-bool repeatedSum(double a, double b, int count, double& out);
 
 /// A value the evaluation accepts: a finite double (infinity and NaN are its error 6).
 inline bool isFinite(double value) {

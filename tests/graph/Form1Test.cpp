@@ -14,12 +14,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -167,6 +170,43 @@ TEST_F(Form1Test, DisposicaoPoeCadaControloAEscala) {
         }
         EXPECT_EQ(imagem1().size(), QSize(493, 493));
         EXPECT_DOUBLE_EQ(form->areaFuncao().persistente().escalaEcra(), caso.escala);
+    }
+}
+
+// Whoever makes the main window larger than the screens (the user, the window system without a
+// window manager, a layout of the client area), the window stays within the screens and the
+// content stops growing at the scale that fills the largest screen: centred on plain
+// background, its pictures drawn for the screen no larger than there.
+TEST_F(Form1Test, NadaCresceAlemDoMaiorEcra) {
+    const QRect ecra = QGuiApplication::primaryScreen()->geometry(); // the tests' only screen
+    const double maxima = std::min(ecra.width() / 1016.0, ecra.height() / 714.0);
+    const struct {
+        const char* quem;
+        std::function<void()> alargar;
+    } casos[] = {{"a janela", [&] { form->resize(10000, 10000); }},
+                 {"o sistema de janelas",
+                  [&] {
+                      form->windowHandle()->resize(10000, 10000);
+                      QCoreApplication::processEvents();
+                  }},
+                 {"a área cliente", [&] { form->areaCliente()->resize(10000, 10000); }}};
+    const QSize normal = form->size();
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.quem);
+        caso.alargar();
+        EXPECT_LE(form->width(), ecra.width());
+        EXPECT_LE(form->height(), ecra.height());
+        const double escala = form->disposicao().escala();
+        EXPECT_DOUBLE_EQ(escala, maxima);
+        const QWidget* cliente = form->areaCliente();
+        const QWidget* picture2 = controlo<QWidget>("Picture2");
+        EXPECT_NEAR(picture2->x(), (cliente->width() - 1016 * escala) / 2 + 512 * escala, 1);
+        EXPECT_NEAR(picture2->width(), 7450 / 15.0 * escala, 1);
+        const QImage& noEcra = form->areaTransformada().persistente().imagemNoEcra();
+        EXPECT_LE(noEcra.width(), std::ceil(493 * maxima));
+        form->resize(normal);
+        form->areaCliente()->resize(1016, 714);
+        ASSERT_DOUBLE_EQ(form->disposicao().escala(), 1);
     }
 }
 

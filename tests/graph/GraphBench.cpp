@@ -4,15 +4,18 @@
 #include "BotaoOpcao.h"
 #include "DialogosGuiados.h"
 #include "Disposicao.h"
+#include "EcraSemMonitor.h"
 #include "Form1.h"
 #include "GrupoTransformacoes.h"
 #include "clsEquation.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -214,9 +217,187 @@ BENCHMARK(BM_PassoDeRedimensionamento)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
+namespace {
+
+// The axis tables that draw the most marks and numbers the checks let through, and the widest
+// ones they refuse.
+enum class TabelaPesada {
+    Inicial,
+    PassosPequenos,
+    JanelaDe1e9,
+    JanelaDe1e9EmRadianos,
+    JanelaDe1e38,
+    JanelaDe1e308,
+    LongeDeZero,
+    UmPorPixel,
+    UmPorPixelEmRadianos
+};
+
+struct TextosDaTabela {
+    const char *xmin, *xmax, *ymin, *ymax, *passoX, *passoY;
+    bool radianos = false;
+};
+
+TextosDaTabela textosDaTabela(TabelaPesada tabela) {
+    switch (tabela) {
+    case TabelaPesada::Inicial:
+        break;
+    case TabelaPesada::PassosPequenos:
+        return {"-10", "10", "-10", "10", "0,00001", "0,0001"};
+    case TabelaPesada::JanelaDe1e9:
+        return {"-1000000000", "1000000000", "-1000000000", "1000000000", "1", "1"};
+    case TabelaPesada::JanelaDe1e9EmRadianos:
+        return {"-1000000000", "1000000000", "-1000000000", "1000000000", "1", "1", true};
+    case TabelaPesada::JanelaDe1e38: // about the widest the drawing takes
+        return {"-10^38", "10^38", "-10^38", "10^38", "1", "1"};
+    case TabelaPesada::JanelaDe1e308: // refused: beyond what the drawing takes
+        return {"-10^308", "10^308", "-10^308", "10^308", "1", "1"};
+    case TabelaPesada::LongeDeZero: // every value from 0 to the window is added up
+        return {"1000000", "1000010", "1000000", "1000010", "0,00001", "0,00001"};
+    case TabelaPesada::UmPorPixel: // a mark and a number on nearly every pixel
+        return {"-1000", "1000", "-1000", "1000", "4,3", "4,3"};
+    case TabelaPesada::UmPorPixelEmRadianos: // a mark or a label on nearly every pixel
+        return {"-720", "720", "-1000", "1000", "1", "4,3", true};
+    }
+    return {"-10", "10", "-10", "10", "1", "1"};
+}
+
+// The main window, shown at `escala`, with the table written in its cells and the axes drawn.
+struct JanelaComTabela {
+    JanelaComTabela(TabelaPesada tabela, double escala) : form(dialogos) {
+        form.show();
+        if (escala != 1)
+            escalar(form, escala);
+        const TextosDaTabela t = textosDaTabela(tabela);
+        const std::pair<const char*, const char*> celulas[] = {
+            {"Xmin", t.xmin}, {"Xmax", t.xmax},     {"Ymin", t.ymin},
+            {"Ymax", t.ymax}, {"PassoX", t.passoX}, {"PassoY", t.passoY}};
+        for (const auto& [nome, texto] : celulas)
+            form.findChild<QLineEdit*>(QString::fromUtf8(nome))->setText(QString::fromUtf8(texto));
+        if (t.radianos)
+            form.alternarRadianos();
+        form.desenharEixos();
+        QCoreApplication::processEvents();
+    }
+    DialogosGuiados dialogos;
+    Form1 form;
+};
+
+void contarAvisos(benchmark::State& estado, const JanelaComTabela& janela) {
+    estado.counters["avisos"] = static_cast<double>(janela.dialogos.mensagens.size());
+    estado.counters["escala"] = janela.form.disposicao().escala();
+}
+
+// "Eixos": both areas drawn again from the table, and what changed painted as
+// the screen shows it.
+void BM_EixosComTabela(benchmark::State& estado, TabelaPesada tabela, double escala) {
+    JanelaComTabela janela(tabela, escala);
+    for (auto _ : estado) {
+        janela.form.desenharEixos();
+        QCoreApplication::processEvents();
+    }
+    contarAvisos(estado, janela);
+}
+
+// "Apagar" of the function area after such a table: that area drawn again, and painted.
+void BM_ApagarComTabela(benchmark::State& estado, TabelaPesada tabela, double escala) {
+    JanelaComTabela janela(tabela, escala);
+    auto* apagar = janela.form.findChild<QAbstractButton*>(QStringLiteral("ApagarF"));
+    for (auto _ : estado) {
+        apagar->click();
+        QCoreApplication::processEvents();
+    }
+    contarAvisos(estado, janela);
+}
+
+#define QUILORA_TABELAS_PESADAS(medida, escala)                                                    \
+    BENCHMARK_CAPTURE(medida, inicial, TabelaPesada::Inicial, escala)                              \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, passos_0_00001_e_0_0001, TabelaPesada::PassosPequenos, escala)       \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, janela_1e9_passo_1, TabelaPesada::JanelaDe1e9, escala)               \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, janela_1e9_radianos, TabelaPesada::JanelaDe1e9EmRadianos, escala)    \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, janela_1e38_passo_1, TabelaPesada::JanelaDe1e38, escala)             \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, janela_1e308_recusada, TabelaPesada::JanelaDe1e308, escala)          \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, longe_de_0_passos_0_00001, TabelaPesada::LongeDeZero, escala)        \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, um_por_pixel, TabelaPesada::UmPorPixel, escala)                      \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK_CAPTURE(medida, um_por_pixel_radianos, TabelaPesada::UmPorPixelEmRadianos, escala)   \
+        ->Unit(benchmark::kMillisecond)
+
+QUILORA_TABELAS_PESADAS(BM_EixosComTabela, 1.0);
+QUILORA_TABELAS_PESADAS(BM_ApagarComTabela, 1.0);
+
+void BM_EixosComTabelaNaEscala2(benchmark::State& estado, TabelaPesada tabela, double escala) {
+    BM_EixosComTabela(estado, tabela, escala);
+}
+QUILORA_TABELAS_PESADAS(BM_EixosComTabelaNaEscala2, 2.0);
+
+// One step of resizing the maximised window, as above, after such a table: every text and mark
+// of both areas drawn again at the new scale for the screen.
+void BM_PassoDeRedimensionamentoComTabela(benchmark::State& estado, TabelaPesada tabela) {
+    JanelaComTabela janela(tabela, 1);
+    Form1& form = janela.form;
+    const int barra = form.height() - form.areaCliente()->height();
+    bool maior = false;
+    for (auto _ : estado) {
+        maior = !maior;
+        form.resize(maior ? QSize(1920, 1040 + barra) : QSize(1900, 1030 + barra));
+        QCoreApplication::processEvents();
+    }
+    contarAvisos(estado, janela);
+}
+BENCHMARK_CAPTURE(BM_PassoDeRedimensionamentoComTabela, passos_0_00001_e_0_0001,
+                  TabelaPesada::PassosPequenos)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PassoDeRedimensionamentoComTabela, um_por_pixel_radianos,
+                  TabelaPesada::UmPorPixelEmRadianos)
+    ->Unit(benchmark::kMillisecond);
+
+// The peak of the process's resident memory so far, in MB.
+double picoDeMemoria() {
+    QFile estado(QStringLiteral("/proc/self/status"));
+    if (!estado.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& linha : estado.readAll().split('\n'))
+        if (linha.startsWith("VmHWM:"))
+            return linha.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
+}
+
+// The main window, with f and a transform drawn, made 10000 x 10000 and given back its size at
+// scale 1, each size painted. Run alone, the counter is the peak memory of the whole process.
+void BM_RedimensionarPara10000(benchmark::State& estado) {
+    DialogosGuiados dialogos;
+    Form1 form(dialogos);
+    form.show();
+    form.findChild<QAbstractButton*>(QStringLiteral("Desenhar"))->click();
+    form.grupoTransformacoes()->opcao(3)->click();
+    const QSize normal = form.size();
+    double escala = 0;
+    for (auto _ : estado) {
+        form.resize(10000, 10000);
+        QCoreApplication::processEvents();
+        escala = form.disposicao().escala();
+        form.resize(normal);
+        QCoreApplication::processEvents();
+    }
+    estado.counters["escala"] = escala;
+    estado.counters["pico_MB"] = picoDeMemoria();
+}
+BENCHMARK(BM_RedimensionarPara10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen of 3840 x 2160, where the main window can be laid out at scale 2.
+    const QTemporaryDir pasta;
+    usarEcraSemMonitor(pasta, QSize(3840, 2160));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

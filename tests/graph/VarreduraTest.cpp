@@ -80,9 +80,42 @@ TEST(VarrerGraduacao, TempoLimitadoComPassoMinusculoEJanelaEnorme) {
     const auto longe = varrer(1e15, 1e15 + 100, 0.1, {1e15, 1e15 + 100});
     const auto minusculo = varrer(-1e300, 1e300, 1e-300);
     const auto demora = std::chrono::steady_clock::now() - inicio;
-    EXPECT_TRUE(longe.empty());
+    // So far from 0 the sums of 0.1 go up by 0.125, the nearest they can.
+    ASSERT_EQ(longe.size(), 801U);
+    EXPECT_EQ(longe.front(), 1e15);
+    EXPECT_EQ(longe[1] - longe[0], 0.125);
     EXPECT_EQ(minusculo.size(), 100000U);
     EXPECT_LT(demora, std::chrono::seconds(5));
+}
+
+// Far from the origin, the values before the window are worked out, not added one by one: the
+// values drawn and their numbers of additions are those of the additions, the last two cases
+// more than ten million of them away.
+TEST(PercorrerValores, SaltarAteAJanelaDaOQueASomaDa) {
+    struct Caso {
+        double inicio, passo;
+        IntervaloVisivel visivel;
+    };
+    const Caso casos[] = {{0, 0.1, {1000, 1001}},   {0, -0.3, {-2001, -2000}},
+                          {0, 1e-5, {50, 50.001}},  {4.712385, 3.14159, {100000, 100020}},
+                          {0, 0.1, {1e6, 1e6 + 1}}, {-4.712385, -3.14159, {-4e7, -4e7 + 20}}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.passo);
+        std::vector<std::pair<double, long long>> esperado, obtido;
+        const double sentido = c.passo > 0 ? 1 : -1;
+        const double entrada = c.passo > 0 ? c.visivel.minimo : -c.visivel.maximo;
+        const double saida = c.passo > 0 ? c.visivel.maximo : -c.visivel.minimo;
+        double v = c.inicio;
+        for (long long i = 0; sentido * v <= saida; ++i, v += c.passo)
+            if (sentido * v >= entrada)
+                esperado.emplace_back(v, i);
+        PercorrerValores(c.inicio, c.passo, 1e300 * sentido, c.visivel, [&](double x, long long i) {
+            obtido.emplace_back(x, i);
+            return true;
+        });
+        ASSERT_FALSE(esperado.empty());
+        EXPECT_EQ(obtido, esperado);
+    }
 }
 
 TEST(VarrerGraduacao, NoMaximoCemMilElementos) {

@@ -10,9 +10,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QWidget>
 #include <QWindow>
@@ -55,7 +57,36 @@ Disposicao::Disposicao(QWidget& cliente, QSize desenho, std::span<const LugarDes
     : QObject(&cliente), m_cliente(cliente), m_desenho(desenho) {
     encontrarControlos(tabela);
     m_cliente.installEventFilter(this);
+    if (m_cliente.window() != &m_cliente)
+        m_cliente.window()->installEventFilter(this);
+    seguirEcras();
     aplicar();
+}
+
+void Disposicao::seguirEcras() {
+    const auto seguir = [this](const QScreen* ecra) {
+        connect(ecra, &QScreen::geometryChanged, this, &Disposicao::limitarJanela);
+    };
+    for (const QScreen* ecra : QGuiApplication::screens())
+        seguir(ecra);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this, seguir](const QScreen* ecra) {
+        seguir(ecra);
+        limitarJanela();
+    });
+    limitarJanela();
+}
+
+// A window larger than all the screens together could never be seen whole, and what the window
+// system keeps of it would cost memory for nothing. A window of fixed size keeps its size.
+void Disposicao::limitarJanela() {
+    QWidget& janela = *m_cliente.window();
+    if (janela.minimumSize() == janela.maximumSize())
+        return;
+    QRect ecras;
+    for (const QScreen* ecra : QGuiApplication::screens())
+        ecras |= ecra->geometry();
+    if (!ecras.isEmpty() && janela.maximumSize() != ecras.size())
+        janela.setMaximumSize(ecras.size());
 }
 
 void Disposicao::encontrarControlos(std::span<const LugarDesenho> tabela) {
@@ -95,9 +126,17 @@ QRect Disposicao::emPixels(int esquerda, int topo, int largura, int altura, doub
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
+double Disposicao::escalaMaxima(QSize desenho) {
+    double maxima = 1;
+    for (const QScreen* ecra : QGuiApplication::screens())
+        maxima = std::max(maxima, escalaPara(desenho, ecra->availableGeometry().size()));
+    return maxima;
+}
+
 void Disposicao::aplicar() {
     const QSize cliente = m_cliente.size();
-    const double escala = escalaPara(m_desenho, cliente);
+    // Beyond the largest screen the content keeps its size, centred on plain background.
+    const double escala = std::min(escalaPara(m_desenho, cliente), escalaMaxima(m_desenho));
     if (!(escala > 0))
         return;
     const bool novaEscala = escala != m_escala;
@@ -158,6 +197,14 @@ QRect Disposicao::lugarDesenhado(std::span<const LugarDesenho> tabela, const cha
 }
 
 bool Disposicao::eventFilter(QObject* objecto, QEvent* evento) {
+    // Without a window manager the window system makes a window as large as it is told, beyond
+    // the largest size the window allows: it is made that size again.
+    QWidget& janela = *m_cliente.window();
+    if (objecto == &janela && evento->type() == QEvent::Resize) {
+        const QSize limitado = janela.size().boundedTo(janela.maximumSize());
+        if (limitado != janela.size())
+            janela.resize(limitado);
+    }
     // On a screen of another density the fonts follow by themselves; pictures made for the
     // screen are told by the new layout.
     if (objecto == &m_cliente &&

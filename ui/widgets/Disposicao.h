@@ -35,8 +35,9 @@ struct LugarDesenho {
 
 /// The layout step of one window. It reads the window's layout table once and, at every resize
 /// of the client area (a maximise included) and every move to a screen of another density,
-/// computes the scale s = min(client width / design width, client height / design height),
-/// centres the content with even margins and applies s to every place and size of the table,
+/// computes the scale s = min(client width / design width, client height / design height), no
+/// larger than escalaMaxima(), centres the content with even margins (plain background beyond
+/// a window larger than any screen) and applies s to every place and size of the table,
 /// to the fonts (point sizes times s), to the icons of buttons, to the indicators of check
 /// boxes and option buttons and to the display scale of the pictures (Quadro). No other code
 /// sets the geometry of a control in the table.
@@ -50,6 +51,9 @@ public:
 
     /// The largest scale at which `desenho` fits in `espaco`.
     static double escalaPara(QSizeF desenho, QSizeF espaco);
+    /// The largest scale of a layout: that at which `desenho` fills the free area of the largest
+    /// screen, or 1 where every screen is smaller.
+    static double escalaMaxima(QSize desenho);
     /// The scale at which a window opens: 1 where its design size with `extra` around it (a
     /// menu bar, the window's frame) fits in `disponivel`, otherwise the largest that fits.
     static double escalaDeAbertura(QSize desenho, QSize extra, QSize disponivel);
@@ -90,6 +94,8 @@ private:
     };
 
     void encontrarControlos(std::span<const LugarDesenho> tabela);
+    void seguirEcras();
+    void limitarJanela();
     void disporControlo(const Controlo& controlo, bool novaEscala);
     void escalarIndicador(QWidget& widget);
     QMargins molduraDaJanela() const;
