@@ -4,6 +4,7 @@
 // Every modal box of the main window, the real one, left open while the windows beneath it are
 // closed by every way the program offers: its menus (as a screen reader chooses them, past the
 // box), the window system's close, the help windows, the window manager's own "Sair".
+#include "CaixasModais.h"
 #include "DialogosReais.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -274,5 +276,33 @@ INSTANTIATE_TEST_SUITE_P(CaixasEVias, FecharComCaixaAberta,
                          ::testing::Combine(::testing::ValuesIn(kCaixas),
                                             ::testing::ValuesIn(kVias)),
                          nomeDoCaso);
+
+// Any dialog run by CaixasModais, even one made as the window's child as Qt allows, outlives
+// a close of its window, which waits until the code that ran the dialog has returned.
+TEST(CaixasModaisTest, UmDialogoFeitoComoFilhoDaJanelaNaoEDela) {
+    for (const bool comoFilho : {true, false}) {
+        SCOPED_TRACE(comoFilho ? "made with the window as parent" : "made without a parent");
+        CaixasModais caixas;
+        QPointer<QWidget> janela = new QWidget;
+        janela->setAttribute(Qt::WA_DeleteOnClose);
+        janela->show();
+        QDialog dialogo(comoFilho ? janela.data() : nullptr);
+        dialogo.setAttribute(Qt::WA_DeleteOnClose);
+        bool janelaViva = false;
+        QTimer::singleShot(0, [&] {
+            janela->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            janelaViva = janela && janela->isVisible();
+        });
+        EXPECT_EQ(caixas.executar(dialogo, janela), QDialog::Rejected);
+        EXPECT_TRUE(janelaViva) << "the window went while its dialog ran";
+        ASSERT_NE(janela, nullptr) << "the window went before the dialog's code returned";
+        EXPECT_EQ(dialogo.parentWidget(), nullptr);
+        EXPECT_EQ(dialogo.windowHandle()->transientParent(), janela->windowHandle());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(janela, nullptr) << "the window never closed";
+    }
+}
 
 } // namespace

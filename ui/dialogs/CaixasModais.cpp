@@ -12,10 +12,11 @@
 namespace {
 
 // The window system keeps the dialog above the window and centres it there, as it would a
-// child dialog, while the dialog's memory stays its maker's.
+// child dialog, while the dialog's memory stays its maker's: no parent, no deleting itself.
 void porSobre(QDialog& dialogo, QWidget* janela) {
     if (dialogo.parentWidget())
         dialogo.setParent(nullptr, dialogo.windowFlags());
+    dialogo.setAttribute(Qt::WA_DeleteOnClose, false);
     if (!janela)
         return;
     dialogo.createWinId();
