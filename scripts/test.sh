@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what is missing, builds everything and runs every test, in the "C" locale and in the
-# users' own; checks the Debian package made from that build; then the interpreter's tests once
-# more under the sanitizers, and a short fuzzing run of the interpreter.
+# users' own; checks the Debian package made from that build; then builds the whole program and
+# its tests once more under the sanitizers and runs every test there, the scripted lesson at
+# both scales included; last, a short fuzzing run of the interpreter.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -34,12 +35,18 @@ LANG=pt_PT.UTF-8 LC_ALL=pt_PT.UTF-8 ctest --test-dir build --output-on-failure -
 section "Pacote Debian, entrada do menu, metadados AppStream e licenças"
 bash scripts/pacote.sh build
 
-section "Interpretador com AddressSanitizer e UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DQUILORA_INTERPRETER_ONLY=ON -DQUILORA_SANITIZE=ON \
+section "O programa inteiro com AddressSanitizer e UndefinedBehaviorSanitizer"
+# Any report ends the process that made it with an error, and so fails its test; a leak is
+# reported when the process ends, unless it lies in a system library the suppressions name.
+# The options hold for the build too: it runs each test program to list its tests.
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1
+cmake -S . -B build-asan -DQUILORA_INTERPRETER_ONLY=OFF -DQUILORA_SANITIZE=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-asan -j"$(nproc)"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 
 section "Fuzzing do interpretador (cerca de 60 s)"
 if ! command -v clang++ >/dev/null; then

@@ -3,13 +3,15 @@
 
 #include "DialogoGuardar.h"
 
+#include "CaixasModais.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
-DialogoGuardar::DialogoGuardar(QWidget* pai, const QString& pasta, const QString& filtro,
+DialogoGuardar::DialogoGuardar(CaixasModais& caixas, const QString& pasta, const QString& filtro,
                                const QString& extensao)
-    : QFileDialog(pai, QString(), pasta, filtro) {
+    : QFileDialog(nullptr, QString(), pasta, filtro), m_caixas(caixas) {
     setObjectName(QStringLiteral("DialogoGuardar"));
     // The desktop's dialog would neither speak the program's language nor refuse a missing folder.
     setOption(QFileDialog::DontUseNativeDialog);
@@ -25,10 +27,12 @@ void DialogoGuardar::accept() {
         const QFileInfo escolhido(escolhidos.constFirst());
         const QDir pasta = escolhido.absoluteDir();
         if (!escolhido.isDir() && !pasta.exists()) {
-            QMessageBox::information(
-                this, QStringLiteral("Quilora"),
+            QMessageBox caixa(
+                QMessageBox::Information, QStringLiteral("Quilora"),
                 QStringLiteral("A pasta %1 não existe.\nEscolha uma pasta que exista.")
-                    .arg(QDir::toNativeSeparators(pasta.path())));
+                    .arg(QDir::toNativeSeparators(pasta.path())),
+                QMessageBox::Ok);
+            m_caixas.executar(caixa, this);
             return;
         }
     }

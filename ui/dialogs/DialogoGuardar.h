@@ -5,14 +5,20 @@
 
 #include <QFileDialog>
 
+class CaixasModais;
+
 /// The save dialog of the program: Qt's own dialog (never the desktop's), in European
 /// Portuguese, that refuses a name in a folder that does not exist and then stays open.
 class DialogoGuardar final : public QFileDialog {
     Q_OBJECT
 public:
-    DialogoGuardar(QWidget* pai, const QString& pasta, const QString& filtro,
+    /// `caixas` runs the box that refuses a missing folder, as it runs this dialog.
+    DialogoGuardar(CaixasModais& caixas, const QString& pasta, const QString& filtro,
                    const QString& extensao);
 
 public slots:
     void accept() override;
+
+private:
+    CaixasModais& m_caixas;
 };

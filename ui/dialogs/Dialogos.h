@@ -12,6 +12,14 @@ class QWidget;
 /// The modal dialogs of the program: message boxes, the colour chooser and the save dialog.
 /// Windows receive one of these instead of calling the dialogs themselves, so tests can
 /// answer them.
+///
+/// A new dialog is a method here, answered from a script in the tests' DialogosGuiados and
+/// shown in DialogosReais, where it is made on the stack of the method, without a parent, and
+/// run by CaixasModais::executar(dialogo, pai), never by its own exec() or open(); a box that
+/// the dialog itself opens goes through the same CaixasModais. No window then owns a running
+/// dialog, and a window closed meanwhile (from a menu, by a screen reader, by the window system)
+/// cancels the dialog and is destroyed only once the method and the code that called it have
+/// returned. The answer must therefore allow for a cancel the user did not choose.
 class Dialogos {
 public:
     enum class Icone { Nenhum, Informacao };

@@ -15,26 +15,27 @@ const QString kTitulo = QStringLiteral("Quilora");
 
 void DialogosReais::mensagem(QWidget* pai, const QString& texto, Icone icone) {
     QMessageBox caixa(icone == Icone::Informacao ? QMessageBox::Information : QMessageBox::NoIcon,
-                      kTitulo, texto, QMessageBox::Ok, pai);
+                      kTitulo, texto, QMessageBox::Ok);
     caixa.setAccessibleName(kTitulo);
     caixa.setAccessibleDescription(texto);
-    caixa.exec();
+    m_caixas.executar(caixa, pai);
 }
 
 std::optional<QColor> DialogosReais::escolherCor(QWidget* pai, const QColor& inicial) {
-    QColorDialog dialogo(inicial, pai);
+    QColorDialog dialogo(inicial);
     // Qt's own chooser, in the program's language, rather than the desktop's.
     dialogo.setOption(QColorDialog::DontUseNativeDialog);
     dialogo.setAccessibleName(dialogo.windowTitle());
-    if (dialogo.exec() != QDialog::Accepted)
+    if (m_caixas.executar(dialogo, pai) != QDialog::Accepted)
         return std::nullopt;
     return dialogo.selectedColor();
 }
 
 Dialogos::RespostaGuardar DialogosReais::escolherFicheiro(QWidget* pai,
                                                           const PedidoGuardar& pedido) {
-    DialogoGuardar dialogo(pai, pedido.pastaInicial, pedido.filtro, pedido.extensaoPredefinida);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+    DialogoGuardar dialogo(m_caixas, pedido.pastaInicial, pedido.filtro,
+                           pedido.extensaoPredefinida);
+    if (m_caixas.executar(dialogo, pai) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return {};
     RespostaGuardar resposta;
     resposta.ficheiro = dialogo.selectedFiles().constFirst();

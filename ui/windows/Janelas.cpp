@@ -104,14 +104,17 @@ void Janelas::sair() {
     if (m_aSair)
         return;
     m_aSair = true;
-    if (m_principal)
-        m_principal->close();
-    if (m_instrucoes)
-        m_instrucoes->close();
+    // A window that waits for a box of its to return only hides: it goes with the rest.
+    for (QWidget* janela :
+         {static_cast<QWidget*>(m_principal), static_cast<QWidget*>(m_instrucoes)})
+        if (janela && !janela->close())
+            janela->hide();
     if (m_sintaxe)
         m_sintaxe->hide();
     if (m_funcoes)
         m_funcoes->hide();
     m_inicio->hide();
-    QCoreApplication::quit();
+    // Unlike quit(), which a window still closing could refuse, exit() ends every event loop,
+    // the open boxes' too.
+    QCoreApplication::exit(0);
 }

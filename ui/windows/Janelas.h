@@ -42,7 +42,8 @@ public slots:
     void mostrarInstrucoes();
     void mostrarSintaxe();
     void mostrarFuncoesDefinidas();
-    /// Ends the program at once: every window closes, nothing is asked.
+    /// Ends the program at once: every window closes, nothing is asked; an open box is
+    /// cancelled.
     void sair();
 
 private:
