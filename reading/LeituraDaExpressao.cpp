@@ -10,7 +10,29 @@
 
 using namespace MensagensDaLeitura;
 
+namespace {
+
+// Each level read is a level of parentheses for the interpreter, which holds no more than
+// these; the reading stops there too rather than go deeper than its stack allows.
+constexpr int kNiveisDoInterpretador = 4680;
+
+Recusa capacidadeExcedida() {
+    return {QString::fromStdString(quilora::interpreter::overflowError().description())};
+}
+
+} // namespace
+
 void LeituraDaExpressao::ler() {
+    // Too deep a text is refused before it is read, rather than after it.
+    int nivel = 0;
+    for (const Simbolo& s : m_s) {
+        const bool abre = s.tipo == TipoSimbolo::Abre || (s.tipo == TipoSimbolo::Barra && s.abre);
+        const bool fecha =
+            s.tipo == TipoSimbolo::Fecha || (s.tipo == TipoSimbolo::Barra && !s.abre);
+        nivel += abre ? 1 : fecha ? -1 : 0;
+        if (nivel > kNiveisDoInterpretador)
+            throw capacidadeExcedida();
+    }
     lerSequencia(Paragem::Texto);
 }
 
@@ -110,11 +132,9 @@ LeituraDaExpressao::Operando LeituraDaExpressao::lerFator() {
 }
 
 LeituraDaExpressao::Operando LeituraDaExpressao::lerUnidade() {
-    // Each level read here is a level of parentheses for the interpreter, which holds no more
-    // than these; the reading stops there too rather than go deeper than its stack allows.
-    constexpr int kNiveisDoInterpretador = 4680;
+    // Roots written without parentheses nest too: "√√√…x".
     if (m_nivel > kNiveisDoInterpretador)
-        throw Recusa{QString::fromStdString(quilora::interpreter::overflowError().description())};
+        throw capacidadeExcedida();
     struct Nivel {
         int& n;
         explicit Nivel(int& nivel) : n(++nivel) {}

@@ -170,6 +170,38 @@ const Grafico kGraficos[] = {
 INSTANTIATE_TEST_SUITE_P(Parabola, GraficoDaTransformada, ::testing::ValuesIn(kGraficos));
 
 // A click on the marked option draws it again, with a as it is now.
+// An f written as a class writes it is transformed as it reads: the capital X moves with the
+// other x, the products and powers stay what they were.
+struct FDaTurma {
+    const char* f;
+    int opcao;
+    const char* texto;
+    double x, y;               // a point of the transform
+    double xAusente, yAusente; // a point of f that the transform does not share
+};
+
+class FEscritaPelaTurma : public GrupoTest, public ::testing::WithParamInterface<FDaTurma> {};
+
+TEST_P(FEscritaPelaTurma, TransformaComoSeLe) {
+    const FDaTurma& c = GetParam();
+    escrever("Função1", c.f);
+    escrever("ValorDeB", "1");
+    clicar(c.opcao);
+    EXPECT_EQ(construido(c.opcao).toStdString(), c.texto);
+    EXPECT_TRUE(temCorEm(c.x, c.y));
+    EXPECT_FALSE(temCorEm(c.xAusente, c.yAusente));
+    EXPECT_TRUE(dialogos.mensagens.empty());
+}
+
+const FDaTurma kFsDaTurma[] = {
+    {"X^2", 8, " (x+(1))^2 ", -1, 0, 0, 0},
+    {"x²", 8, " (x+(1))^2 ", -1, 0, 0, 0},
+    {"(x-1)(x+1)", 4, " ((-x)-1)*((-x)+1) ", 2, 3, 0, 0},
+    {"y = X(X+2)", 2, " (abs(x))*((abs(x))+2) ", -1, 3, -1, -1},
+    {"|x|-3", 6, " abs((2*x))-3 ", 1, -1, 3, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Turma, FEscritaPelaTurma, ::testing::ValuesIn(kFsDaTurma));
+
 TEST_F(GrupoTest, NovoCliqueNaOpcaoMarcadaDesenhaDeNovo) {
     clicar(9);
     EXPECT_TRUE(temCorEm(0, -8));
