@@ -111,10 +111,10 @@ LeituraDaExpressao::Operando LeituraDaExpressao::produtoEscondido(const Operando
         throw Recusa{escreva(texto(numero).toString() + texto(anterior).toString(),
                              texto(anterior.inicio, numero.fim))};
     }
-    if (anterior.inicioNu >= 0 && atual().tipo != TipoSimbolo::Abre) {
+    if (anterior.inicioNu && atual().tipo != TipoSimbolo::Abre) {
         const Operando seguinte = lerFator();
-        const QString prolongado = texto(anterior.inicio, anterior.inicioNu).toString() + u'(' +
-                                   texto(anterior.inicioNu, anterior.fim).toString() +
+        const QString prolongado = texto(anterior.inicio, *anterior.inicioNu).toString() + u'(' +
+                                   texto(*anterior.inicioNu, anterior.fim).toString() +
                                    texto(seguinte).toString() + u')';
         throw Recusa{escrevaUmaDasDuas(
             prolongado, texto(anterior).toString() + u'*' + texto(seguinte).toString(),
@@ -338,5 +338,5 @@ void LeituraDaExpressao::lerPotencias(Operando& base) {
     base.terminaEmNumero =
         escrita && cadeia.size() == 1 && !ultima.sinal && ultima.expoente.terminaEmNumero;
     const bool nu = escrita && (ultima.sinal || !ultima.expoente.entreParenteses);
-    base.inicioNu = nu ? simbolo(ultima.simbolo).fim : -1;
+    base.inicioNu = nu ? std::optional(simbolo(ultima.simbolo).fim) : std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "Simbolo.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 class Edicoes;
@@ -34,8 +35,9 @@ private:
         qsizetype fim = 0;
         bool terminaEmNumero = false; ///< the interpreter multiplies a name or "(" after it
         bool entreParenteses = false; ///< a group in parentheses, and nothing else
-        qsizetype inicioNu = -1;      ///< start of a last exponent or root argument without
-                                      ///< parentheses, which a product after it would prolong
+        /// Where a last exponent or root argument written without parentheses starts, which a
+        /// product after it would prolong ("2x" in "e^2x").
+        std::optional<qsizetype> inicioNu = {};
     };
     enum class Paragem { Texto, Parentese, Barra, Argumento };
 

@@ -32,6 +32,9 @@ public:
     }
 
 private:
+    // The character being read, or a null one past the end of the text.
+    QChar atual() const { return m_i < m_escrito.size() ? m_escrito[m_i] : QChar(); }
+
     void lerBranco(QChar c) {
         if (c != u' ' && c != u'\t')
             m_edicoes.substituir(m_i, m_i + 1, QStringLiteral(" "));
@@ -46,8 +49,8 @@ private:
         if (!continua)
             juntar(TipoSimbolo::Numero, m_i);
         Simbolo& numero = m_simbolos.back();
-        while (m_i < m_escrito.size() && (algarismo(m_escrito[m_i]) || m_escrito[m_i] == u'.')) {
-            numero.comPonto = numero.comPonto || m_escrito[m_i] == u'.';
+        while (algarismo(atual()) || atual() == u'.') {
+            numero.comPonto = numero.comPonto || atual() == u'.';
             ++m_i;
         }
         numero.fim = m_i;
@@ -57,7 +60,7 @@ private:
     void lerOutro(QChar c) {
         const qsizetype inicio = m_i;
         if (letra(c)) {
-            while (m_i < m_escrito.size() && continuaToken(m_escrito[m_i]))
+            while (continuaToken(atual()))
                 ++m_i;
             juntar(TipoSimbolo::Nome, inicio).texto =
                 m_escrito.sliced(inicio, m_i - inicio).toLower();
@@ -75,11 +78,11 @@ private:
     void lerExpoente() {
         const qsizetype inicio = m_i;
         QString valor;
-        if (m_escrito[m_i] == kMenosElevado) {
+        if (atual() == kMenosElevado) {
             valor += u'-';
             ++m_i;
         }
-        while (m_i < m_escrito.size() && !algarismoElevado(m_escrito[m_i]).isNull())
+        while (!algarismoElevado(atual()).isNull())
             valor += algarismoElevado(m_escrito[m_i++]);
         juntar(TipoSimbolo::Expoente, inicio).texto = valor;
     }

@@ -169,6 +169,9 @@ const Recusado kRecusados[] = {
     {"sen²(x)",      "Escreva sen(x)^2 em vez de sen²(x)."},
     {"sen x",        "O argumento de sen escreve-se entre parênteses, logo a seguir ao nome, como "
                      "em sen(x)."},
+    // sen⁻¹ is the inverse function, not a power of sen
+    {"sen⁻¹(x)",     "O argumento de sen escreve-se entre parênteses, logo a seguir ao nome, como "
+                     "em sen(x)."},
     {"(x+1)2",       "Escreva 2(x+1) em vez de (x+1)2."},
     {"|x|2",         "Escreva 2|x| em vez de |x|2."},
     {"x 2,5",        "Escreva 2,5x em vez de x 2,5."},
