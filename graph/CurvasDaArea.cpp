@@ -8,7 +8,8 @@
 QString CurvaDesenhada::textoDosParametros(const QLocale& local) const {
     QStringList partes;
     for (const Parametro& p : parametros)
-        partes << QStringLiteral("%1 = %2").arg(p.nome).arg(local.toString(p.valor, 'g', 15));
+        partes << QStringLiteral("%1 = %2").arg(
+            QString(p.nome), p.escrito.isEmpty() ? local.toString(p.valor, 'g', 15) : p.escrito);
     return partes.isEmpty() ? QString() : u'(' + partes.join(QStringLiteral("; ")) + u')';
 }
 

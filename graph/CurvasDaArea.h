@@ -18,14 +18,15 @@ struct CurvaDesenhada {
     struct Parametro {
         QChar nome;
         double valor;
+        QString escrito = {}; ///< the expression typed for it ("-1/3"), or empty for a number
     };
 
     QString expressao; ///< the text the interpreter plotted
     QString rotulo;    ///< "f(x)", "a.f(x)", ...
     QList<Parametro> parametros;
 
-    /// The parameters in the locale's number form, "(a = 0,5)" or "(a = -2; b = 1)"; empty
-    /// when there are none.
+    /// The parameters in the locale's number form, "(a = 0,5)" or "(a = -2; b = 1)", or as the
+    /// expression typed for them, "(a = -1/3; b = pi/15)"; empty when there are none.
     QString textoDosParametros(const QLocale& local) const;
 };
 

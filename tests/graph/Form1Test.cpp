@@ -485,16 +485,20 @@ TEST_F(Form1Test, JanelaInvertidaPelasExpressoes) {
     EXPECT_EQ(contar(imagem1(), kAzul), 0);
 }
 
+// Blanks, or only "y =", are no expression either.
 TEST_F(Form1Test, ExpressaoVaziaAvisaSemIcone) {
-    escrever("Função1", "");
-    clicar("Desenhar");
-    EXPECT_EQ(dialogos.textos(),
-              QStringList({QStringLiteral("Deve escrever a expressão analítica da função que "
-                                          "pretende representar graficamente.")}));
-    EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Nenhum);
-    EXPECT_FALSE(dialogos.mensagens[0].ponteiroOcupado);
-    EXPECT_FALSE(ponteiroOcupado(form));
-    EXPECT_TRUE(controlo<QWidget>("Picture1")->isVisible());
+    for (const char* vazia : {"", "   ", "y ="}) {
+        escrever("Função1", vazia);
+        clicar("Desenhar");
+        EXPECT_EQ(dialogos.textos(),
+                  QStringList({QStringLiteral("Deve escrever a expressão analítica da função que "
+                                              "pretende representar graficamente.")}));
+        EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Nenhum);
+        EXPECT_FALSE(dialogos.mensagens[0].ponteiroOcupado);
+        EXPECT_FALSE(ponteiroOcupado(form));
+        EXPECT_TRUE(controlo<QWidget>("Picture1")->isVisible());
+        dialogos.mensagens.clear();
+    }
 }
 
 struct CasoExpressao {
@@ -532,7 +536,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoExpressao{"y", "-10", "Variável não definida: y"},
                       CasoExpressao{"foo(x)", "-10", "Função não definida: foo()"},
                       CasoExpressao{"(x", "-10", "Número de parênteses incorrecto."},
-                      CasoExpressao{"1/x", "0", "Divisão por zero."}));
+                      CasoExpressao{"1/x", "0", "Divisão por zero."},
+                      CasoExpressao{"x2+1", "-10", "Escreva x^2 em vez de x2."},
+                      CasoExpressao{"e^2x", "-10", "Escreva e^(2x) ou e^2*x em vez de e^2x."}));
 
 TEST_F(Form1Test, FalhaAMeioDeixaOsPontosAnteriores) {
     escrever("Função1", "1/(x-abs(x))");
@@ -962,6 +968,27 @@ TEST_F(ComparacaoTest, ALeituraNomeiaACurvaMaisProximaComOsSeusParametros) {
     EXPECT_EQ(lerEm(2, 4), noLocal("x = 2,02   f(x) = 4,08"));
     EXPECT_EQ(form->areaTransformada().persistente().accessibleDescription(),
               noLocal("x = 2,02   f(x) = 4,08"));
+}
+
+// A parameter typed as an expression: its box shows the number from its start, and the curve
+// is named with what was typed, while the box holds that number.
+TEST_F(ComparacaoTest, ParametrosEscritosComoExpressoesFicamComoForamEscritos) {
+    escrever("Função1", "x^2");
+    clicar("Desenhar");
+    escrever("ValorDeA", "-1/3");
+    escrever("ValorDeB", "pi/15");
+    form->grupoTransformacoes()->executar(7); // a+f(x+b)
+    auto* a = form->findChild<QLineEdit*>(QStringLiteral("ValorDeA"));
+    EXPECT_EQ(a->text(), QStringLiteral("-0.333333333333333"));
+    EXPECT_EQ(a->cursorPosition(), 0);
+    const double b = 3.14159265358979 / 15;
+    EXPECT_TRUE(
+        lerEm(2, -1.0 / 3 + (2 + b) * (2 + b)).endsWith(QStringLiteral("(a = -1/3; b = pi/15)")));
+    form->grupoTransformacoes()->executar(8); // f(x+b): b is read again from its number
+    EXPECT_TRUE(lerEm(2, (2 + b) * (2 + b)).endsWith(QStringLiteral("(b = pi/15)")));
+    escrever("ValorDeA", "0,5");
+    form->grupoTransformacoes()->executar(7);
+    EXPECT_TRUE(lerEm(1, 0.5 + (1 + b) * (1 + b)).endsWith(noLocal("(a = 0,5; b = pi/15)")));
 }
 
 TEST_F(ComparacaoTest, TransformacoesEmSequencia) {

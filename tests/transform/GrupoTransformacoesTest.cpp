@@ -169,14 +169,49 @@ const Grafico kGraficos[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Parabola, GraficoDaTransformada, ::testing::ValuesIn(kGraficos));
 
-TEST_F(GrupoTest, NovoCliqueNaOpcaoMarcadaNaoFazNada) {
-    clicar(3);
-    const int pontos = contar(kAzul);
-    EXPECT_GT(pontos, 500);
+// A click on the marked option draws it again, with a as it is now.
+// An f written as a class writes it is transformed as it reads: the capital X moves with the
+// other x, the products and powers stay what they were.
+struct FDaTurma {
+    const char* f;
+    int opcao;
+    const char* texto;
+    double x, y;               // a point of the transform
+    double xAusente, yAusente; // a point of f that the transform does not share
+};
+
+class FEscritaPelaTurma : public GrupoTest, public ::testing::WithParamInterface<FDaTurma> {};
+
+TEST_P(FEscritaPelaTurma, TransformaComoSeLe) {
+    const FDaTurma& c = GetParam();
+    escrever("Função1", c.f);
+    escrever("ValorDeB", "1");
+    clicar(c.opcao);
+    EXPECT_EQ(construido(c.opcao).toStdString(), c.texto);
+    EXPECT_TRUE(temCorEm(c.x, c.y));
+    EXPECT_FALSE(temCorEm(c.xAusente, c.yAusente));
+    EXPECT_TRUE(dialogos.mensagens.empty());
+}
+
+const FDaTurma kFsDaTurma[] = {
+    {"X^2", 8, " (x+(1))^2 ", -1, 0, 0, 0},
+    {"x²", 8, " (x+(1))^2 ", -1, 0, 0, 0},
+    {"(x-1)(x+1)", 4, " ((-x)-1)*((-x)+1) ", 2, 3, 0, 0},
+    {"y = X(X+2)", 2, " (abs(x))*((abs(x))+2) ", -1, 3, -1, -1},
+    {"|x|-3", 6, " abs((2*x))-3 ", 1, -1, 3, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Turma, FEscritaPelaTurma, ::testing::ValuesIn(kFsDaTurma));
+
+TEST_F(GrupoTest, NovoCliqueNaOpcaoMarcadaDesenhaDeNovo) {
+    clicar(9);
+    EXPECT_TRUE(temCorEm(0, -8));
+    escrever("ValorDeA", "1/2");
     form->definirCorGraficoTransformada(QColor(255, 0, 0));
-    clicar(3);
-    EXPECT_EQ(contar(kVermelho), 0);
-    EXPECT_EQ(marcada(), 3);
+    clicar(9);
+    EXPECT_EQ(marcada(), 9);
+    EXPECT_TRUE(temCorEm(0, -2, kVermelho));
+    EXPECT_TRUE(temCorEm(0, -8, kAzul)); // the graph drawn before stays
+    EXPECT_EQ(controlo<QLineEdit>("ValorDeA")->text(), QStringLiteral("0.5"));
 }
 
 TEST_F(GrupoTest, DuploCliqueTiraAMarcaEOCliqueSeguinteDesenhaDeNovo) {
@@ -219,14 +254,11 @@ TEST_F(GrupoTest, ResetTiraTodasAsMarcasSemDesenhar) {
     EXPECT_TRUE(temCorEm(-2, -2, kVermelho));
 }
 
-TEST_F(GrupoTest, AMarcaFicaDepoisDosEixosEONovoCliqueNaoDesenha) {
+TEST_F(GrupoTest, AMarcaFicaDepoisDosEixosEONovoCliqueDesenha) {
     clicar(3);
     redesenharEixos();
     EXPECT_EQ(contar(kAzul), 0);
     EXPECT_EQ(marcada(), 3);
-    clicar(3);
-    EXPECT_EQ(contar(kAzul), 0);
-    grupo->transformadaApagada();
     clicar(3);
     EXPECT_GT(contar(kAzul), 500);
 }
@@ -334,42 +366,65 @@ const Parametro kParametros[] = {
 };
 INSTANTIATE_TEST_SUITE_P(AeB, Parametros, ::testing::ValuesIn(kParametros));
 
-TEST_F(GrupoTest, AZeroNaoDesenhaNasOpcoes5E9) {
-    for (int opcao : {5, 9}) {
+// With a = 0, a + f(x) and a.f(x) are not drawn and f(ax) is a constant: a note says so.
+TEST_F(GrupoTest, AZeroNaoDesenhaNasOpcoes5E9EDizPorque) {
+    const struct {
+        int opcao;
+        const char* construido;
+        const char* nota;
+    } casos[] = {
+        {5, "0+ (1/2x^2-4)",
+         "Com a = 0, a + f(x) é a própria f(x): a transformada não é desenhada."},
+        {9, "0* (1/2x^2-4)",
+         "Com a = 0, a.f(x) é a função nula, cujo gráfico é o eixo das abcissas: a "
+         "transformada não é desenhada."},
+        {6, " 1/2(0*x)^2-4 ", "Com a = 0, f(ax) é a função constante f(0): o gráfico é uma reta."},
+    };
+    for (const auto& caso : casos) {
         escrever("ValorDeA", "0*5");
-        clicar(opcao);
+        clicar(caso.opcao);
         EXPECT_EQ(controlo<QLineEdit>("ValorDeA")->text(), QStringLiteral("0"));
-        EXPECT_EQ(contar(kAzul), 0);
+        EXPECT_EQ(construido(caso.opcao).toStdString(), caso.construido);
+        EXPECT_EQ(previsao().nota(), QString::fromUtf8(caso.nota));
+        EXPECT_EQ(contar(kAzul) > 0, caso.opcao == 6);
     }
-    EXPECT_EQ(grupo->textos().Função2, QStringLiteral("0* (1/2x^2-4)"));
-    // the other options draw with a = 0: f(0x) is the constant f(0)
-    clicar(6);
+    // f(0x) is the constant f(0)
     EXPECT_TRUE(temCorEm(-7, -4));
     EXPECT_TRUE(temCorEm(7, -4));
     EXPECT_TRUE(dialogos.mensagens.empty());
+    // Stepped to 0 in the preview, a.f(x) says the same.
+    clicar(9);
+    escrever("ValorDeA", "0.1");
+    passo("ValorDeA", Qt::Key_Down);
+    EXPECT_EQ(previsao().nota(), QString::fromUtf8(casos[1].nota));
+    EXPECT_FALSE(previsao().temPontos());
+    escrever("ValorDeA", "1");
+    clicar(9);
+    EXPECT_TRUE(previsao().nota().isEmpty());
 }
 
-TEST_F(GrupoTest, FuncaoVaziaNaoDesenhaNemAvisa) {
-    escrever("Função1", "");
-    for (int opcao = 1; opcao <= 10; ++opcao) {
-        clicar(opcao);
-        EXPECT_EQ(marcada(), opcao);
+// An f of nothing, of blanks or only "y =" is said to be missing, as "Desenhar" says it.
+TEST_F(GrupoTest, FuncaoVaziaEmQualquerOpcaoDizQueFalta) {
+    const QString falta = QStringLiteral(
+        "Deve escrever a expressão analítica da função que pretende representar graficamente.");
+    for (const char* f : {"", "  ", "y ="}) {
+        escrever("Função1", f);
+        for (int opcao = 1; opcao <= 10; ++opcao) {
+            clicar(opcao);
+            EXPECT_EQ(marcada(), opcao);
+            ASSERT_EQ(dialogos.mensagens.size(), 1) << f << " " << opcao;
+            EXPECT_EQ(dialogos.mensagens[0].texto, falta);
+            EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Nenhum);
+            dialogos.mensagens.clear();
+        }
     }
     EXPECT_EQ(contar(kAzul), 0);
+    // The preview, which opens no box, says it in a note.
+    clicar(9);
+    dialogos.mensagens.clear();
+    passo("ValorDeA", Qt::Key_Down);
+    EXPECT_EQ(previsao().nota(), falta);
     EXPECT_TRUE(dialogos.mensagens.empty());
-    clicar(1);
-    EXPECT_EQ(grupo->textos().Função2, QStringLiteral("Abs()"));
-}
-
-// Blanks are not nothing: the built text is tried, and it has nothing to evaluate.
-TEST_F(GrupoTest, FuncaoDeBrancosNaoEVazia) {
-    escrever("Função1", "  ");
-    clicar(4);
-    EXPECT_EQ(grupo->textos().Função3, QStringLiteral("    "));
-    EXPECT_EQ(contar(kAzul), 0);
-    EXPECT_EQ(dialogos.textos(),
-              QStringList{QStringLiteral(
-                  "Erro na expressão analítica da função:\r\n\r\nÍndice fora do intervalo.")});
 }
 
 TEST_F(GrupoTest, AbcissaQueFalhaESaltadaEmSilencio) {

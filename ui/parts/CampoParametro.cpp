@@ -7,9 +7,39 @@
 #include "clsEquation.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QWheelEvent>
 
+namespace {
+
+// A number as typed, in either decimal form, which the readout shows as its value.
+bool soUmNumero(const QString& texto) {
+    static const QRegularExpression numero(
+        QStringLiteral("^\\s*[-\\x{2212}]?\\s*(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
+    return numero.match(texto).hasMatch();
+}
+
+} // namespace
+
 CampoParametro::CampoParametro(const QString& texto, QWidget* pai) : QLineEdit(texto, pai) {
+}
+
+void CampoParametro::escreverValor(const QString& numero) {
+    const QString escrito = text();
+    if (escrito != m_devolvido) {
+        m_expressao = soUmNumero(escrito) ? QString() : escrito.trimmed();
+        m_devolvido = numero;
+    }
+    mostrarDoInicio(numero);
+}
+
+QString CampoParametro::expressaoEscrita() const {
+    return text() == m_devolvido ? m_expressao : QString();
+}
+
+void CampoParametro::mostrarDoInicio(const QString& texto) {
+    setText(texto);
+    setCursorPosition(0);
 }
 
 double CampoParametro::tamanhoDoPasso(Qt::KeyboardModifiers modificadores) {
@@ -24,7 +54,7 @@ bool CampoParametro::passo(double quanto) {
     const auto novo = textoDoNumero(lido.valor + quanto);
     if (!novo)
         return false;
-    setText(*novo);
+    mostrarDoInicio(*novo);
     emit valorMudado();
     return true;
 }

@@ -12,6 +12,7 @@
 #include "DesenharTransformada.h"
 #include "Identificacao.h"
 #include "NotaDoTracado.h"
+#include "NumeroInicial.h"
 #include "PreparacaoTexto.h"
 #include "TextoNumero.h"
 #include "clsEquation.h"
@@ -19,6 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <cstring>
 
 namespace {
 
@@ -30,6 +32,9 @@ const char* const kDicaB = "Escreva aqui o valor de b da transformação.";
 
 // The lead-in of the box, on one line for a note.
 const QString kErroFuncaoNumaLinha = QStringLiteral("Erro na expressão analítica da função: ");
+// What "Desenhar" says of an empty f, said alike by the transformations.
+const QString kFuncaoEmFalta = QStringLiteral(
+    "Deve escrever a expressão analítica da função que pretende representar graficamente.");
 
 } // namespace
 
@@ -84,7 +89,7 @@ void GrupoTransformacoes::criarParametros() {
         pintarTexto(label, kAzul);
         return label;
     };
-    const auto campo = [this](const QString& nome, const char* dica) {
+    const auto campo = [this](const QString& nome, const char* dica) -> CampoParametro* {
         auto* caixa = new CampoParametro(QStringLiteral("2"), this);
         connect(caixa, &CampoParametro::valorMudado, this, [this, caixa] { pedirPrevisao(caixa); });
         connect(caixa, &QLineEdit::returnPressed, this, &GrupoTransformacoes::desenharMarcada);
@@ -136,10 +141,10 @@ bool GrupoTransformacoes::parametroIndicado(QLineEdit* campo, const QString& men
     return false;
 }
 
-bool GrupoTransformacoes::avaliarParametro(clsEquation& equacao, QLineEdit* campo) {
+bool GrupoTransformacoes::avaliarParametro(clsEquation& equacao, CampoParametro* campo) {
     const ValorLido lido = lerParametro(equacao, campo->text());
     if (lido.aceite()) {
-        campo->setText(lido.numero);
+        campo->escreverValor(lido.numero);
         return true;
     }
     m_avisos.avisar(QStringLiteral("Erro no valor de %1:\r\n\r\n").arg(nomeDe(campo)) + lido.erro,
@@ -168,35 +173,68 @@ void GrupoTransformacoes::executar(int numero) {
     const TextoPreparado f = PrepararTexto(m_textoDeF());
     if (!f.aceite())
         return m_avisos.falhaDaFuncao(f.erro);
+    if (f.vazio())
+        return m_avisos.avisar(kFuncaoEmFalta, Dialogos::Icone::Nenhum);
     const Parametros parametros{m_valorDeA->text(), m_valorDeB->text()};
-    if (const auto texto = textoADesenhar(t, f.texto, parametros, m_textos))
-        desenhar(equacao, curva(t, *texto, parametros));
+    const auto texto = textoADesenhar(t, f.texto, parametros, m_textos);
+    const bool desenhada = texto && desenhar(equacao, curva(t, *texto, parametros));
+    notaDeANulo(t, parametros, desenhada);
 }
 
-// The curve as the readout names it, with the values of the parameters it was drawn with.
+// With a = 0, a + f(x) is f itself and a.f(x) the zero function, and neither is drawn; f(ax) is
+// drawn, a constant. Each is said, unless a note already says why the area shows nothing.
+void GrupoTransformacoes::notaDeANulo(const Transformacao& t, const Parametros& parametros,
+                                      bool desenhada) {
+    static const struct {
+        const char* legenda;
+        bool desenhada;
+        const char* nota;
+    } notas[] = {
+        {"a + f(x)", false,
+         "Com a = 0, a + f(x) é a própria f(x): a transformada não é desenhada."},
+        {"a.f(x)", false,
+         "Com a = 0, a.f(x) é a função nula, cujo gráfico é o eixo das abcissas: a transformada "
+         "não é desenhada."},
+        {"f(ax)", true, "Com a = 0, f(ax) é a função constante f(0): o gráfico é uma reta."},
+    };
+    CamadaPassageira& camada = m_area.camadaPassageira();
+    if (!t.usaA || NumeroInicial(parametros.a) != 0 || !camada.nota().isEmpty())
+        return;
+    for (const auto& n : notas)
+        if (std::strcmp(n.legenda, t.legenda) == 0 && n.desenhada == desenhada)
+            camada.mostrarNota(QString::fromUtf8(n.nota));
+}
+
+// The curve as the readout names it, with the values of the parameters it was drawn with, as
+// the pupil wrote them when they were expressions.
 CurvaDesenhada GrupoTransformacoes::curva(const Transformacao& t, const QString& texto,
-                                          const Parametros& parametros) {
+                                          const Parametros& parametros) const {
     CurvaDesenhada c{texto, QString::fromUtf8(t.legenda), {}};
     if (t.usaA)
-        c.parametros.push_back({u'a', parametros.a.toDouble()});
+        c.parametros.push_back({u'a', parametros.a.toDouble(), m_valorDeA->expressaoEscrita()});
     if (t.usaB)
-        c.parametros.push_back({u'b', parametros.b.toDouble()});
+        c.parametros.push_back({u'b', parametros.b.toDouble(), m_valorDeB->expressaoEscrita()});
     return c;
 }
 
-void GrupoTransformacoes::desenhar(clsEquation& equacao, const CurvaDesenhada& curva) {
-    if (!m_area.eixosAceites())
-        return m_area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
+// Whether the transformation reached the area; a failure is said in a box or a note.
+bool GrupoTransformacoes::desenhar(clsEquation& equacao, const CurvaDesenhada& curva) {
+    if (!m_area.eixosAceites()) {
+        m_area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
+        return false;
+    }
     equacao.Equation(curva.expressao.toStdString());
     ResultadoTracado resultado;
     try {
         resultado =
             DesenharTransformada(equacao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
     } catch (const InterpreterError& erro) {
-        return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
+        m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
+        return false;
     }
     emit transformadaDesenhada(curva);
     MostrarNotaSemPontos(m_area.camadaPassageira(), resultado);
+    return true;
 }
 
 // Enter in a or b draws the marked transformation again with the value typed, as choosing it
@@ -253,16 +291,19 @@ void GrupoTransformacoes::prever() {
     const TextoPreparado f = PrepararTexto(m_textoDeF());
     if (!f.aceite())
         return notaDaPrevisao(kErroFuncaoNumaLinha + f.erro);
+    if (f.vazio())
+        return notaDaPrevisao(kFuncaoEmFalta);
     TextosDeTrabalho textos;
     const auto texto = textoADesenhar(t, f.texto, parametros, textos);
     if (!texto)
-        return;
+        return notaDeANulo(t, parametros, false);
     equacao.Equation(texto->toStdString());
     try {
         MostrarNotaSemPontos(
             m_area.camadaPassageira(),
             PreverTransformada(equacao, m_area.camadaPassageira(), m_janela, m_cores.grafico));
         emit previsaoMudou(curva(t, *texto, parametros));
+        notaDeANulo(t, parametros, true);
     } catch (const InterpreterError& erro) {
         notaDaPrevisao(kErroFuncaoNumaLinha + QString::fromStdString(erro.description()));
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Avisos.h"
+#include "CampoParametro.h"
 #include "ConstrucaoTexto.h"
 #include "CurvasDaArea.h"
 
@@ -45,8 +46,9 @@ public slots:
     /// After the transform erase: clears all ten marks, as `Reset` does.
     void transformadaApagada();
     /// Runs the click handler of transformation n: checks and evaluates its parameters, builds
-    /// its text and plots it. A parameter or an f that cannot be evaluated is said in a box; a
-    /// plot that shows no point says why in a note over the area.
+    /// its text and plots it. A parameter or an f that cannot be evaluated, or an empty f, is
+    /// said in a box; a plot that shows no point, or an a = 0 that leaves nothing to draw or
+    /// flattens the curve, says why in a note over the area.
     void executar(int numero);
 
 signals:
@@ -62,10 +64,11 @@ private:
     void marcarSo(int numero);
     void moverSeleccao(int numero, bool seguinte);
     bool parametroIndicado(QLineEdit* campo, const QString& mensagem);
-    bool avaliarParametro(clsEquation& equacao, QLineEdit* campo);
-    void desenhar(clsEquation& equacao, const CurvaDesenhada& curva);
-    static CurvaDesenhada curva(const Transformacao& t, const QString& texto,
-                                const Parametros& parametros);
+    bool avaliarParametro(clsEquation& equacao, CampoParametro* campo);
+    bool desenhar(clsEquation& equacao, const CurvaDesenhada& curva);
+    CurvaDesenhada curva(const Transformacao& t, const QString& texto,
+                         const Parametros& parametros) const;
+    void notaDeANulo(const Transformacao& t, const Parametros& parametros, bool desenhada);
     void desenharMarcada();
     int opcaoMarcada() const;
     void pedirPrevisao(QLineEdit* campo);
@@ -81,8 +84,8 @@ private:
     std::function<QString()> m_textoDeF;
     Avisos m_avisos;
     std::array<BotaoOpcao*, 10> m_opcoes{};
-    QLineEdit* m_valorDeA = nullptr;
-    QLineEdit* m_valorDeB = nullptr;
+    CampoParametro* m_valorDeA = nullptr;
+    CampoParametro* m_valorDeB = nullptr;
     TextosDeTrabalho m_textos;
     // Steps that come while a preview is being drawn are previewed once, with the last value.
     QTimer m_previsao;

@@ -9,18 +9,11 @@
 BotaoOpcao::BotaoOpcao(const QString& legenda, QWidget* pai) : QRadioButton(legenda, pai) {
     // The group keeps at most one mark itself, so that it can also have none.
     setAutoExclusive(false);
-    connect(this, &QAbstractButton::clicked, this, [this] {
-        if (m_acabadaDeMarcar) {
-            m_acabadaDeMarcar = false;
-            emit escolhida();
-        }
-    });
+    connect(this, &QAbstractButton::clicked, this, &BotaoOpcao::escolhida);
 }
 
 void BotaoOpcao::nextCheckState() {
-    m_acabadaDeMarcar = !isChecked();
-    if (m_acabadaDeMarcar)
-        setChecked(true);
+    setChecked(true);
 }
 
 void BotaoOpcao::mouseDoubleClickEvent(QMouseEvent* evento) {

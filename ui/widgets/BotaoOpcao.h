@@ -6,15 +6,16 @@
 #include <QRadioButton>
 
 /// An option button of the transformation group. A click selects it but never clears its
-/// mark: only a double-click (or the group's Reset) does. The arrow keys are left to the
-/// group, which moves the selection along the options.
+/// mark: only a double-click (or the group's Reset) does; a click on it while it is selected
+/// chooses it again. The arrow keys are left to the group, which moves the selection along the
+/// options.
 class BotaoOpcao : public QRadioButton {
     Q_OBJECT
 public:
     BotaoOpcao(const QString& legenda, QWidget* pai);
 
 signals:
-    /// The user selected this option while it was not selected (click, space or arrow key).
+    /// The user chose this option (click, space or arrow key), whether or not it was selected.
     void escolhida();
     /// The user double-clicked the option.
     void duploClique();
@@ -25,7 +26,4 @@ protected:
     void nextCheckState() override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
-
-private:
-    bool m_acabadaDeMarcar = false;
 };

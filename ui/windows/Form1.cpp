@@ -379,13 +379,14 @@ void Form1::desenhar() {
     AreaGrafica& area = *m_areaFuncao;
     area.camadaPassageira().esconderNota();
     PonteiroOcupado ocupado(*this);
-    if (m_funcao1->text().isEmpty()) {
+    // Blanks, or only "y =", are no expression either.
+    const TextoPreparado f = PrepararTexto(m_funcao1->text());
+    if (f.vazio()) {
         m_avisos.avisar(QStringLiteral("Deve escrever a expressão analítica da função que "
                                        "pretende representar graficamente."),
                         Dialogos::Icone::Nenhum);
         return;
     }
-    const TextoPreparado f = PrepararTexto(m_funcao1->text());
     if (!f.aceite())
         return m_avisos.falhaDaFuncao(f.erro);
     // Without accepted axes the area has no window: a plot would land anywhere.

@@ -33,17 +33,18 @@ TEST_P(Preparacao, LeOQueATurmaEscreve) {
 }
 
 const Caso kCasos[] = {
-    // Decimal commas, outside the argument lists of functions.
+    // Decimal commas, wherever they do not separate the arguments of a function.
     {"0,5x^2", "0.5x^2", nullptr},
     {"(2,5+x)", "(2.5+x)", nullptr},
     {"-2,5", "-2.5", nullptr},
-    {"sen(0,5x)+1,25", "sen(0,5x)+1.25", nullptr},
+    {"sen(0,5x)+1,25", "sen(0.5x)+1.25", nullptr},
     {"max(1,5)", "max(1,5)", nullptr},
     {"max((1,5),2)", "max((1.5),2)", nullptr},
     {"3,14159", "3.14159", nullptr},
-    {"1.5,2", "1.5,2", nullptr},
-    {"x2,5", "x2,5", nullptr},
-    {"2, 5", "2, 5", nullptr},
+    {"1.5,2", nullptr,
+     "O número 1.5,2 tem um ponto e uma vírgula: separe as casas decimais só com um deles, como "
+     "1.5 ou 1,5."},
+    {"2, 5", "2. 5", nullptr},
     {"max (1,5)", "max (1,5)", nullptr},
     // Bars of the absolute value, nested and after numbers and names.
     {"|x|-3", "abs(x)-3", nullptr},
@@ -73,13 +74,31 @@ const Caso kCasos[] = {
     {"1/2x^2-4", "1/2x^2-4", nullptr},
     {"-x", "-x", nullptr},
     {"2*-3", "2*-3", nullptr},
-    {"x^-2", "x^-2", nullptr},
+    {"x^-2", "x^(-2)", nullptr},
     {"-(x)", "-(x)", nullptr},
     {"sen()", "sen()", nullptr},
     {"((x", "((x", nullptr},
     {"", "", nullptr},
     {"  ", "  ", nullptr},
-    {"s e n (x)", "s e n (x)", nullptr},
+    {"s e n (x)", "s* e* n (x)", nullptr},
+    // Only what a rule asks for is written again; the rest stays as typed, blanks included.
+    {"(x - 1)(x + 1)", "(x - 1)*(x + 1)", nullptr},
+    {"X ^ 2 + x", "x ^ 2 + x", nullptr},
+    {"y = 2 x", "2 x", nullptr},
+    {"F(X) = x²", "x^2", nullptr},
+    {"2^x^2", "2^(x^2)", nullptr},
+    {"2^3²", "2^(3^2)", nullptr},
+    {"x⁻¹", "x^(-1)", nullptr},
+    {"√ x", "sqr( x)", nullptr},
+    {"√(x)²", "sqr(x)^2", nullptr},
+    {"x\u00a0+\u00a01", "x + 1", nullptr},
+    {"x²(x-1)", "x^2*(x-1)", nullptr},
+    {"x^2(x-1)", "x^2(x-1)", nullptr},
+    {"e^x(x+1)", "e^x*(x+1)", nullptr},
+    {"|x||x|", "abs(x)*abs(x)", nullptr},
+    {"2pi x", "2pi* x", nullptr},
+    {"max(x,1,2)", "max(x,1.2)", nullptr},
+    {"max(1,5,2,5)", "max(1.5,2.5)", nullptr},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tabela, Preparacao, ::testing::ValuesIn(kCasos));
@@ -99,6 +118,30 @@ TEST(Preparacao, DaOValorQueOAlunoQuerDizer) {
         EXPECT_DOUBLE_EQ(equacao.Solution(), c.valor) << c.escrito;
         EXPECT_FALSE(equacao.SilentFailure()) << c.escrito;
     }
+}
+
+// A g written in terms of the exercise's f: each call of f is a call of a function of one
+// argument, written "f(", with the products around it and the decimal commas inside it.
+TEST(Preparacao, LeAsChamadasDaFuncaoDoExercicio) {
+    const struct {
+        const char* escrito;
+        const char* preparado;
+    } casos[] = {
+        {"-2f(x-1)+3", "-2f(x-1)+3"}, {"3f(2x)", "3f(2x)"},        {"f(f(x))", "f(f(x))"},
+        {"|f(x)+1|", "abs(f(x)+1)"},  {"f(|x|)-1", "f(abs(x))-1"}, {"1+f(x/2)", "1+f(x/2)"},
+        {"f(x)+2", "f(x)+2"},         {"F (0,5x)", "f(0.5x)"},     {"x f(x)f(x)", "x* f(x)*f(x)"},
+        {"y = f(x)x", "f(x)*x"},
+    };
+    for (const auto& c : casos) {
+        const TextoPreparado g = PrepararTexto(QString::fromUtf8(c.escrito), {{"f"}});
+        EXPECT_EQ(g.texto.toStdString(), c.preparado) << g.erro.toStdString();
+    }
+    EXPECT_EQ(PrepararTexto(QStringLiteral("xf(x)"), {{"f"}}).erro,
+              QStringLiteral("Escreva x*f(x) em vez de xf(x)."));
+    EXPECT_EQ(PrepararTexto(QStringLiteral("f()"), {{"f"}}).erro,
+              QStringLiteral("Falta um argumento em f()."));
+    // Without the exercise, f is a name the interpreter does not know.
+    EXPECT_EQ(PrepararTexto(QStringLiteral("f(1,5)")).texto, QStringLiteral("f(1,5)"));
 }
 
 } // namespace
