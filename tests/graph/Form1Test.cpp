@@ -123,6 +123,28 @@ TEST_F(Form1Test, JanelaEControlosIniciais) {
     EXPECT_TRUE(dialogos.mensagens.empty());
 }
 
+// The indicator a check box or an option draws: the first run of painted columns from the left,
+// and the painted rows within it.
+QSize indicador(QWidget* w) {
+    const QImage imagem = w->grab().toImage();
+    const QRgb fundo = imagem.pixel(0, 0);
+    int largura = 0, cima = imagem.height(), baixo = -1;
+    for (int x = 0; x < imagem.width(); ++x) {
+        bool pintada = false;
+        for (int y = 0; y < imagem.height(); ++y)
+            if (imagem.pixel(x, y) != fundo) {
+                pintada = true;
+                cima = std::min(cima, y);
+                baixo = std::max(baixo, y);
+            }
+        if (pintada)
+            ++largura;
+        else if (largura > 0)
+            break;
+    }
+    return {largura, baixo - cima + 1};
+}
+
 // A sizable border, and the layout follows it: at two sizes of the client area each control
 // stands at s times its place at scale 1 (in pixels; those inside a frame relative to it)
 // within even margins, with its font s times as large; the pictures keep their image.
@@ -146,6 +168,8 @@ TEST_F(Form1Test, DisposicaoPoeCadaControloAEscala) {
         QSize cliente;
         double escala;
     } casos[] = {{{2032, 1428}, 2}, {{600, 400}, 400 / 714.0}};
+    const QSize marca = indicador(controlo<QWidget>("MarcaY"));
+    const QSize opcao = indicador(controlo<QWidget>("Option5"));
     for (const auto& caso : casos) {
         form->resize(caso.cliente + QSize(0, barra));
         ASSERT_EQ(form->areaCliente()->size(), caso.cliente);
@@ -164,6 +188,13 @@ TEST_F(Form1Test, DisposicaoPoeCadaControloAEscala) {
             if (c.pontos > 0) {
                 EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.pontos * caso.escala);
             }
+        }
+        // The boxes of the check boxes and options too.
+        for (const auto& [nome, antes] :
+             {std::pair{"MarcaY", marca}, std::pair{"Option5", opcao}}) {
+            const QSize agora = indicador(controlo<QWidget>(nome));
+            EXPECT_NEAR(agora.width(), antes.width() * caso.escala, 2) << nome;
+            EXPECT_NEAR(agora.height(), antes.height() * caso.escala, 2) << nome;
         }
         EXPECT_EQ(imagem1().size(), QSize(493, 493));
         EXPECT_DOUBLE_EQ(form->areaFuncao().persistente().escalaEcra(), caso.escala);
@@ -600,6 +631,60 @@ TEST_F(Form1Test, EcraDensoDesenhaNaDensidadeDoEcra) {
     EXPECT_EQ(ecra.copy(numero) == ampliada.copy(numero), escala == 1);
 }
 
+// On a screen of any scale a dot stands at its exact place, to a fraction of a device pixel: the
+// ink of a lone point is centred where the point falls on the device.
+TEST_F(Form1Test, PontoSozinhoNoSeuLugarExacto) {
+    escrever("Função1", "sqr(x-3)+sqr(3-x)+2"); // defined at x = 3 alone
+    escrever("Xmin", "3");
+    clicar("DesenharEixos");
+    clicar("Desenhar");
+    const Quadro& quadro = form->areaFuncao().persistente();
+    ASSERT_EQ(contar(imagem1(), kAzul), 1);
+    const int barra = form->height() - form->areaCliente()->height();
+    for (const double escala : {1.5, 2.0, 1.25}) {
+        form->resize(QSize(qRound(1016 * escala), qRound(714 * escala) + barra));
+        ASSERT_DOUBLE_EQ(quadro.escalaEcra(), escala);
+        const QPointF exacto = (quadro.modeloParaEcra({quadro.pixelX(3), quadro.pixelY(2)}) -
+                                quadro.interiorNoEcra().topLeft()) *
+                               quadro.devicePixelRatioF();
+        const QImage& ecra = quadro.imagemNoEcra();
+        double tinta = 0, somaX = 0, somaY = 0;
+        for (int y = static_cast<int>(exacto.y()) - 4; y <= static_cast<int>(exacto.y()) + 4; ++y)
+            for (int x = static_cast<int>(exacto.x()) - 4; x <= static_cast<int>(exacto.x()) + 4;
+                 ++x) {
+                const double t = 255 - qRed(ecra.pixel(x, y));
+                tinta += t;
+                somaX += t * (x + 0.5);
+                somaY += t * (y + 0.5);
+            }
+        ASSERT_GT(tinta, 0);
+        EXPECT_NEAR(somaX / tinta, exacto.x(), 0.2) << escala;
+        EXPECT_NEAR(somaY / tinta, exacto.y(), 0.2) << escala;
+    }
+}
+
+// A window made smaller than its design keeps its curves solid: along the parabola every point
+// shows a pixel of the screen in the curve's full colour, none is a faint smudge.
+TEST_F(Form1Test, CurvaNitidaNumaJanelaPequena) {
+    const int barra = form->height() - form->areaCliente()->height();
+    form->resize(508, 357 + barra);
+    clicar("Desenhar");
+    const Quadro& quadro = form->areaFuncao().persistente();
+    ASSERT_DOUBLE_EQ(quadro.escalaEcra(), 0.5);
+    const QImage& ecra = quadro.imagemNoEcra();
+    for (double x = -3.75; x <= 3.75; x += 0.5) { // off the y axis
+        const QPointF ponto =
+            (quadro.modeloParaEcra({quadro.pixelX(x), quadro.pixelY(x * x / 2 - 4)}) -
+             quadro.interiorNoEcra().topLeft()) *
+            quadro.devicePixelRatioF();
+        int vermelho = 255; // the least red about it, where the curve is fullest
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                vermelho = std::min(vermelho, qRed(ecra.pixel(ponto.toPoint() + QPoint(dx, dy))));
+        EXPECT_LT(vermelho, 64) << x;
+    }
+}
+
 } // namespace
 
 namespace {
@@ -678,6 +763,45 @@ INSTANTIATE_TEST_SUITE_P(
         // the window twice as large reads the same under the same point
         CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,96", "-10", "10", false, 2},
         CasoLeitura{"1/2x^2-4", true, 2, "x = 2,02   - f(x) = 1,96", "-10", "10", false, 2}));
+
+// Where the pointer rests: over the pixel (coluna, linha) of the function's picture.
+QString lerSobre(Form1& form, QPointF pixel) {
+    Quadro& quadro = form.areaFuncao().persistente();
+    const QPointF ponto = quadro.modeloParaEcra(pixel);
+    QMouseEvent movimento(QEvent::MouseMove, ponto, quadro.mapToGlobal(ponto), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&quadro, &movimento);
+    return form.areaFuncao().camadaPassageira().leitura();
+}
+
+// Only the inside of the picture is read, its first and last pixels included; not its border.
+TEST_F(Form1Test, LeituraSoDentroDaImagem) {
+    const struct {
+        double coluna, linha;
+        bool lida;
+    } casos[] = {{0.5, 0.5, true},      {492.5, 492.5, true}, {493.5, 200.5, false},
+                 {200.5, 493.5, false}, {-0.5, 200.5, false}, {200.5, -0.5, false}};
+    for (const auto& caso : casos)
+        EXPECT_EQ(lerSobre(*form, {caso.coluna, caso.linha}).isEmpty(), !caso.lida)
+            << caso.coluna << ", " << caso.linha;
+}
+
+// The readout follows what is redrawn under a pointer at rest, and goes with the picture.
+TEST_F(Form1Test, LeituraSegueORedesenhoSemMoverOPonteiro) {
+    const Quadro& quadro = form->areaFuncao().persistente();
+    const auto local = [](const char* texto) {
+        return QString::fromUtf8(texto).replace(QLatin1Char(','), QLocale::system().decimalPoint());
+    };
+    clicar("Desenhar");
+    EXPECT_EQ(lerSobre(*form, {quadro.pixelX(2), 100.5}), local("x = 2,02   f(x) = -1,96"));
+    auto* eixos = controlo<QAbstractButton>("DesenharEixos");
+    eixos->setFocus();
+    QTest::keyClick(eixos, Qt::Key_Space); // fresh axes, without the curve
+    EXPECT_EQ(form->areaFuncao().camadaPassageira().leitura(), local("x = 2,02"));
+    form->hide();
+    EXPECT_TRUE(form->areaFuncao().camadaPassageira().leitura().isEmpty());
+    EXPECT_TRUE(quadro.accessibleDescription().isEmpty());
+}
 
 } // namespace
 
@@ -839,6 +963,19 @@ const CasoSilencioso kSilencios[] = {
      .xmax = "pi",
      .nota = "A tabela dos eixos não foi aceite: corrija-a e carregue em Eixos."},
     {.nome = "IndefinidaEmParteDesenhaOResto", .funcao = "ln(x)", .x = 1, .y = 0},
+    // defined at x = 0 alone: one point is a graph, not an empty one
+    {.nome = "UmSoPonto", .funcao = "sqr(x)+sqr(-x)", .xmin = "0", .x = 0, .y = 0},
+    // the leading numbers 5 < 6 pass the check; the window evaluated runs from 10 back to 6
+    {.nome = "JanelaQueCorreAoContrario",
+     .funcao = "x",
+     .xmin = "5*2",
+     .xmax = "6",
+     .nota = "Não há abcissas entre Xmín e Xmáx: Xmín é maior do que Xmáx."},
+    {.nome = "TransformadaNumaJanelaAoContrario",
+     .opcao = 3,
+     .xmin = "5*2",
+     .xmax = "6",
+     .nota = "Não há abcissas entre Xmín e Xmáx: Xmín é maior do que Xmáx."},
 };
 INSTANTIATE_TEST_SUITE_P(Turma, SilencioTest, ::testing::ValuesIn(kSilencios),
                          [](const auto& info) { return std::string(info.param.nome); });
@@ -905,6 +1042,33 @@ TEST_F(ComparacaoTest, FACinzentoPorBaixoVaiSemTocarNasTransformadas) {
     clicar("Desenhar"); // f follows the new plot
     EXPECT_EQ(pixel(imagem2(), 2, 2), kCinzento);
     EXPECT_NE(pixel(imagem2(), 2, -2), kCinzento);
+
+    escrever("Ymax", "");
+    clicar("DesenharEixos"); // refused: no window, so no f either
+    EXPECT_EQ(dialogos.mensagens.size(), 2);
+    EXPECT_EQ(contar(imagem2(), kCinzento), 0);
+}
+
+// On a screen of another scale f shows in grey under the transforms exactly as it shows, drawn
+// in that grey, in its own area: dots as fine, at the same places.
+TEST_F(ComparacaoTest, FACinzentoNoEcraComoOGraficoDeF) {
+    const int barra = form->height() - form->areaCliente()->height();
+    form->resize(2032, 1428 + barra);
+    form->definirCorGraficoFuncao(QColor(kCinzento));
+    clicar("Desenhar");
+    comando("MostrarF")->trigger();
+    const Quadro& f = form->areaFuncao().persistente();
+    const Quadro& t = form->areaTransformada().persistente();
+    ASSERT_DOUBLE_EQ(t.escalaEcra(), 2);
+    // A stretch of the parabola far from the axes and their numbers, on the device's pixels.
+    const QRect trecho =
+        QRect(QPoint(static_cast<int>(f.pixelX(4.3)), static_cast<int>(f.pixelY(9.5))),
+              QPoint(static_cast<int>(f.pixelX(5.9)), static_cast<int>(f.pixelY(5.5))));
+    const QRect noEcra(trecho.topLeft() * 2 * f.devicePixelRatioF(),
+                       trecho.size() * 2 * f.devicePixelRatioF());
+    const QImage deF = f.imagemNoEcra().copy(noEcra);
+    ASSERT_LT(contar(deF, kBranco, deF.rect()), deF.width() * deF.height()); // the curve
+    EXPECT_EQ(t.imagemNoEcra().copy(noEcra), deF);
 }
 
 TEST_F(ComparacaoTest, ALeituraNomeiaACurvaMaisProximaComOsSeusParametros) {
@@ -922,6 +1086,23 @@ TEST_F(ComparacaoTest, ALeituraNomeiaACurvaMaisProximaComOsSeusParametros) {
     EXPECT_EQ(lerEm(2, 4), noLocal("x = 2,02   f(x) = 4,08"));
     EXPECT_EQ(form->areaTransformada().persistente().accessibleDescription(),
               noLocal("x = 2,02   f(x) = 4,08"));
+    // Curves that coincide with f: the one drawn last lies on top and is named.
+    form->grupoTransformacoes()->executar(2); // f(|x|)
+    form->grupoTransformacoes()->executar(4); // f(-x)
+    EXPECT_EQ(lerEm(2, 4), noLocal("x = 2,02   f(-x) = 4,08"));
+}
+
+// A preview is read as a curve while it shows, and no longer once it is gone.
+TEST_F(ComparacaoTest, ALeituraSegueAPrevisao) {
+    escrever("Função1", "x^2");
+    clicar("Desenhar");
+    form->grupoTransformacoes()->opcao(9)->click(); // a.f(x), a = 2
+    QTest::keyClick(controlo<QLineEdit>("ValorDeA"), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form->areaTransformada().camadaPassageira().temPontos());
+    EXPECT_EQ(lerEm(2, 7.75), noLocal("x = 2,02   a.f(x) = 7,75   (a = 1,9)"));
+    form->grupoTransformacoes()->reset();
+    EXPECT_EQ(lerEm(2, 7.75), noLocal("x = 2,02   a.f(x) = 8,16   (a = 2)"));
 }
 
 TEST_F(ComparacaoTest, TransformacoesEmSequencia) {
