@@ -223,6 +223,12 @@ TEST_F(Form1Test, ActivacaoDesenhaEixosMarcasENumeros) {
     EXPECT_TRUE(direita->isVisible());
     EXPECT_EQ(direita->pos() + QPoint(4, 4) - QPoint(2, 2), QPoint(484, kOrigem));
     EXPECT_EQ(cima->pos() + QPoint(4, 0) - QPoint(2, 2), QPoint(kOrigem, 9));
+    // As the screen shows them: chevrons with sides of five pixels.
+    const QImage ecra = controlo<QWidget>("Picture1")->grab().toImage();
+    for (int i = 0; i <= 4; ++i)
+        for (const QPoint p : {cima->pos() + QPoint(4 - i, i), cima->pos() + QPoint(4 + i, i),
+                               direita->pos() + QPoint(i, i), direita->pos() + QPoint(i, 8 - i)})
+            EXPECT_EQ(ecra.pixel(p), kPreto) << p.x() << "," << p.y();
     EXPECT_EQ(form->janela().JanelaXmin, -10);
     EXPECT_DOUBLE_EQ(form->janela().TamPixelX, 21.6 / 493);
     EXPECT_EQ(QApplication::focusWidget(), controlo<QWidget>("Função1"));
@@ -631,60 +637,6 @@ TEST_F(Form1Test, EcraDensoDesenhaNaDensidadeDoEcra) {
     EXPECT_EQ(ecra.copy(numero) == ampliada.copy(numero), escala == 1);
 }
 
-// On a screen of any scale a dot stands at its exact place, to a fraction of a device pixel: the
-// ink of a lone point is centred where the point falls on the device.
-TEST_F(Form1Test, PontoSozinhoNoSeuLugarExacto) {
-    escrever("Função1", "sqr(x-3)+sqr(3-x)+2"); // defined at x = 3 alone
-    escrever("Xmin", "3");
-    clicar("DesenharEixos");
-    clicar("Desenhar");
-    const Quadro& quadro = form->areaFuncao().persistente();
-    ASSERT_EQ(contar(imagem1(), kAzul), 1);
-    const int barra = form->height() - form->areaCliente()->height();
-    for (const double escala : {1.5, 2.0, 1.25}) {
-        form->resize(QSize(qRound(1016 * escala), qRound(714 * escala) + barra));
-        ASSERT_DOUBLE_EQ(quadro.escalaEcra(), escala);
-        const QPointF exacto = (quadro.modeloParaEcra({quadro.pixelX(3), quadro.pixelY(2)}) -
-                                quadro.interiorNoEcra().topLeft()) *
-                               quadro.devicePixelRatioF();
-        const QImage& ecra = quadro.imagemNoEcra();
-        double tinta = 0, somaX = 0, somaY = 0;
-        for (int y = static_cast<int>(exacto.y()) - 4; y <= static_cast<int>(exacto.y()) + 4; ++y)
-            for (int x = static_cast<int>(exacto.x()) - 4; x <= static_cast<int>(exacto.x()) + 4;
-                 ++x) {
-                const double t = 255 - qRed(ecra.pixel(x, y));
-                tinta += t;
-                somaX += t * (x + 0.5);
-                somaY += t * (y + 0.5);
-            }
-        ASSERT_GT(tinta, 0);
-        EXPECT_NEAR(somaX / tinta, exacto.x(), 0.2) << escala;
-        EXPECT_NEAR(somaY / tinta, exacto.y(), 0.2) << escala;
-    }
-}
-
-// A window made smaller than its design keeps its curves solid: along the parabola every point
-// shows a pixel of the screen in the curve's full colour, none is a faint smudge.
-TEST_F(Form1Test, CurvaNitidaNumaJanelaPequena) {
-    const int barra = form->height() - form->areaCliente()->height();
-    form->resize(508, 357 + barra);
-    clicar("Desenhar");
-    const Quadro& quadro = form->areaFuncao().persistente();
-    ASSERT_DOUBLE_EQ(quadro.escalaEcra(), 0.5);
-    const QImage& ecra = quadro.imagemNoEcra();
-    for (double x = -3.75; x <= 3.75; x += 0.5) { // off the y axis
-        const QPointF ponto =
-            (quadro.modeloParaEcra({quadro.pixelX(x), quadro.pixelY(x * x / 2 - 4)}) -
-             quadro.interiorNoEcra().topLeft()) *
-            quadro.devicePixelRatioF();
-        int vermelho = 255; // the least red about it, where the curve is fullest
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                vermelho = std::min(vermelho, qRed(ecra.pixel(ponto.toPoint() + QPoint(dx, dy))));
-        EXPECT_LT(vermelho, 64) << x;
-    }
-}
-
 } // namespace
 
 namespace {
@@ -1090,6 +1042,25 @@ TEST_F(ComparacaoTest, ALeituraNomeiaACurvaMaisProximaComOsSeusParametros) {
     form->grupoTransformacoes()->executar(2); // f(|x|)
     form->grupoTransformacoes()->executar(4); // f(-x)
     EXPECT_EQ(lerEm(2, 4), noLocal("x = 2,02   f(-x) = 4,08"));
+}
+
+// A curve is named within 8 pixels up or down of the pointer's row, the one drawn last beyond.
+TEST_F(ComparacaoTest, ALeituraNomeiaACurvaAAteOitoPixeis) {
+    escrever("Função1", "x^2");
+    clicar("Desenhar");
+    escrever("ValorDeA", "2");
+    form->grupoTransformacoes()->executar(9);
+    escrever("ValorDeA", "0,5");
+    form->grupoTransformacoes()->executar(9);
+    const Quadro& quadro = form->areaTransformada().persistente();
+    const double valor = quadro.pixelY(2 * 2.02 * 2.02); // a = 2 under the pointer, at x = 2,02
+    for (int linha = static_cast<int>(valor) - 10; linha <= static_cast<int>(valor) + 10; ++linha) {
+        const bool perto = std::abs(linha + 0.5 - valor) <= 8;
+        EXPECT_EQ(lerEm(2, quadro.deLinha(linha + 0.5)),
+                  noLocal(perto ? "x = 2,02   a.f(x) = 8,16   (a = 2)"
+                                : "x = 2,02   a.f(x) = 2,04   (a = 0,5)"))
+            << linha - valor;
+    }
 }
 
 // A preview is read as a curve while it shows, and no longer once it is gone.

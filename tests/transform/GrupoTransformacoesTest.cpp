@@ -329,8 +329,17 @@ const Parametro kParametros[] = {
     {7, " ", "", "É necessário indicar o valor de a", " ", "", nullptr, false},
     {7, "1/2", " ", "É necessário indicar o valor de b", "1/2", " ", nullptr, false},
     {8, "", "", "É necessário indicar o valor de b", "", "", nullptr, false},
-    // options without parameters neither check nor rewrite them
+    // options without parameters neither check nor rewrite them, nor do options without b
     {1, "", "1/2", "", "", "1/2", "Abs(1/2x^2-4)", true},
+    {2, "", "", "", "", "", " 1/2(abs(x))^2-4 ", true},
+    {3, "x", "", "", "x", "", "-(1/2x^2-4)", true},
+    {4, " ", "1/2", "", " ", "1/2", " 1/2(-x)^2-4 ", true},
+    {10, "", "x", "", "", "x", "-( 1/2(-x)^2-4 )", true},
+    {5, "1/2", "", "", "0.5", "", "0.5+ (1/2x^2-4)", true},
+    {6, "2", "x", "", "2", "x", " 1/2(2*x)^2-4 ", true},
+    {9, "2", " ", "", "2", " ", "2* (1/2x^2-4)", true},
+    // and b alone is checked and rewritten where a is not used
+    {8, "x", "1/2", "", "x", "0.5", " 1/2(x+(0.5))^2-4 ", true},
 };
 INSTANTIATE_TEST_SUITE_P(AeB, Parametros, ::testing::ValuesIn(kParametros));
 
