@@ -738,6 +738,46 @@ TEST_F(Form1Test, LeituraSoDentroDaImagem) {
             << caso.coluna << ", " << caso.linha;
 }
 
+// The readout stands below and right of the pointer, clear of its arrow; near the right or the
+// bottom edge it goes to the other side, always whole inside the picture.
+TEST_F(Form1Test, LeituraJuntoAoPonteiroEDentroDaImagem) {
+    clicar("Desenhar");
+    const Quadro& quadro = form->areaFuncao().persistente();
+    CamadaPassageira& camada = form->areaFuncao().camadaPassageira();
+    const struct {
+        double coluna, linha;
+        bool aDireita, abaixo;
+    } casos[] = {{100.5, 100.5, true, true},
+                 {470.5, 100.5, false, true},
+                 {100.5, 485.5, true, false},
+                 {490.5, 490.5, false, false}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.coluna);
+        SCOPED_TRACE(caso.linha);
+        ASSERT_FALSE(lerSobre(*form, {caso.coluna, caso.linha}).isEmpty());
+        const QImage imagem = camada.grab().toImage();
+        QRect caixa;
+        for (int y = 0; y < imagem.height(); ++y)
+            for (int x = 0; x < imagem.width(); ++x)
+                if (imagem.pixel(x, y) == qRgb(255, 255, 225))
+                    caixa |= QRect(x, y, 1, 1);
+        const QPointF ponteiro =
+            quadro.modeloParaEcra({caso.coluna, caso.linha}) - quadro.interiorNoEcra().topLeft();
+        ASSERT_FALSE(caixa.isEmpty());
+        EXPECT_TRUE(QRect(QPoint(), camada.size()).contains(caixa));
+        // Wholly on one side of the pointer's tip, and clear of its arrow, some 12 by 16 pixels.
+        if (caso.aDireita)
+            EXPECT_GT(caixa.left(), ponteiro.x());
+        else
+            EXPECT_LT(caixa.right(), ponteiro.x());
+        if (caso.abaixo)
+            EXPECT_GT(caixa.top(), ponteiro.y());
+        else
+            EXPECT_LT(caixa.bottom(), ponteiro.y());
+        EXPECT_FALSE(caixa.intersects(QRectF(ponteiro, QSizeF(12, 16)).toRect()));
+    }
+}
+
 // The readout follows what is redrawn under a pointer at rest, and goes with the picture.
 TEST_F(Form1Test, LeituraSegueORedesenhoSemMoverOPonteiro) {
     const Quadro& quadro = form->areaFuncao().persistente();
@@ -845,6 +885,18 @@ TEST_F(Form1Test, NotaSaiNaAccaoSeguinteSemEntrarNaImagem) {
     clicar("Desenhar");
     ASSERT_FALSE(camada.nota().isEmpty());
     EXPECT_EQ(imagem1(), antes);
+    // In the top-left corner, clear of the y axis and of its numbers 18 pixels to its left.
+    const QImage sobre = form->areaFuncao().camadaPassageira().grab().toImage();
+    QRect caixa;
+    for (int y = 0; y < sobre.height(); ++y)
+        for (int x = 0; x < sobre.width(); ++x)
+            if (sobre.pixel(x, y) == qRgb(255, 255, 225))
+                caixa |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(caixa.isEmpty());
+    EXPECT_LT(caixa.right(), kOrigem - 18);
+    EXPECT_LT(caixa.bottom(), kOrigem - 18);
+    EXPECT_LT(caixa.left(), 20);
+    EXPECT_LT(caixa.top(), 20);
     clicar("CopiarFunção");
     EXPECT_TRUE(camada.nota().isEmpty());
     clicar("Desenhar");
