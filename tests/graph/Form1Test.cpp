@@ -39,6 +39,17 @@ constexpr int kColunaMeioPi = 282;
 const QString kEixos = QStringLiteral("Erro nos dados dos eixos:\r\n\r\n");
 const QString kFuncao = QStringLiteral("Erro na expressão analítica da função:\r\n\r\n");
 
+// The inside of the box of the readout or of the note, as a picture's layer shows it.
+QRect caixaSobre(CamadaPassageira& camada) {
+    const QImage imagem = camada.grab().toImage();
+    QRect caixa;
+    for (int y = 0; y < imagem.height(); ++y)
+        for (int x = 0; x < imagem.width(); ++x)
+            if (imagem.pixel(x, y) == qRgb(255, 255, 225))
+                caixa |= QRect(x, y, 1, 1);
+    return caixa;
+}
+
 // The scripted dialogs, and a look at the window each time a box opens.
 class DialogosQueOlham final : public Dialogos {
 public:
@@ -692,6 +703,10 @@ TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
     EXPECT_EQ(area.camadaPassageira().geometry(), quadro.interiorNoEcra().toRect());
     EXPECT_DOUBLE_EQ(area.camadaPassageira().font().pointSizeF(),
                      QApplication::font().pointSizeF() * caso.escala);
+    // Its box holds the whole text.
+    const double densidade = area.camadaPassageira().devicePixelRatioF();
+    EXPECT_GE(caixaSobre(area.camadaPassageira()).width() / densidade,
+              QFontMetrics(area.camadaPassageira().font()).horizontalAdvance(esperado));
     EXPECT_EQ(area.imagem(), antes); // never in what is copied or saved
 
     QEvent saida(QEvent::Leave);
@@ -755,12 +770,7 @@ TEST_F(Form1Test, LeituraJuntoAoPonteiroEDentroDaImagem) {
         SCOPED_TRACE(caso.coluna);
         SCOPED_TRACE(caso.linha);
         ASSERT_FALSE(lerSobre(*form, {caso.coluna, caso.linha}).isEmpty());
-        const QImage imagem = camada.grab().toImage();
-        QRect caixa;
-        for (int y = 0; y < imagem.height(); ++y)
-            for (int x = 0; x < imagem.width(); ++x)
-                if (imagem.pixel(x, y) == qRgb(255, 255, 225))
-                    caixa |= QRect(x, y, 1, 1);
+        const QRect caixa = caixaSobre(camada);
         const QPointF ponteiro =
             quadro.modeloParaEcra({caso.coluna, caso.linha}) - quadro.interiorNoEcra().topLeft();
         ASSERT_FALSE(caixa.isEmpty());
@@ -886,12 +896,7 @@ TEST_F(Form1Test, NotaSaiNaAccaoSeguinteSemEntrarNaImagem) {
     ASSERT_FALSE(camada.nota().isEmpty());
     EXPECT_EQ(imagem1(), antes);
     // In the top-left corner, clear of the y axis and of its numbers 18 pixels to its left.
-    const QImage sobre = form->areaFuncao().camadaPassageira().grab().toImage();
-    QRect caixa;
-    for (int y = 0; y < sobre.height(); ++y)
-        for (int x = 0; x < sobre.width(); ++x)
-            if (sobre.pixel(x, y) == qRgb(255, 255, 225))
-                caixa |= QRect(x, y, 1, 1);
+    const QRect caixa = caixaSobre(form->areaFuncao().camadaPassageira());
     ASSERT_FALSE(caixa.isEmpty());
     EXPECT_LT(caixa.right(), kOrigem - 18);
     EXPECT_LT(caixa.bottom(), kOrigem - 18);
