@@ -88,6 +88,37 @@ TEST_F(CicloTest, SemFalhasDesenhaCadaAmostra) {
     }
 }
 
+// On a screen of scale 2 a plot shows a dot where its samples enter a new pixel of the picture
+// and no more: the steep parts of a curve are not darker than a picture given those dots.
+TEST_F(CicloTest, NoEcraUmPontoPorPixelDaImagem) {
+    for (Quadro* q : {&area.persistente(), &area.sobreposicao()}) {
+        q->definirEscalaEcra(2);
+        q->setGeometry(0, 0, 994, 994);
+    }
+    const char* expressao = "sen(3x)*5";
+    tracar(expressao, PoliticaFalha::Parar);
+    Quadro esperado;
+    esperado.colocar(QRect(0, 0, 497, 497));
+    esperado.limpar();
+    esperado.escala(-10.8, 10.8, 10.8, -10.8);
+    esperado.definirEscalaEcra(2);
+    esperado.setGeometry(0, 0, 994, 994);
+    clsEquation equacao;
+    equacao.Equation(expressao);
+    QPoint anterior(-1, -1);
+    for (double x = -10; x <= 10; x += 0.001) {
+        equacao.Var("x", x);
+        const float px = static_cast<float>(x), py = static_cast<float>(equacao.Solution());
+        const QPoint pixel(static_cast<int>(esperado.pixelX(px)),
+                           static_cast<int>(esperado.pixelY(py)));
+        if (pixel != anterior)
+            esperado.ponto(px, py, kAzul);
+        anterior = pixel;
+    }
+    ASSERT_EQ(area.imagem(), esperado.imagem());
+    EXPECT_EQ(area.persistente().imagemNoEcra(), esperado.imagemNoEcra());
+}
+
 TEST_F(CicloTest, UmSobreXDesenhaOsDoisRamos) {
     tracar("1/x", PoliticaFalha::Parar);
     EXPECT_GT(azuis(0, 240), 50);

@@ -42,6 +42,17 @@ constexpr int kColunaMeioPi = 282;
 const QString kEixos = QStringLiteral("Erro nos dados dos eixos:\r\n\r\n");
 const QString kFuncao = QStringLiteral("Erro na expressão analítica da função:\r\n\r\n");
 
+// The inside of the box of the readout or of the note, as a picture's layer shows it.
+QRect caixaSobre(CamadaPassageira& camada) {
+    const QImage imagem = camada.grab().toImage();
+    QRect caixa;
+    for (int y = 0; y < imagem.height(); ++y)
+        for (int x = 0; x < imagem.width(); ++x)
+            if (imagem.pixel(x, y) == qRgb(255, 255, 225))
+                caixa |= QRect(x, y, 1, 1);
+    return caixa;
+}
+
 // The scripted dialogs, and a look at the window each time a box opens.
 class DialogosQueOlham final : public Dialogos {
 public:
@@ -126,6 +137,28 @@ TEST_F(Form1Test, JanelaEControlosIniciais) {
     EXPECT_TRUE(dialogos.mensagens.empty());
 }
 
+// The indicator a check box or an option draws: the first run of painted columns from the left,
+// and the painted rows within it.
+QSize indicador(QWidget* w) {
+    const QImage imagem = w->grab().toImage();
+    const QRgb fundo = imagem.pixel(0, 0);
+    int largura = 0, cima = imagem.height(), baixo = -1;
+    for (int x = 0; x < imagem.width(); ++x) {
+        bool pintada = false;
+        for (int y = 0; y < imagem.height(); ++y)
+            if (imagem.pixel(x, y) != fundo) {
+                pintada = true;
+                cima = std::min(cima, y);
+                baixo = std::max(baixo, y);
+            }
+        if (pintada)
+            ++largura;
+        else if (largura > 0)
+            break;
+    }
+    return {largura, baixo - cima + 1};
+}
+
 // A sizable border, and the layout follows it: at two sizes of the client area each control
 // stands at s times its place at scale 1 (in pixels; those inside a frame relative to it)
 // within even margins, with its font s times as large; the pictures keep their image.
@@ -149,6 +182,8 @@ TEST_F(Form1Test, DisposicaoPoeCadaControloAEscala) {
         QSize cliente;
         double escala;
     } casos[] = {{{2032, 1428}, 2}, {{600, 400}, 400 / 714.0}};
+    const QSize marca = indicador(controlo<QWidget>("MarcaY"));
+    const QSize opcao = indicador(controlo<QWidget>("Option5"));
     for (const auto& caso : casos) {
         form->resize(caso.cliente + QSize(0, barra));
         ASSERT_EQ(form->areaCliente()->size(), caso.cliente);
@@ -167,6 +202,13 @@ TEST_F(Form1Test, DisposicaoPoeCadaControloAEscala) {
             if (c.pontos > 0) {
                 EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.pontos * caso.escala);
             }
+        }
+        // The boxes of the check boxes and options too.
+        for (const auto& [nome, antes] :
+             {std::pair{"MarcaY", marca}, std::pair{"Option5", opcao}}) {
+            const QSize agora = indicador(controlo<QWidget>(nome));
+            EXPECT_NEAR(agora.width(), antes.width() * caso.escala, 2) << nome;
+            EXPECT_NEAR(agora.height(), antes.height() * caso.escala, 2) << nome;
         }
         EXPECT_EQ(imagem1().size(), QSize(493, 493));
         EXPECT_DOUBLE_EQ(form->areaFuncao().persistente().escalaEcra(), caso.escala);
@@ -232,6 +274,12 @@ TEST_F(Form1Test, ActivacaoDesenhaEixosMarcasENumeros) {
     EXPECT_TRUE(direita->isVisible());
     EXPECT_EQ(direita->pos() + QPoint(4, 4) - QPoint(2, 2), QPoint(484, kOrigem));
     EXPECT_EQ(cima->pos() + QPoint(4, 0) - QPoint(2, 2), QPoint(kOrigem, 9));
+    // As the screen shows them: chevrons with sides of five pixels.
+    const QImage ecra = controlo<QWidget>("Picture1")->grab().toImage();
+    for (int i = 0; i <= 4; ++i)
+        for (const QPoint p : {cima->pos() + QPoint(4 - i, i), cima->pos() + QPoint(4 + i, i),
+                               direita->pos() + QPoint(i, i), direita->pos() + QPoint(i, 8 - i)})
+            EXPECT_EQ(ecra.pixel(p), kPreto) << p.x() << "," << p.y();
     EXPECT_EQ(form->janela().JanelaXmin, -10);
     EXPECT_DOUBLE_EQ(form->janela().TamPixelX, 21.6 / 493);
     EXPECT_EQ(QApplication::focusWidget(), controlo<QWidget>("Função1"));
@@ -701,6 +749,10 @@ TEST_P(LeituraTest, MostraOValorSemEntrarNaImagem) {
     EXPECT_EQ(area.camadaPassageira().geometry(), quadro.interiorNoEcra().toRect());
     EXPECT_DOUBLE_EQ(area.camadaPassageira().font().pointSizeF(),
                      QApplication::font().pointSizeF() * caso.escala);
+    // Its box holds the whole text.
+    const double densidade = area.camadaPassageira().devicePixelRatioF();
+    EXPECT_GE(caixaSobre(area.camadaPassageira()).width() / densidade,
+              QFontMetrics(area.camadaPassageira().font()).horizontalAdvance(esperado));
     EXPECT_EQ(area.imagem(), antes); // never in what is copied or saved
 
     QEvent saida(QEvent::Leave);
@@ -724,6 +776,80 @@ INSTANTIATE_TEST_SUITE_P(
         // the window twice as large reads the same under the same point
         CasoLeitura{"1/2x^2-4", false, 2, "x = 2,02   f(x) = -1,96", "-10", "10", false, 2},
         CasoLeitura{"1/2x^2-4", true, 2, "x = 2,02   - f(x) = 1,96", "-10", "10", false, 2}));
+
+// Where the pointer rests: over the pixel (coluna, linha) of the function's picture.
+QString lerSobre(Form1& form, QPointF pixel) {
+    Quadro& quadro = form.areaFuncao().persistente();
+    const QPointF ponto = quadro.modeloParaEcra(pixel);
+    QMouseEvent movimento(QEvent::MouseMove, ponto, quadro.mapToGlobal(ponto), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&quadro, &movimento);
+    return form.areaFuncao().camadaPassageira().leitura();
+}
+
+// Only the inside of the picture is read, its first and last pixels included; not its border.
+TEST_F(Form1Test, LeituraSoDentroDaImagem) {
+    const struct {
+        double coluna, linha;
+        bool lida;
+    } casos[] = {{0.5, 0.5, true},      {492.5, 492.5, true}, {493.5, 200.5, false},
+                 {200.5, 493.5, false}, {-0.5, 200.5, false}, {200.5, -0.5, false}};
+    for (const auto& caso : casos)
+        EXPECT_EQ(lerSobre(*form, {caso.coluna, caso.linha}).isEmpty(), !caso.lida)
+            << caso.coluna << ", " << caso.linha;
+}
+
+// The readout stands below and right of the pointer, clear of its arrow; near the right or the
+// bottom edge it goes to the other side, always whole inside the picture.
+TEST_F(Form1Test, LeituraJuntoAoPonteiroEDentroDaImagem) {
+    clicar("Desenhar");
+    const Quadro& quadro = form->areaFuncao().persistente();
+    CamadaPassageira& camada = form->areaFuncao().camadaPassageira();
+    const struct {
+        double coluna, linha;
+        bool aDireita, abaixo;
+    } casos[] = {{100.5, 100.5, true, true},
+                 {470.5, 100.5, false, true},
+                 {100.5, 485.5, true, false},
+                 {490.5, 490.5, false, false}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.coluna);
+        SCOPED_TRACE(caso.linha);
+        ASSERT_FALSE(lerSobre(*form, {caso.coluna, caso.linha}).isEmpty());
+        const QRect caixa = caixaSobre(camada);
+        const QPointF ponteiro =
+            quadro.modeloParaEcra({caso.coluna, caso.linha}) - quadro.interiorNoEcra().topLeft();
+        ASSERT_FALSE(caixa.isEmpty());
+        EXPECT_TRUE(QRect(QPoint(), camada.size()).contains(caixa));
+        // Wholly on one side of the pointer's tip, and clear of its arrow, some 12 by 16 pixels.
+        if (caso.aDireita)
+            EXPECT_GT(caixa.left(), ponteiro.x());
+        else
+            EXPECT_LT(caixa.right(), ponteiro.x());
+        if (caso.abaixo)
+            EXPECT_GT(caixa.top(), ponteiro.y());
+        else
+            EXPECT_LT(caixa.bottom(), ponteiro.y());
+        EXPECT_FALSE(caixa.intersects(QRectF(ponteiro, QSizeF(12, 16)).toRect()));
+    }
+}
+
+// The readout follows what is redrawn under a pointer at rest, and goes with the picture.
+TEST_F(Form1Test, LeituraSegueORedesenhoSemMoverOPonteiro) {
+    const Quadro& quadro = form->areaFuncao().persistente();
+    const auto local = [](const char* texto) {
+        return QString::fromUtf8(texto).replace(QLatin1Char(','), QLocale::system().decimalPoint());
+    };
+    clicar("Desenhar");
+    EXPECT_EQ(lerSobre(*form, {quadro.pixelX(2), 100.5}), local("x = 2,02   f(x) = -1,96"));
+    auto* eixos = controlo<QAbstractButton>("DesenharEixos");
+    eixos->setFocus();
+    QTest::keyClick(eixos, Qt::Key_Space); // fresh axes, without the curve
+    EXPECT_EQ(form->areaFuncao().camadaPassageira().leitura(), local("x = 2,02"));
+    form->hide();
+    EXPECT_TRUE(form->areaFuncao().camadaPassageira().leitura().isEmpty());
+    EXPECT_TRUE(quadro.accessibleDescription().isEmpty());
+}
 
 } // namespace
 
@@ -815,6 +941,13 @@ TEST_F(Form1Test, NotaSaiNaAccaoSeguinteSemEntrarNaImagem) {
     clicar("Desenhar");
     ASSERT_FALSE(camada.nota().isEmpty());
     EXPECT_EQ(imagem1(), antes);
+    // In the top-left corner, clear of the y axis and of its numbers 18 pixels to its left.
+    const QRect caixa = caixaSobre(form->areaFuncao().camadaPassageira());
+    ASSERT_FALSE(caixa.isEmpty());
+    EXPECT_LT(caixa.right(), kOrigem - 18);
+    EXPECT_LT(caixa.bottom(), kOrigem - 18);
+    EXPECT_LT(caixa.left(), 20);
+    EXPECT_LT(caixa.top(), 20);
     clicar("CopiarFunção");
     EXPECT_TRUE(camada.nota().isEmpty());
     clicar("Desenhar");
@@ -885,6 +1018,19 @@ const CasoSilencioso kSilencios[] = {
      .xmax = "pi",
      .nota = "A tabela dos eixos não foi aceite: corrija-a e carregue em Eixos."},
     {.nome = "IndefinidaEmParteDesenhaOResto", .funcao = "ln(x)", .x = 1, .y = 0},
+    // defined at x = 0 alone: one point is a graph, not an empty one
+    {.nome = "UmSoPonto", .funcao = "sqr(x)+sqr(-x)", .xmin = "0", .x = 0, .y = 0},
+    // the leading numbers 5 < 6 pass the check; the window evaluated runs from 10 back to 6
+    {.nome = "JanelaQueCorreAoContrario",
+     .funcao = "x",
+     .xmin = "5*2",
+     .xmax = "6",
+     .nota = "Não há abcissas entre Xmín e Xmáx: Xmín é maior do que Xmáx."},
+    {.nome = "TransformadaNumaJanelaAoContrario",
+     .opcao = 3,
+     .xmin = "5*2",
+     .xmax = "6",
+     .nota = "Não há abcissas entre Xmín e Xmáx: Xmín é maior do que Xmáx."},
 };
 INSTANTIATE_TEST_SUITE_P(Turma, SilencioTest, ::testing::ValuesIn(kSilencios),
                          [](const auto& info) { return std::string(info.param.nome); });
@@ -951,6 +1097,33 @@ TEST_F(ComparacaoTest, FACinzentoPorBaixoVaiSemTocarNasTransformadas) {
     clicar("Desenhar"); // f follows the new plot
     EXPECT_EQ(pixel(imagem2(), 2, 2), kCinzento);
     EXPECT_NE(pixel(imagem2(), 2, -2), kCinzento);
+
+    escrever("Ymax", "");
+    clicar("DesenharEixos"); // refused: no window, so no f either
+    EXPECT_EQ(dialogos.mensagens.size(), 2);
+    EXPECT_EQ(contar(imagem2(), kCinzento), 0);
+}
+
+// On a screen of another scale f shows in grey under the transforms exactly as it shows, drawn
+// in that grey, in its own area: dots as fine, at the same places.
+TEST_F(ComparacaoTest, FACinzentoNoEcraComoOGraficoDeF) {
+    const int barra = form->height() - form->areaCliente()->height();
+    form->resize(2032, 1428 + barra);
+    form->definirCorGraficoFuncao(QColor(kCinzento));
+    clicar("Desenhar");
+    comando("MostrarF")->trigger();
+    const Quadro& f = form->areaFuncao().persistente();
+    const Quadro& t = form->areaTransformada().persistente();
+    ASSERT_DOUBLE_EQ(t.escalaEcra(), 2);
+    // A stretch of the parabola far from the axes and their numbers, on the device's pixels.
+    const QRect trecho =
+        QRect(QPoint(static_cast<int>(f.pixelX(4.3)), static_cast<int>(f.pixelY(9.5))),
+              QPoint(static_cast<int>(f.pixelX(5.9)), static_cast<int>(f.pixelY(5.5))));
+    const QRect noEcra(trecho.topLeft() * 2 * f.devicePixelRatioF(),
+                       trecho.size() * 2 * f.devicePixelRatioF());
+    const QImage deF = f.imagemNoEcra().copy(noEcra);
+    ASSERT_LT(contar(deF, kBranco, deF.rect()), deF.width() * deF.height()); // the curve
+    EXPECT_EQ(t.imagemNoEcra().copy(noEcra), deF);
 }
 
 TEST_F(ComparacaoTest, ALeituraNomeiaACurvaMaisProximaComOsSeusParametros) {
@@ -968,6 +1141,42 @@ TEST_F(ComparacaoTest, ALeituraNomeiaACurvaMaisProximaComOsSeusParametros) {
     EXPECT_EQ(lerEm(2, 4), noLocal("x = 2,02   f(x) = 4,08"));
     EXPECT_EQ(form->areaTransformada().persistente().accessibleDescription(),
               noLocal("x = 2,02   f(x) = 4,08"));
+    // Curves that coincide with f: the one drawn last lies on top and is named.
+    form->grupoTransformacoes()->executar(2); // f(|x|)
+    form->grupoTransformacoes()->executar(4); // f(-x)
+    EXPECT_EQ(lerEm(2, 4), noLocal("x = 2,02   f(-x) = 4,08"));
+}
+
+// A curve is named within 8 pixels up or down of the pointer's row, the one drawn last beyond.
+TEST_F(ComparacaoTest, ALeituraNomeiaACurvaAAteOitoPixeis) {
+    escrever("Função1", "x^2");
+    clicar("Desenhar");
+    escrever("ValorDeA", "2");
+    form->grupoTransformacoes()->executar(9);
+    escrever("ValorDeA", "0,5");
+    form->grupoTransformacoes()->executar(9);
+    const Quadro& quadro = form->areaTransformada().persistente();
+    const double valor = quadro.pixelY(2 * 2.02 * 2.02); // a = 2 under the pointer, at x = 2,02
+    for (int linha = static_cast<int>(valor) - 10; linha <= static_cast<int>(valor) + 10; ++linha) {
+        const bool perto = std::abs(linha + 0.5 - valor) <= 8;
+        EXPECT_EQ(lerEm(2, quadro.deLinha(linha + 0.5)),
+                  noLocal(perto ? "x = 2,02   a.f(x) = 8,16   (a = 2)"
+                                : "x = 2,02   a.f(x) = 2,04   (a = 0,5)"))
+            << linha - valor;
+    }
+}
+
+// A preview is read as a curve while it shows, and no longer once it is gone.
+TEST_F(ComparacaoTest, ALeituraSegueAPrevisao) {
+    escrever("Função1", "x^2");
+    clicar("Desenhar");
+    form->grupoTransformacoes()->opcao(9)->click(); // a.f(x), a = 2
+    QTest::keyClick(controlo<QLineEdit>("ValorDeA"), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form->areaTransformada().camadaPassageira().temPontos());
+    EXPECT_EQ(lerEm(2, 7.75), noLocal("x = 2,02   a.f(x) = 7,75   (a = 1,9)"));
+    form->grupoTransformacoes()->reset();
+    EXPECT_EQ(lerEm(2, 7.75), noLocal("x = 2,02   a.f(x) = 8,16   (a = 2)"));
 }
 
 // A parameter typed as an expression: its box shows the number from its start, and the curve

@@ -51,6 +51,8 @@ const Caso kCasosParticulares[] = {
     {"EXP (x)-Max(xx, x)", "2", "2", 4, " EXP ((-x))-Max((-x)x, (-x)) "},
     {"sinh(x)+sinhx(x)", "2", "2", 4, " sinh((-x))+sinh(-x)((-x)) "},
     {"2X+1", "2", "2", 4, " 2X+1 "},
+    // a name that only ends in a function's name is not that function
+    {"Aexp(x)+Zexp(x)+zmax(x,1)", "2", "2", 4, " Ae(-x)p((-x))+Ze(-x)p((-x))+zma(-x)((-x),1) "},
     // the character right after a replaced x is not examined
     {"xx", "2", "2", 2, " (abs(x))x "},
     {"xxx", "2", "2", 2, " (abs(x))x(abs(x)) "},

@@ -361,8 +361,17 @@ const Parametro kParametros[] = {
     {7, " ", "", "É necessário indicar o valor de a", " ", "", nullptr, false},
     {7, "1/2", " ", "É necessário indicar o valor de b", "1/2", " ", nullptr, false},
     {8, "", "", "É necessário indicar o valor de b", "", "", nullptr, false},
-    // options without parameters neither check nor rewrite them
+    // options without parameters neither check nor rewrite them, nor do options without b
     {1, "", "1/2", "", "", "1/2", "Abs(1/2x^2-4)", true},
+    {2, "", "", "", "", "", " 1/2(abs(x))^2-4 ", true},
+    {3, "x", "", "", "x", "", "-(1/2x^2-4)", true},
+    {4, " ", "1/2", "", " ", "1/2", " 1/2(-x)^2-4 ", true},
+    {10, "", "x", "", "", "x", "-( 1/2(-x)^2-4 )", true},
+    {5, "1/2", "", "", "0.5", "", "0.5+ (1/2x^2-4)", true},
+    {6, "2", "x", "", "2", "x", " 1/2(2*x)^2-4 ", true},
+    {9, "2", " ", "", "2", " ", "2* (1/2x^2-4)", true},
+    // and b alone is checked and rewritten where a is not used
+    {8, "x", "1/2", "", "x", "0.5", " 1/2(x+(0.5))^2-4 ", true},
 };
 INSTANTIATE_TEST_SUITE_P(AeB, Parametros, ::testing::ValuesIn(kParametros));
 
@@ -564,16 +573,47 @@ TEST_F(GrupoTest, PassoDeUmValorQueNaoSeAvaliaNaoFazNada) {
     EXPECT_TRUE(dialogos.mensagens.empty());
 }
 
-// A preview of an f that fails before any value says so in a note, at once and without a box.
-TEST_F(GrupoTest, PrevisaoDeUmaFuncaoIlegivelDizPorque) {
-    clicar(9);
-    escrever("Função1", "y*x");
-    passo("ValorDeA", Qt::Key_Down);
+// A preview that cannot be drawn says why in a note, at once and without a box: an f that
+// fails before any value, the other parameter of the option, a refused axis table.
+struct PrevisaoImpedida {
+    int opcao;
+    const char* campo; ///< the field stepped
+    const char* funcao;
+    const char* a;
+    const char* b;
+    const char* ymin;
+    const char* nota;
+};
+
+class PrevisaoImpedidaTest : public GrupoTest,
+                             public ::testing::WithParamInterface<PrevisaoImpedida> {};
+
+TEST_P(PrevisaoImpedidaTest, DizPorque) {
+    const PrevisaoImpedida& caso = GetParam();
+    clicar(caso.opcao);
+    escrever("Função1", caso.funcao);
+    escrever("ValorDeA", caso.a);
+    escrever("ValorDeB", caso.b);
+    escrever("Ymin", caso.ymin);
+    redesenharEixos();
+    dialogos.mensagens.clear(); // those of a refused table
+    passo(caso.campo, Qt::Key_Down);
     EXPECT_FALSE(previsao().temPontos());
-    EXPECT_EQ(previsao().nota(),
-              QStringLiteral("Erro na expressão analítica da função: Variável não definida: y"));
+    EXPECT_EQ(previsao().nota(), QString::fromUtf8(caso.nota));
     EXPECT_TRUE(dialogos.mensagens.empty());
 }
+
+const PrevisaoImpedida kPrevisoesImpedidas[] = {
+    {9, "ValorDeA", "y*x", "2", "2", "-10",
+     "Erro na expressão analítica da função: Variável não definida: y"},
+    {7, "ValorDeA", "1/2x^2-4", "2", "abc", "-10",
+     "Erro no valor de b: Variável não definida: abc"},
+    {7, "ValorDeA", "1/2x^2-4", "2", " ", "-10", "É necessário indicar o valor de b"},
+    {7, "ValorDeB", "1/2x^2-4", "x", "2", "-10", "Erro no valor de a: Variável não definida: x"},
+    {9, "ValorDeA", "1/2x^2-4", "2", "2", "10",
+     "A tabela dos eixos não foi aceite: corrija-a e carregue em Eixos."},
+};
+INSTANTIATE_TEST_SUITE_P(Notas, PrevisaoImpedidaTest, ::testing::ValuesIn(kPrevisoesImpedidas));
 
 // Enter in a or b draws the marked transformation again with the new value, as choosing it
 // afresh would; the graphs pile up.

@@ -276,30 +276,81 @@ private:
     bool m_eraRoot;
 };
 
-TEST(Guardar, PastaSoDeLeituraAvisaEGuardaOFicheiroExistente) {
+// Why a save could not be done, as the box says it: the file already there stays as it was,
+// and nothing is left behind.
+struct CasoRecusa {
+    const char* descricao;
+    const char* nome;   // relative to the test folder
+    const char* antigo; // the content of the file there before, if any
+    bool ficheiroSoDeLeitura;
+    bool pastaSoDeLeitura; // and the save done as an ordinary user
+    bool eUmaPasta;        // the name is a folder's
+    const char* razao;
+};
+
+class RecusaTest : public ::testing::TestWithParam<CasoRecusa> {};
+
+TEST_P(RecusaTest, AvisaComARazaoENaoPerdeNada) {
+    const CasoRecusa& caso = GetParam();
     QTemporaryDir pasta;
-    const QString caminho = pasta.filePath(QStringLiteral("f.bmp"));
-    ASSERT_TRUE(escreverFicheiro(caminho, "antigo"));
+    const QString caminho = pasta.filePath(QString::fromUtf8(caso.nome));
+    if (caso.antigo) {
+        ASSERT_TRUE(escreverFicheiro(caminho, caso.antigo));
+    }
+    if (caso.eUmaPasta) {
+        ASSERT_TRUE(QDir(pasta.path()).mkdir(QString::fromUtf8(caso.nome)));
+    }
+    // For everyone: the save may be done as an ordinary user who keeps the group of root.
+    const auto escrita =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (caso.antigo)
+        QFile::setPermissions(
+            caminho, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                         (caso.ficheiroSoDeLeitura ? QFileDevice::Permissions() : escrita));
+    const QStringList antes = QDir(pasta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     const auto leitura = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                          QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    QFile::setPermissions(caminho, QFileDevice::ReadOwner | QFileDevice::ReadOther);
-    QFile::setPermissions(pasta.path(), leitura);
+    if (caso.pastaSoDeLeitura)
+        QFile::setPermissions(pasta.path(), leitura);
     DialogosGuiados dialogos;
     dialogos.ficheiros.push_back({caminho, false});
-    {
+    if (caso.pastaSoDeLeitura) {
         SemPrivilegios comoUtilizador;
+        GravacaoBitmap::guardar(dialogos, nullptr, imagemDeTeste(3, 3));
+    } else {
         GravacaoBitmap::guardar(dialogos, nullptr, imagemDeTeste(3, 3));
     }
     QFile::setPermissions(pasta.path(), leitura | QFileDevice::WriteOwner);
     ASSERT_EQ(dialogos.mensagens.size(), 1);
     EXPECT_EQ(dialogos.mensagens[0].texto,
               QStringLiteral("Não foi possível guardar o ficheiro:\r\n\r\n") +
-                  QDir::toNativeSeparators(caminho) +
-                  QStringLiteral("\r\nO ficheiro já existe e não pode ser substituído."));
+                  QDir::toNativeSeparators(caminho) + QStringLiteral("\r\n") +
+                  QString::fromUtf8(caso.razao));
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
-    EXPECT_EQ(lerFicheiro(caminho), QByteArray("antigo"));
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("f.bmp")});
+    if (caso.antigo) {
+        EXPECT_EQ(lerFicheiro(caminho), QByteArray(caso.antigo));
+    }
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), antes);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Motivos, RecusaTest,
+    ::testing::Values(CasoRecusa{"ficheiro e pasta so de leitura", "f.bmp", "antigo", true, true,
+                                 false, "O ficheiro já existe e não pode ser substituído."},
+                      CasoRecusa{"ficheiro novo numa pasta so de leitura", "f.bmp", nullptr, false,
+                                 true, false, "Não há permissão para escrever nessa pasta."},
+                      CasoRecusa{"ficheiro que se pode escrever numa pasta so de leitura", "f.bmp",
+                                 "antigo", false, true, false,
+                                 "Não há permissão para escrever nessa pasta."},
+                      CasoRecusa{"uma pasta com esse nome", "f.bmp", nullptr, false, false, true,
+                                 "Já existe uma pasta com esse nome."},
+                      CasoRecusa{"pasta que nao existe", "sumiu/f.bmp", nullptr, false, false,
+                                 false, "A pasta não existe."}),
+    [](const auto& info) {
+        QString nome = QString::fromUtf8(info.param.descricao);
+        nome.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
+        return nome.toStdString();
+    });
 
 // While alive, the home folder (and so the pictures folder) is another one.
 class OutraPastaPessoal {

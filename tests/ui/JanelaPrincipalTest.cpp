@@ -103,6 +103,19 @@ TEST_F(JanelaPrincipalTest, GruposDeBotoesETitulosDaTabela) {
     }
 }
 
+// A screen reader names every control a pupil can reach: none is left without a name.
+TEST_F(JanelaPrincipalTest, CadaControloTemNomeAcessivel) {
+    int controlos = 0;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)))
+            continue;
+        ++controlos;
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        EXPECT_FALSE(w->objectName().isEmpty()) << w->accessibleName().toStdString();
+    }
+    EXPECT_GT(controlos, 30); // buttons, options, check boxes and fields
+}
+
 TEST_F(JanelaPrincipalTest, TabSegueOsNumerosDeTabulacao) {
     const QStringList ordem = OrdemTabulacao::nomes();
     controlo(ordem.first().toUtf8().constData())->setFocus();

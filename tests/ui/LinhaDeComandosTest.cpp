@@ -60,6 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLinha{"ajuda", {"--help"}, 0, "Utilização: quilora [opções]\n", ""},
         CasoLinha{"h", {"-h"}, 0, "Utilização: quilora [opções]\n", ""},
         CasoLinha{"opcao desconhecida", {"--ajuda"}, 2, "", "quilora: opção desconhecida: --ajuda"},
+        // the option as it was typed, with its value or its one dash
+        CasoLinha{"opcao desconhecida com valor",
+                  {"--cor=azul"},
+                  2,
+                  "",
+                  "quilora: opção desconhecida: --cor=azul"},
+        CasoLinha{"letra desconhecida", {"-v", "-x"}, 2, "", "quilora: opção desconhecida: -x"},
         CasoLinha{
             "ficheiro", {"grafico.bmp"}, 2, "", "quilora: argumento não esperado: grafico.bmp"},
         CasoLinha{"opcao do Qt sem valor",
