@@ -37,9 +37,11 @@ bool FalhaDoTexto(const InterpreterError& erro) {
     }
 }
 
-ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
-                                const JanelaGrafica& janela, const QColor& cor,
-                                PoliticaFalha politica) {
+namespace {
+
+template <class Valor>
+ResultadoTracado tracar(Valor&& valorEm, AreaGrafica& area, const JanelaGrafica& janela,
+                        const QColor& cor, PoliticaFalha politica) {
     Quadro& persistente = area.persistente();
     Quadro& sobreposicao = area.sobreposicao();
     const QRgb rgb = cor.rgb();
@@ -66,8 +68,22 @@ ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
             relogio.restart();
         }
     };
-    const ResultadoTracado resultado = PercorrerAmostras(equacao, janela, politica, ponto, depois);
+    const ResultadoTracado resultado = PercorrerAmostras(valorEm, janela, politica, ponto, depois);
     if (sobreposicao.isVisible())
         sobreposicao.repaint();
     return resultado;
+}
+
+} // namespace
+
+ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
+                                const JanelaGrafica& janela, const QColor& cor,
+                                PoliticaFalha politica) {
+    return tracar(ValorDaEquacao{equacao}, area, janela, cor, politica);
+}
+
+ResultadoTracado CicloDeTracado(const ValorEmX& valorEm, AreaGrafica& area,
+                                const JanelaGrafica& janela, const QColor& cor,
+                                PoliticaFalha politica) {
+    return tracar(valorEm, area, janela, cor, politica);
 }

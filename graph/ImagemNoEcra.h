@@ -42,6 +42,13 @@ public:
     void linha(double ax, double ay, double bx, double by, int largura, QRgb cor);
     /// A text with its base line starting at an exact point of the image.
     void texto(const QString& texto, const QFont& fonte, QPointF linhaDeBase, QRgb cor);
+    /// A round mark centred on an exact point of the image, `raio` pixels of the image wide: a
+    /// disc of `cor`, or where not `cheio` a ring of `cor` filled with `fundo`.
+    void circulo(QPointF centro, double raio, QRgb cor, bool cheio, const QColor& fundo);
+
+    /// Paints such a mark with `pintor`, its ring `traco` device pixels wide, anti-aliased.
+    static void pintarCirculo(QPainter& pintor, QPointF centro, double raio, double traco, QRgb cor,
+                              QRgb interior);
 
     /// Dots of one colour at exact points of the image drawn under everything else, in place of
     /// the earlier ones (none when empty); a clear forgets them too.
@@ -51,13 +58,14 @@ public:
     std::size_t tamanhoDoRegisto() const { return m_registo.size(); }
 
 private:
-    enum class Tipo : quint8 { Ponto, Linha, Texto };
+    enum class Tipo : quint8 { Ponto, Linha, Texto, Circulo };
     struct Traco {
         Tipo tipo;
         quint8 largura;
         QRgb cor;
         float x1, y1, x2, y2; // a text has only its base line, x1 and y1
-        quint32 palavras;     // a text's words in m_palavras
+        // (a circle has its centre in x1 and y1, its radius in x2, and y2 1 for a disc)
+        quint32 palavras; // a text's words in m_palavras
     };
     struct Palavras {
         QString texto;
@@ -72,6 +80,7 @@ private:
     void desenharPonto(const Traco& traco);
     void desenharLinha(const Traco& traco, QPainter& pintor);
     void desenharTexto(const Traco& traco, QPainter& pintor);
+    void desenharCirculo(const Traco& traco, QPainter& pintor, const QColor& fundo) const;
     const Carimbo& carimbo(int largura);
     void redesenhar(const QColor& fundo);
 
