@@ -5,12 +5,12 @@
 
 #include "AreaGrafica.h"
 #include "JanelaGrafica.h"
+#include "PontosDoTracado.h"
 #include "clsEquation.h"
 
 #include <QColor>
 
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -64,10 +64,6 @@ struct ValorDaEquacao {
     }
 };
 
-/// A function of x as a plot samples it: its value, or nothing where it has none; it may throw
-/// an InterpreterError as an expression object does.
-using ValorEmX = std::function<std::optional<double>(double)>;
-
 /// The samples of a plot: x runs from JanelaXmin while x <= JanelaXmax by repeated addition of
 /// the step, and `ponto(x, y)` receives, in single precision, every sample where `valorEm(x)`
 /// gives a value y strictly inside (JanelaYmin, JanelaYmax). `depois(n)` is called after the
@@ -116,14 +112,21 @@ ResultadoTracado PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& ja
 
 /// The plot loop shared by the plot of f and the transforms: every sample of
 /// PercorrerAmostras becomes a point of `cor` on the persistent picture, then on the live
-/// overlay, which is repainted every 30 ms while visible. `equacao` must already hold the
-/// expression.
+/// overlay (PontosDoTracado). `equacao` must already hold the expression.
 ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
                                 const JanelaGrafica& janela, const QColor& cor,
                                 PoliticaFalha politica);
 
-/// The same loop for any function of x (one that decides otherwise where it has a value, such
-/// as a function of f on the domain of f).
-ResultadoTracado CicloDeTracado(const ValorEmX& valorEm, AreaGrafica& area,
-                                const JanelaGrafica& janela, const QColor& cor,
-                                PoliticaFalha politica);
+/// The same loop for any function of x that gives a value or nothing, as ValorDaEquacao does
+/// (one that decides otherwise where it has a value, such as a function of f on the domain of
+/// f).
+template <class Valor>
+ResultadoTracado CicloDeTracado(Valor&& valorEm, AreaGrafica& area, const JanelaGrafica& janela,
+                                const QColor& cor, PoliticaFalha politica) {
+    PontosDoTracado pontos(area, cor);
+    const ResultadoTracado resultado =
+        PercorrerAmostras(valorEm, janela, politica, pontos,
+                          [&pontos](long long amostras) { pontos.depois(amostras); });
+    pontos.mostrar();
+    return resultado;
+}

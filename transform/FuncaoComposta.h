@@ -52,27 +52,35 @@ public:
     std::optional<double> f(double u);
 
     const Intervalo& dominio() const { return m_dominio; }
-    bool comDominio() const { return !m_dominio.todaAReta(); }
+    bool comDominio() const { return m_comDominio; }
     /// The expression object that holds the whole text, as the plot without a domain uses it.
     clsEquation& expressao() { return m_expressao; }
 
 private:
     struct Argumento {
+        /// x itself, or the value of an inner call alone, is known without evaluating a text.
+        enum class Forma { Texto, X, Chamada };
         clsEquation equacao;
-        bool soX = false;                // the argument is x itself: nothing to evaluate
+        Forma forma = Forma::Texto;
+        bool valorUsado = false;         // a later argument uses the value of f here
         std::vector<int> chamadasUsadas; // the calls whose values it uses
     };
 
     void prepararArgumentos(const Composicao& composicao);
     std::optional<double> valorDoArgumento(Argumento& argumento, double x);
+    bool guardarValor(std::size_t k, double u);
+    bool argumentoUnicoNoDominio(double x);
     static std::optional<double> avaliar(clsEquation& equacao);
 
     Intervalo m_dominio;
+    bool m_comDominio;
     clsEquation m_expressao;
     clsEquation m_f;
     std::vector<Argumento> m_argumentos;
-    std::vector<bool> m_valorUsado;   // whether a later argument uses the value of call k
     std::vector<double> m_valores;    // the value of each call at the x being evaluated
     std::vector<std::string> m_nomes; // the variable of each call
     bool m_ultimaNoDominio = true;
+    // How the arguments are tested at each x: one call at x itself needs x alone tested, one
+    // call of a text of x that text alone.
+    enum class Teste { Nenhum, X, UmArgumento, Argumentos } m_teste = Teste::Argumentos;
 };

@@ -61,7 +61,7 @@ ResultadoTracado TracarComDominio(FuncaoComposta& curva, AreaGrafica& area,
     const double passo = PassoDeAmostragem(janela);
     MudancasDoDominio registo;
     registo.registar(janela.JanelaXmin - passo, noDominio(curva, janela.JanelaXmin - passo));
-    const ValorEmX valor = [&](double x) {
+    const auto valor = [&](double x) {
         try {
             const std::optional<double> y = curva(x);
             registo.registar(x, curva.ultimaNoDominio());
