@@ -9,6 +9,7 @@
 #include "PreparacaoTexto.h"
 
 #include <QRegularExpression>
+#include <optional>
 
 namespace {
 
@@ -72,12 +73,12 @@ private:
             token = Token::Nenhum;
             if (!chamada)
                 continue;
-            const qsizetype fecho = parenteseQueFecha(i, fim);
-            if (fecho < 0)
+            const std::optional<qsizetype> fecho = parenteseQueFecha(i, fim);
+            if (!fecho)
                 return falhar(
                     QString::fromStdString(quilora::interpreter::parenthesesError().description()));
             QString argumento, argumentoExpandido;
-            if (!lerArgumento(i + 1, fecho, argumento, argumentoExpandido))
+            if (!lerArgumento(i + 1, *fecho, argumento, argumentoExpandido))
                 return false;
             const QStringView antes = QStringView(m_texto).sliced(copiado, inicioNome - copiado);
             m_composicao.argumentos.push_back(argumento);
@@ -86,8 +87,8 @@ private:
                 Composicao::variavelDaChamada(static_cast<int>(m_composicao.argumentos.size()) - 1);
             expandida += antes;
             expandida += fAplicadaA(m_f, argumentoExpandido);
-            copiado = fecho + 1;
-            i = fecho;
+            copiado = *fecho + 1;
+            i = *fecho;
         }
         if (token == Token::Nome && nome == u"f")
             return falhar(kSemArgumento);
@@ -109,14 +110,14 @@ private:
         return lerTrecho(inicio, fim, exterior, expandida);
     }
 
-    qsizetype parenteseQueFecha(qsizetype abre, qsizetype fim) const {
+    std::optional<qsizetype> parenteseQueFecha(qsizetype abre, qsizetype fim) const {
         int profundidade = 0;
         for (qsizetype i = abre; i < fim; ++i) {
             profundidade += m_texto[i] == u'(' ? 1 : m_texto[i] == u')' ? -1 : 0;
             if (profundidade == 0)
                 return i;
         }
-        return -1;
+        return std::nullopt;
     }
 
     bool falhar(const QString& erro) {

@@ -76,23 +76,6 @@ std::optional<double> bissectarSubida(double lo, double hi, Subida&& subidaEm) {
     return lo;
 }
 
-// Comparing values (a third of the bracket at a time) is right for any function with one
-// maximum in the bracket, but it cannot tell values apart near a smooth vertex, where they
-// differ by less than their rounding: it only brings the bracket down to a few h.
-std::optional<std::pair<double, double>> aproximar(const Alvo& f, double lo, double hi, double h) {
-    while (hi - lo > 8 * h) {
-        const double m = lo + (hi - lo) / 2, quarto = (hi - lo) / 4;
-        const auto s = subida(f, m, quarto);
-        if (!s)
-            return std::nullopt;
-        if (*s >= 0)
-            lo = m - quarto;
-        if (*s <= 0)
-            hi = m + quarto;
-    }
-    return std::pair{lo, hi};
-}
-
 // The second difference over k: near a smooth vertex it shrinks with k, at a corner it stays
 // the jump of the slope.
 std::optional<double> curvatura(const Alvo& f, double c, double k) {
@@ -193,11 +176,7 @@ std::optional<double> extremoEntre(const Funcao& funcao, double a, double b, boo
     const double escala = escalaDe(a, b);
     // Over 10^−4 of the scale the differences stand well above the rounding of the values.
     const double h = 1e-4 * escala;
-    const auto perto = aproximar(f, a, b, h);
-    if (!perto)
-        return std::nullopt;
-    auto c =
-        bissectarSubida(perto->first, perto->second, [&](double m) { return subidaFina(f, m, h); });
+    auto c = bissectarSubida(a, b, [&](double m) { return subidaFina(f, m, h); });
     if (!c)
         return std::nullopt;
     if (esquina(f, *c, h))

@@ -87,6 +87,7 @@ TEST(EscritaParaAlunoTest, VirgulaSinalMenosEPontoEVirgula) {
     EXPECT_EQ(numero(std::sqrt(2.0)).toStdString(), "1,414213562");
     EXPECT_EQ(numero(std::sqrt(2.0), 4).toStdString(), "1,414");
     EXPECT_EQ(numero(-1.5e-7).toStdString(), "−1,5 × 10^−7");
+    EXPECT_EQ(numero(1.234567890123e-9).toStdString(), "1,23456789 × 10^−9");
     EXPECT_EQ(numero(2e20).toStdString(), "2 × 10^20");
     EXPECT_EQ(ponto(-3, 0).toStdString(), "(−3, 0)");
     EXPECT_EQ(ponto(1.5, -4).toStdString(), "(1,5; −4)");

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TracadoComDominio.h"
+#include "CamadaPassageira.h"
+#include "DesenharTransformada.h"
 #include "FuncaoComposta.h"
 #include "LeituraComposicao.h"
 
@@ -53,6 +55,20 @@ TEST_F(TracadoTest, SoOndeOArgumentoEstaNoDominio) {
     EXPECT_EQ(colunasPintadas(), std::make_pair(coluna(-2.5) - 3, coluna(1.5) + 3));
     EXPECT_EQ(area.imagem().pixel(coluna(-2.5), linha(8.5)), kAzul);
     EXPECT_EQ(area.imagem().pixel(coluna(1.5), linha(0.5)), kAzul);
+}
+
+// The same through the transform area's plot and its preview. An end beyond the window's left
+// edge, or on its lower edge (f(3/4) = −3,71875), where no point is drawn, has no mark.
+TEST_F(TracadoTest, DesenhoEPrevisaoSoNaJanela) {
+    const QString g = QStringLiteral("f(x/4)");
+    FuncaoComposta curva(lerComposicao(g, kF).composicao, kF, {-2.500125, 0.75, true, true});
+    janela.JanelaYmin = -3.71875;
+    EXPECT_EQ(DesenharTransformada(curva, area, janela, QColor(kAzul), pai).definidas, 13001);
+    const auto [primeira, ultima] = colunasPintadas();
+    EXPECT_EQ(primeira, coluna(-10));
+    EXPECT_LT(ultima, coluna(0));
+    EXPECT_EQ(PreverTransformada(curva, area.camadaPassageira(), janela, QColor(kAzul)).definidas,
+              13001);
 }
 
 // An open end is a hollow circle: the curve's last pixels inside it give way to the background.
