@@ -105,24 +105,17 @@ double refinarEsquina(const Alvo& f, double c, double h, double escala) {
     return bissectarSubida(lo, hi, [&](double m) { return subida(f, m, passo); }).value_or(c);
 }
 
-// A vertex of a continuous curve: the values a hair away on either side are close to it, and a
-// little further they lie below it (short of rounding), as they would not near an asymptote.
+// A vertex of a continuous curve: the values a hair away on either side are close to it (no
+// jump), and they and those a little further lie below it, short of rounding (no asymptote).
 bool verdadeiro(const Alvo& f, double c, double escala) {
-    const auto y = f(c);
-    if (!y)
+    const double perto = 1e-9 * escala, longe = 1e-6 * escala;
+    const auto y = f(c), a = f(c - perto), b = f(c + perto), d = f(c - longe), e = f(c + longe);
+    if (!y || !a || !b || !d || !e)
         return false;
-    const double tolerancia = 1e-3 * std::max(1.0, std::abs(*y));
-    for (double passo : {1e-9 * escala, 1e-6 * escala}) {
-        const auto antes = f(c - passo), depois = f(c + passo);
-        if (!antes || !depois)
-            return false;
-        if (passo < 1e-6 * escala &&
-            (std::abs(*antes - *y) > tolerancia || std::abs(*depois - *y) > tolerancia))
-            return false;
-        if (std::max(*antes, *depois) > *y + 1e-9 * std::max(1.0, std::abs(*y)))
-            return false;
-    }
-    return true;
+    const double salto = 1e-3 * std::max(1.0, std::abs(*y));
+    const double arredondamento = 1e-9 * std::max(1.0, std::abs(*y));
+    return std::abs(*a - *y) <= salto && std::abs(*b - *y) <= salto &&
+           std::max({*a, *b, *d, *e}) <= *y + arredondamento;
 }
 
 } // namespace
