@@ -5,12 +5,15 @@
 
 #include "AreaGrafica.h"
 #include "JanelaGrafica.h"
+#include "PontosDoTracado.h"
 #include "clsEquation.h"
 
 #include <QColor>
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 
 /// What the plot loop does when the expression object reports a failure at an abscissa.
 enum class PoliticaFalha {
@@ -44,13 +47,30 @@ inline double PassoDeAmostragem(const JanelaGrafica& janela) {
     return minimo > kPassoAmostragem ? minimo : kPassoAmostragem;
 }
 
+/// The value of an expression object at x, as a plot reads it: nothing where the evaluation
+/// met a silent failure; an error of the interpreter is thrown.
+struct ValorDaEquacao {
+    clsEquation& equacao;
+
+    std::optional<double> operator()(double x) const {
+        equacao.Var("x", x);
+        equacao.Solve();
+        const double y = equacao.Solution();
+        // Where f is undefined its value is the marker 1000, or what later steps made of it,
+        // which may well lie inside the window: such a point is not drawn.
+        if (equacao.SilentFailure())
+            return std::nullopt;
+        return y;
+    }
+};
+
 /// The samples of a plot: x runs from JanelaXmin while x <= JanelaXmax by repeated addition of
-/// the step, and `ponto(x, y)` receives, in single precision, every sample whose y lies strictly
-/// inside (JanelaYmin, JanelaYmax) and whose evaluation met no silent failure. `depois(n)` is
-/// called after the n-th sample. The loop also ends when adding the step no longer changes x.
-/// A failure from the text itself ends the loop at once, whatever the policy.
-template <class Ponto, class Depois>
-ResultadoTracado PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& janela,
+/// the step, and `ponto(x, y)` receives, in single precision, every sample where `valorEm(x)`
+/// gives a value y strictly inside (JanelaYmin, JanelaYmax). `depois(n)` is called after the
+/// n-th sample. The loop also ends when adding the step no longer changes x. A failure from the
+/// text itself ends the loop at once, whatever the policy.
+template <class Valor, class Ponto, class Depois>
+ResultadoTracado PercorrerAmostras(Valor&& valorEm, const JanelaGrafica& janela,
                                    PoliticaFalha politica, Ponto&& ponto, Depois&& depois) {
     constexpr double kMaiorSimples = std::numeric_limits<float>::max();
     const double fim = janela.JanelaXmax;
@@ -58,26 +78,19 @@ ResultadoTracado PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& ja
     ResultadoTracado resultado;
     for (double x = janela.JanelaXmin; x <= fim;) {
         ++resultado.amostras;
-        double y = 0;
-        bool temValor = true;
+        std::optional<double> y;
         try {
-            equacao.Var("x", x);
-            equacao.Solve();
-            y = equacao.Solution();
-            // Where f is undefined its value is the marker 1000, or what later steps made of
-            // it, which may well lie inside the window: such a point is not drawn.
-            temValor = !equacao.SilentFailure();
+            y = valorEm(x);
         } catch (const InterpreterError& erro) {
             if (politica == PoliticaFalha::Parar || FalhaDoTexto(erro))
                 throw;
-            temValor = false;
         }
-        resultado.definidas += temValor ? 1 : 0;
+        resultado.definidas += y ? 1 : 0;
         // A point must be representable in single precision to be set at all.
-        if (temValor && y > janela.JanelaYmin && y < janela.JanelaYmax &&
-            std::abs(y) <= kMaiorSimples && std::abs(x) <= kMaiorSimples) {
+        if (y && *y > janela.JanelaYmin && *y < janela.JanelaYmax &&
+            std::abs(*y) <= kMaiorSimples && std::abs(x) <= kMaiorSimples) {
             ++resultado.pontos;
-            ponto(static_cast<float>(x), static_cast<float>(y));
+            ponto(static_cast<float>(x), static_cast<float>(*y));
         }
         depois(resultado.amostras);
         // Far from 0 the addition may no longer change x: the plot ends there.
@@ -89,10 +102,31 @@ ResultadoTracado PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& ja
     return resultado;
 }
 
+/// The samples of the expression held by `equacao`, as above.
+template <class Ponto, class Depois>
+ResultadoTracado PercorrerAmostras(clsEquation& equacao, const JanelaGrafica& janela,
+                                   PoliticaFalha politica, Ponto&& ponto, Depois&& depois) {
+    return PercorrerAmostras(ValorDaEquacao{equacao}, janela, politica, std::forward<Ponto>(ponto),
+                             std::forward<Depois>(depois));
+}
+
 /// The plot loop shared by the plot of f and the transforms: every sample of
 /// PercorrerAmostras becomes a point of `cor` on the persistent picture, then on the live
-/// overlay, which is repainted every 30 ms while visible. `equacao` must already hold the
-/// expression.
+/// overlay (PontosDoTracado). `equacao` must already hold the expression.
 ResultadoTracado CicloDeTracado(clsEquation& equacao, AreaGrafica& area,
                                 const JanelaGrafica& janela, const QColor& cor,
                                 PoliticaFalha politica);
+
+/// The same loop for any function of x that gives a value or nothing, as ValorDaEquacao does
+/// (one that decides otherwise where it has a value, such as a function of f on the domain of
+/// f).
+template <class Valor>
+ResultadoTracado CicloDeTracado(Valor&& valorEm, AreaGrafica& area, const JanelaGrafica& janela,
+                                const QColor& cor, PoliticaFalha politica) {
+    PontosDoTracado pontos(area, cor);
+    const ResultadoTracado resultado =
+        PercorrerAmostras(valorEm, janela, politica, pontos,
+                          [&pontos](long long amostras) { pontos.depois(amostras); });
+    pontos.mostrar();
+    return resultado;
+}

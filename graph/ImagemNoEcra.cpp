@@ -81,6 +81,8 @@ void ImagemNoEcra::redesenhar(const QColor& fundo) {
         }
         if (traco.tipo == Tipo::Linha)
             desenharLinha(traco, *pintor);
+        else if (traco.tipo == Tipo::Circulo)
+            desenharCirculo(traco, *pintor, fundo);
         else
             desenharTexto(traco, *pintor, fonte);
     }
@@ -252,4 +254,39 @@ void ImagemNoEcra::desenharTexto(const Traco& traco, QPainter& pintor,
     }
     pintor.setPen(QColor::fromRgb(traco.cor));
     pintor.drawText(QPointF(traco.x1, traco.y1), palavras.texto);
+}
+
+void ImagemNoEcra::circulo(QPointF centro, double raio, QRgb cor, bool cheio, const QColor& fundo) {
+    const Traco traco{Tipo::Circulo,
+                      1,
+                      cor,
+                      static_cast<float>(centro.x()),
+                      static_cast<float>(centro.y()),
+                      static_cast<float>(raio),
+                      cheio ? 1.0F : 0.0F,
+                      0};
+    m_registo.push_back(traco);
+    if (activa()) {
+        QPainter pintor(&m_imagem);
+        desenharCirculo(traco, pintor, fundo);
+    }
+}
+
+void ImagemNoEcra::desenharCirculo(const Traco& traco, QPainter& pintor,
+                                   const QColor& fundo) const {
+    const double k = (m_kx + m_ky) / 2;
+    pintarCirculo(pintor, QPointF(traco.x1 * m_kx, traco.y1 * m_ky), traco.x2 * k, std::max(1.0, k),
+                  traco.cor, traco.y2 != 0 ? traco.cor : fundo.rgb());
+}
+
+void ImagemNoEcra::pintarCirculo(QPainter& pintor, QPointF centro, double raio, double traco,
+                                 QRgb cor, QRgb interior) {
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(QPen(QColor::fromRgb(cor), traco));
+    pintor.setBrush(QColor::fromRgb(interior));
+    // The pen straddles the outline: the ring's outer edge lies at the radius.
+    const double r = std::max(0.5, raio - traco / 2);
+    pintor.drawEllipse(centro, r, r);
+    pintor.restore();
 }

@@ -48,6 +48,13 @@ public:
     };
     /// Texts in one font and colour, drawn in turn with one painter.
     void textos(const std::vector<TextoColocado>& textos, const QFont& fonte, QRgb cor);
+    /// A round mark centred on an exact point of the image, `raio` pixels of the image wide: a
+    /// disc of `cor`, or where not `cheio` a ring of `cor` filled with `fundo`.
+    void circulo(QPointF centro, double raio, QRgb cor, bool cheio, const QColor& fundo);
+
+    /// Paints such a mark with `pintor`, its ring `traco` device pixels wide, anti-aliased.
+    static void pintarCirculo(QPainter& pintor, QPointF centro, double raio, double traco, QRgb cor,
+                              QRgb interior);
 
     /// Dots of one colour at exact points of the image drawn under everything else, in place of
     /// the earlier ones (none when empty); a clear forgets them too.
@@ -57,13 +64,14 @@ public:
     std::size_t tamanhoDoRegisto() const { return m_registo.size(); }
 
 private:
-    enum class Tipo : quint8 { Ponto, Linha, Texto };
+    enum class Tipo : quint8 { Ponto, Linha, Texto, Circulo };
     struct Traco {
         Tipo tipo;
         quint8 largura;
         QRgb cor;
         float x1, y1, x2, y2; // a text has only its base line, x1 and y1
-        quint32 palavras;     // a text's words in m_palavras
+        // (a circle has its centre in x1 and y1, its radius in x2, and y2 1 for a disc)
+        quint32 palavras; // a text's words in m_palavras
     };
     struct Palavras {
         QString texto;
@@ -80,6 +88,7 @@ private:
     // Draws a text with a painter already at the screen's scale; `fonte` is the painter's font
     // in m_fontes, changed when the text has another.
     void desenharTexto(const Traco& traco, QPainter& pintor, std::optional<quint32>& fonte);
+    void desenharCirculo(const Traco& traco, QPainter& pintor, const QColor& fundo) const;
     const Carimbo& carimbo(int largura);
     void redesenhar(const QColor& fundo);
 

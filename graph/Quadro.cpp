@@ -214,6 +214,21 @@ void Quadro::pontoGeral(double px, double py, QRgb cor) {
     marcarAlterado();
 }
 
+void Quadro::circulo(float x, float y, double raio, QRgb cor, bool cheio) {
+    const double px = pixelX(x), py = pixelY(y);
+    const double alcance = raio + 1;
+    if (!(px > -alcance && px < m_largura0 + alcance && py > -alcance && py < m_altura0 + alcance))
+        return;
+    m_pixels = nullptr;
+    const QPointF centro(std::floor(px) + 0.5, std::floor(py) + 0.5);
+    {
+        QPainter pintor(&m_imagem);
+        ImagemNoEcra::pintarCirculo(pintor, centro, raio, 1, cor, cheio ? cor : m_fundo.rgb());
+    }
+    m_ecra.circulo(centro, raio, cor, cheio, m_fundo);
+    marcarAlterado();
+}
+
 void Quadro::posicao(float x, float y) {
     m_posX = x;
     m_posY = y;

@@ -111,6 +111,11 @@ public:
         pontoGeral(px, py, cor);
     }
 
+    /// A round mark of `raio` pixels centred on the pixel of a user point, as a plot sets it: a
+    /// disc of `cor` where `cheio`, else a ring of `cor` whose inside is the background. Kept
+    /// for the screen, which draws it again at its own resolution.
+    void circulo(float x, float y, double raio, QRgb cor, bool cheio);
+
     /// Where the next text is printed (its top-left corner), in user coordinates.
     void posicao(float x, float y);
     float posicaoX() const { return m_posX; }

@@ -113,3 +113,16 @@ std::optional<QString> textoADesenhar(const Transformacao& t, const QString& f,
         return std::nullopt;
     return textoConstruido(t, textos);
 }
+
+Composicao composicaoDe(const Transformacao& t, const QString& f, const Parametros& parametros) {
+    const QString chamada = Composicao::variavelDaChamada(0);
+    TextosDeTrabalho textos;
+    construirTexto(t, f, parametros, textos);
+    if (t.construcao == Construcao::Envolver)
+        return {{QStringLiteral("x")},
+                emoldurar(t.envolvimento, chamada, parametros),
+                textoConstruido(t, textos)};
+    return {{substituicao(t.substituto, parametros)},
+            t.fecho.presente() ? emoldurar(t.fecho, chamada, parametros) : chamada,
+            textoConstruido(t, textos)};
+}

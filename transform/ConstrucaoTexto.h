@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Catalogo.h"
+#include "Composicao.h"
 
 #include <QString>
 #include <optional>
@@ -43,3 +44,9 @@ const QString& textoConstruido(const Transformacao& t, const TextosDeTrabalho& t
 /// empty and, for the options that ask for it, the leading number of a is not zero.
 std::optional<QString> textoADesenhar(const Transformacao& t, const QString& f,
                                       const Parametros& parametros, TextosDeTrabalho& textos);
+
+/// The transformation as a function of f: one call of f, whose argument is x for a wrapping
+/// option and the replacement of x for a substituting one ("(abs(x))", "(-x)", "(2*x)",
+/// "(x+(2))"); the exterior is the frame around the call's variable ("2+ (f_1)", "-(f_1)",
+/// "f_1"); expandida is the text construirTexto builds.
+Composicao composicaoDe(const Transformacao& t, const QString& f, const Parametros& parametros);

@@ -4,7 +4,9 @@
 #include "DesenharTransformada.h"
 
 #include "CamadaPassageira.h"
+#include "FuncaoComposta.h"
 #include "PonteiroOcupado.h"
+#include "TracadoComDominio.h"
 
 ResultadoTracado DesenharTransformada(clsEquation& equacao, AreaGrafica& area,
                                       const JanelaGrafica& janela, const QColor& cor,
@@ -20,5 +22,22 @@ ResultadoTracado PreverTransformada(clsEquation& equacao, CamadaPassageira& cama
     const QRgb rgb = cor.rgb();
     return PercorrerAmostras(
         equacao, janela, PoliticaFalha::Saltar, [&](float x, float y) { camada.ponto(x, y, rgb); },
+        [](long long) {});
+}
+
+ResultadoTracado DesenharTransformada(FuncaoComposta& curva, AreaGrafica& area,
+                                      const JanelaGrafica& janela, const QColor& cor,
+                                      QWidget& janelaPrincipal) {
+    PonteiroOcupado ocupado(janelaPrincipal);
+    SobreposicaoVisivel sobreposicao(area);
+    return TracarComDominio(curva, area, janela, cor, PoliticaFalha::Saltar);
+}
+
+ResultadoTracado PreverTransformada(FuncaoComposta& curva, CamadaPassageira& camada,
+                                    const JanelaGrafica& janela, const QColor& cor) {
+    camada.limparPontos();
+    const QRgb rgb = cor.rgb();
+    return PercorrerAmostras(
+        curva, janela, PoliticaFalha::Saltar, [&](float x, float y) { camada.ponto(x, y, rgb); },
         [](long long) {});
 }

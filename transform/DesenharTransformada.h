@@ -10,6 +10,7 @@
 #include <QColor>
 
 class CamadaPassageira;
+class FuncaoComposta;
 class clsEquation;
 class QWidget;
 
@@ -26,4 +27,12 @@ ResultadoTracado DesenharTransformada(clsEquation& equacao, AreaGrafica& area,
 /// The same plot as a preview: the points go only to `camada`, in place of its earlier preview,
 /// and nothing is kept in the picture. A failure of the text itself is thrown as above.
 ResultadoTracado PreverTransformada(clsEquation& equacao, CamadaPassageira& camada,
+                                    const JanelaGrafica& janela, const QColor& cor);
+
+/// The same two for a function of f on the domain of f: drawn only where it has a value there,
+/// and the plot marks the ends of its domain in the window (TracarComDominio).
+ResultadoTracado DesenharTransformada(FuncaoComposta& curva, AreaGrafica& area,
+                                      const JanelaGrafica& janela, const QColor& cor,
+                                      QWidget& janelaPrincipal);
+ResultadoTracado PreverTransformada(FuncaoComposta& curva, CamadaPassageira& camada,
                                     const JanelaGrafica& janela, const QColor& cor);

@@ -11,16 +11,16 @@
 #include <cstdlib>
 #include <string>
 
-std::optional<QString> textoDoNumero(double valor) {
+std::optional<QString> textoDoNumero(double valor, int significativos) {
     if (!std::isfinite(valor))
         return std::nullopt;
     if (valor == 0)
         return QStringLiteral("0"); // negative zero too: the interpreter has no "-0"
 
-    // Round to 15 significant digits first; the scientific form gives them as d.dddde±x.
-    char buffer[32];
-    const auto [fim, erro] =
-        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::scientific, 14);
+    // Round to the significant digits first; the scientific form gives them as d.dddde±x.
+    char buffer[40];
+    const auto [fim, erro] = std::to_chars(buffer, buffer + sizeof buffer, valor,
+                                           std::chars_format::scientific, significativos - 1);
     if (erro != std::errc())
         return std::nullopt;
     const std::string cientifico(buffer, fim);

@@ -11,8 +11,9 @@ class clsEquation;
 /// The text a parameter field gets back after its evaluation: at most 15 significant digits,
 /// trailing zeros dropped, no exponent, "." as decimal point whatever the locale, a leading "-"
 /// for negatives (0.5, 3.14159265358979, 100000000000000000000, 0.0000001). The interpreter
-/// reads it back as the number it shows. Nothing for a value that is not finite.
-std::optional<QString> textoDoNumero(double valor);
+/// reads it back as the number it shows. Nothing for a value that is not finite. With fewer
+/// `significativos` (1 to 17), the value rounded to that many significant digits.
+std::optional<QString> textoDoNumero(double valor, int significativos = 15);
 
 /// A parameter's text as typed, evaluated: its value and the number text written back into its
 /// field, or why it has none (the preparation's refusal, the interpreter's error, or a value

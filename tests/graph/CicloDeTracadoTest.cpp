@@ -5,6 +5,9 @@
 #include "AreaGrafica.h"
 #include "clsEquation.h"
 
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -145,6 +148,28 @@ TEST_F(CicloTest, JanelaEnormeTemAmostrasLimitadas) {
     const long long amostras = tracar("0", PoliticaFalha::Parar).amostras;
     EXPECT_GE(amostras, kMaxAmostras - 1);
     EXPECT_LE(amostras, kMaxAmostras + 1);
+}
+
+// While the overlay is shown it is brought to the screen every 30 ms or so, not at every
+// sample, which would make a plot a hundred times slower.
+TEST_F(CicloTest, ASobreposicaoEPintadaDeTemposATempos) {
+    struct ContaPinturas : QObject {
+        bool eventFilter(QObject*, QEvent* evento) override {
+            pinturas += evento->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+        int pinturas = 0;
+    } conta;
+    pai.resize(500, 500);
+    pai.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pai));
+    SobreposicaoVisivel troca(area);
+    area.sobreposicao().installEventFilter(&conta);
+    QElapsedTimer relogio;
+    relogio.start();
+    tracar("1/2x^2-4", PoliticaFalha::Parar);
+    EXPECT_GE(conta.pinturas, 1);
+    EXPECT_LE(conta.pinturas, 2 + relogio.elapsed() / 30);
 }
 
 } // namespace

@@ -309,3 +309,61 @@ TEST(PontaSetaTest, FormasDasPontas) {
 }
 
 } // namespace
+
+namespace {
+
+// How much red a pixel holds over white, 0 to 1.
+double vermelho(const QImage& imagem, int x, int y) {
+    return (255 - qGreen(imagem.pixel(x, y))) / 255.0;
+}
+
+struct Mancha {
+    double tinta = 0, x = 0, y = 0;
+};
+
+// The red around a point of an image, and where its middle lies.
+Mancha manchaEm(const QImage& imagem, QPointF centro, int raio) {
+    Mancha m;
+    for (int j = int(centro.y()) - raio; j <= int(centro.y()) + raio; ++j)
+        for (int i = int(centro.x()) - raio; i <= int(centro.x()) + raio; ++i) {
+            const double t = vermelho(imagem, i, j);
+            m.tinta += t;
+            m.x += t * (i + 0.5);
+            m.y += t * (j + 0.5);
+        }
+    m.x /= m.tinta;
+    m.y /= m.tinta;
+    return m;
+}
+
+} // namespace
+
+// The marks of the ends of a domain: a disc and a ring of about 3 pixels of radius around the
+// pixel of their point, the ring hollow; drawn again at another scale, as sharp and as large.
+TEST(QuadroNaEscalaTest, CirculoCheioEOco) {
+    for (const double s : {1.0, 2.0}) {
+        SCOPED_TRACE(s);
+        QuadroNaEscala q(1);
+        const QRgb vermelhoRgb = qRgb(255, 0, 0);
+        q.quadro.circulo(2, 3, 3, vermelhoRgb, true);
+        q.quadro.circulo(-4, -1, 3, vermelhoRgb, false);
+        q.quadro.definirEscalaEcra(s);
+        q.quadro.setGeometry(0, 0, int(std::lround(497 * s)), int(std::lround(497 * s)));
+        const QImage ecra = q.quadro.imagemNoEcra();
+        const double k = q.k();
+        for (const bool cheio : {true, false}) {
+            const double x = cheio ? 2 : -4, y = cheio ? 3 : -1;
+            const QPointF pixel(std::floor(q.quadro.pixelX(x)) + 0.5,
+                                std::floor(q.quadro.pixelY(y)) + 0.5);
+            EXPECT_EQ(q.quadro.imagem().pixel(int(pixel.x()), int(pixel.y())),
+                      cheio ? vermelhoRgb : kBrancoRgb);
+            const Mancha m = manchaEm(ecra, pixel * k, int(6 * k));
+            const double area = cheio ? 3.14159 * 9 : 3.14159 * (9 - 4);
+            EXPECT_NEAR(m.tinta / (k * k), area, 0.2 * area) << cheio;
+            EXPECT_NEAR(m.x, pixel.x() * k, 0.5) << cheio;
+            EXPECT_NEAR(m.y, pixel.y() * k, 0.5) << cheio;
+            EXPECT_NEAR(vermelho(ecra, int(pixel.x() * k), int(pixel.y() * k)), cheio ? 1 : 0,
+                        0.01);
+        }
+    }
+}
