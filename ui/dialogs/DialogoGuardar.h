@@ -4,15 +4,28 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QPointer>
+
+class QAbstractButton;
+class QFileInfo;
 
 /// The save dialog of the program: Qt's own dialog (never the desktop's), in European
-/// Portuguese, that refuses a name in a folder that does not exist and then stays open.
+/// Portuguese, that refuses a name in a folder that does not exist and then stays open, and
+/// takes a name too long for the disk so that the save can say why it is not written.
 class DialogoGuardar final : public QFileDialog {
     Q_OBJECT
 public:
     DialogoGuardar(QWidget* pai, const QString& pasta, const QString& filtro,
                    const QString& extensao);
 
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 public slots:
     void accept() override;
+
+private:
+    QFileInfo nomeEscrito() const;
+    void permitirNomeCompridoDepois();
+
+    QPointer<QAbstractButton> m_botaoGuardar;
 };
