@@ -245,8 +245,6 @@ QByteArray escrever(const Exercicio& e) {
                                             {QStringLiteral("dominio"), t.dominio}},
                                            t.traco));
     const QJsonObject raiz{
-        {QStringLiteral("formato"), kFormato},
-        {QStringLiteral("versao"), kVersao},
         {QStringLiteral("f"), e.f},
         {QStringLiteral("dominio"), e.dominio},
         {QStringLiteral("g"), e.g},
@@ -257,7 +255,14 @@ QByteArray escrever(const Exercicio& e) {
         {QStringLiteral("areaFuncao"), escreverArea(e.coresFuncao, graficos)},
         {QStringLiteral("areaTransformada"), escreverArea(e.coresTransformada, transformadas)},
         {QStringLiteral("comparar"), escreverComparar(e.comparar)}};
-    return QJsonDocument(raiz).toJson(QJsonDocument::Indented);
+    // The format's name and version open the file, where a file manager looks for them and
+    // where a file cut short still shows what it was; the other keys follow in their order.
+    QByteArray texto = QJsonDocument(raiz).toJson(QJsonDocument::Indented);
+    texto.insert(2, QStringLiteral("    \"formato\": \"%1\",\n    \"versao\": %2,\n")
+                        .arg(kFormato)
+                        .arg(kVersao)
+                        .toUtf8());
+    return texto;
 }
 
 std::variant<Exercicio, QString> ler(const QByteArray& dados) {

@@ -1,0 +1,359 @@
+// SPDX-FileCopyrightText: 2026 Equipa do Quilora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Exercise files as a teacher keeps them and a pupil opens them: what is written comes back
+// whole, and a file that is no exercise says so and gives nothing to apply.
+#include "FicheiroExercicio.h"
+#include "FormatoExercicio.h"
+#include "SemPrivilegios.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A board with something in every field.
+Exercicio quadroCheio() {
+    Exercicio e;
+    e.f = QStringLiteral("0,5x² − |x| + π");
+    e.dominio = QStringLiteral("[-2,5; 3[");
+    e.g = QStringLiteral("-2f(x-1)+3");
+    e.a = QStringLiteral("-1/3");
+    e.b = QStringLiteral("pi/15");
+    e.eixos = {QStringLiteral("-2*pi"),
+               QStringLiteral("2pi"),
+               QStringLiteral("-1,5"),
+               QStringLiteral("1e3"),
+               QStringLiteral("0,25"),
+               QStringLiteral("100"),
+               false,
+               true,
+               true,
+               false,
+               true};
+    e.transformacao = 7;
+    e.coresFuncao = {QColor(255, 0, 0), QColor(255, 255, 192)};
+    e.coresTransformada = {QColor(0, 114, 178), QColor(16, 16, 16)};
+    e.graficosDeF = {{QStringLiteral("x^2"), QString(), {QColor(0, 0, 255), 1}},
+                     {QStringLiteral("sen(x)"), QStringLiteral("[0, +∞["), {QColor(1, 2, 3), 3}}};
+    e.transformadas = {{7,
+                        QStringLiteral("3"),
+                        QStringLiteral("2"),
+                        QString(),
+                        QStringLiteral("x^2"),
+                        QString(),
+                        {QColor(0, 0, 255), 1}},
+                       {0,
+                        QString(),
+                        QString(),
+                        QStringLiteral("f(|x|)-1"),
+                        QStringLiteral("sen(x)"),
+                        QStringLiteral("[-5, 3]"),
+                        {QColor(230, 159, 0), 3}},
+                       {10,
+                        QStringLiteral(""),
+                        QStringLiteral("\"aspas\" e \\barra"),
+                        QString(),
+                        QStringLiteral("x"),
+                        QString(),
+                        {QColor(0, 158, 115), 10}}};
+    e.comparar = {true, false, true, true, true};
+    return e;
+}
+
+class IdaEVoltaTest : public ::testing::TestWithParam<Exercicio> {};
+
+// What is written is read back field for field, through a real file.
+TEST_P(IdaEVoltaTest, OQueSeGuardaVoltaIgual) {
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("aula.quilora"));
+    ASSERT_EQ(FicheiroExercicio::gravar(GetParam(), caminho), std::nullopt);
+    const auto lido = FicheiroExercicio::abrir(caminho);
+    ASSERT_TRUE(std::holds_alternative<Exercicio>(lido)) << std::get<QString>(lido).toStdString();
+    EXPECT_TRUE(std::get<Exercicio>(lido) == GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Quadros, IdaEVoltaTest, ::testing::Values(Exercicio{}, quadroCheio(), [] {
+                             Exercicio e;
+                             e.eixos.radianos = true;
+                             e.transformadas = {{1, "2", "2", "", "1/2x^2-4", "", {}}};
+                             return e;
+                         }()));
+
+// The text of a file is fixed: the same whatever the locale, and files written before keep
+// opening (the tests also run under pt_PT.UTF-8).
+TEST(FormatoExercicio, OTextoDeUmQuadroNovoEOQueOLeiaMeEnsina) {
+    Exercicio e;
+    e.graficosDeF = {{QStringLiteral("1/2x^2-4"), QString(), {}}};
+    e.transformadas = {{3,
+                        QStringLiteral("2"),
+                        QStringLiteral("2"),
+                        QString(),
+                        QStringLiteral("1/2x^2-4"),
+                        QString(),
+                        {QColor(0, 0, 255), 1}}};
+    e.transformacao = 3;
+    const QByteArray esperado = R"({
+    "formato": "quilora-exercicio",
+    "versao": 1,
+    "a": "2",
+    "areaFuncao": {
+        "corCurva": "#0000ff",
+        "corFundo": "#ffffff",
+        "curvas": [
+            {
+                "cor": "#0000ff",
+                "dominio": "",
+                "espessura": 1,
+                "f": "1/2x^2-4"
+            }
+        ]
+    },
+    "areaTransformada": {
+        "corCurva": "#0000ff",
+        "corFundo": "#ffffff",
+        "curvas": [
+            {
+                "a": "2",
+                "b": "2",
+                "cor": "#0000ff",
+                "dominio": "",
+                "espessura": 1,
+                "f": "1/2x^2-4",
+                "g": "",
+                "opcao": 3
+            }
+        ]
+    },
+    "b": "2",
+    "comparar": {
+        "legenda": false,
+        "mostrarF": false,
+        "painel": false,
+        "tracoGrosso": false,
+        "umaCorPorCurva": true
+    },
+    "dominio": "",
+    "eixos": {
+        "marcasX": true,
+        "marcasY": true,
+        "numerosX": true,
+        "numerosY": true,
+        "passoX": "1",
+        "passoY": "1",
+        "radianos": false,
+        "xmax": "10",
+        "xmin": "-10",
+        "ymax": "10",
+        "ymin": "-10"
+    },
+    "f": "1/2x^2-4",
+    "g": "",
+    "transformacao": 3
+}
+)";
+    EXPECT_EQ(FormatoExercicio::escrever(e).toStdString(), esperado.toStdString());
+    const auto lido = FormatoExercicio::ler(esperado);
+    ASSERT_TRUE(std::holds_alternative<Exercicio>(lido));
+    EXPECT_TRUE(std::get<Exercicio>(lido) == e);
+}
+
+// A good file changed at one key ("eixos.xmin", "areaTransformada.curvas.1.cor"); an undefined
+// value removes the key.
+QJsonValue mudar(QJsonValue valor, QStringList chaves, const QJsonValue& novo) {
+    if (chaves.isEmpty())
+        return novo;
+    const QString chave = chaves.takeFirst();
+    if (valor.isArray()) {
+        QJsonArray lista = valor.toArray();
+        lista[chave.toInt()] = mudar(lista[chave.toInt()], chaves, novo);
+        return lista;
+    }
+    QJsonObject objeto = valor.toObject();
+    if (chaves.isEmpty() && novo.isUndefined())
+        objeto.remove(chave);
+    else
+        objeto[chave] = mudar(objeto[chave], chaves, novo);
+    return objeto;
+}
+
+QByteArray mudado(const char* caminho, const QJsonValue& novo) {
+    const QJsonDocument bom = QJsonDocument::fromJson(FormatoExercicio::escrever(quadroCheio()));
+    const QJsonValue mudadoValor =
+        mudar(bom.object(), QString::fromLatin1(caminho).split(QLatin1Char('.')), novo);
+    return QJsonDocument(mudadoValor.toObject()).toJson();
+}
+
+struct CasoMau {
+    const char* descricao;
+    std::function<QByteArray()> conteudo;
+    const char* razao; // the reason, or how it begins when it ends in "…"
+};
+
+const QJsonValue kSem(QJsonValue::Undefined);
+
+const char* const kDanificado = "O exercício está danificado: ";
+
+const CasoMau kMaus[] = {
+    {"vazio", [] { return QByteArray(); }, "O ficheiro está vazio."},
+    {"so brancos", [] { return QByteArray(" \n\t "); }, "O ficheiro está vazio."},
+    {"um bitmap", [] { return QByteArray("BM\x36\x00\x00\x00\x00\x00", 8); },
+     "O ficheiro não é um exercício do Quilora."},
+    {"texto", [] { return QByteArray("f(x) = x^2\n"); },
+     "O ficheiro não é um exercício do Quilora."},
+    {"outro JSON", [] { return QByteArray(R"({"nome": "Ana", "versao": 1})"); },
+     "O ficheiro não é um exercício do Quilora."},
+    {"lista JSON", [] { return QByteArray("[1, 2]"); },
+     "O ficheiro não é um exercício do Quilora."},
+    {"cortado a meio",
+     [] {
+         const QByteArray bom = FormatoExercicio::escrever(quadroCheio());
+         return bom.left(bom.size() / 2);
+     },
+     "O exercício está danificado: o texto está cortado ou alterado (na posição …"},
+    {"versao 999", [] { return mudado("versao", 999); },
+     "O exercício foi guardado por uma versão mais recente do Quilora (formato 999); esta "
+     "versão lê até ao formato 1."},
+    {"versao em texto", [] { return mudado("versao", "1"); },
+     "O exercício está danificado: «versao» devia ser um número inteiro a partir de 1."},
+    {"versao 0", [] { return mudado("versao", 0); },
+     "O exercício está danificado: «versao» devia ser um número inteiro a partir de 1."},
+    {"sem versao", [] { return mudado("versao", kSem); },
+     "O exercício está danificado: «versao» devia ser um número inteiro a partir de 1."},
+    {"sem f", [] { return mudado("f", kSem); }, "O exercício está danificado: falta «f»."},
+    {"sem eixos", [] { return mudado("eixos", kSem); },
+     "O exercício está danificado: falta «eixos»."},
+    {"sem passo Y", [] { return mudado("eixos.passoY", kSem); },
+     "O exercício está danificado: falta «eixos.passoY»."},
+    {"sem comparar", [] { return mudado("comparar.painel", kSem); },
+     "O exercício está danificado: falta «comparar.painel»."},
+    {"f numero", [] { return mudado("f", 3); },
+     "O exercício está danificado: «f» devia ser um texto."},
+    {"eixos texto", [] { return mudado("eixos", "-10"); },
+     "O exercício está danificado: «eixos» devia ser um objeto { … }."},
+    {"radianos sim", [] { return mudado("eixos.radianos", "sim"); },
+     "O exercício está danificado: «eixos.radianos» devia ser verdadeiro ou falso (true ou "
+     "false)."},
+    {"transformacao 11", [] { return mudado("transformacao", 11); },
+     "O exercício está danificado: «transformacao» devia ser um número inteiro de 0 a 10."},
+    {"transformacao -1", [] { return mudado("transformacao", -1); },
+     "O exercício está danificado: «transformacao» devia ser um número inteiro de 0 a 10."},
+    {"transformacao 2,5", [] { return mudado("transformacao", 2.5); },
+     "O exercício está danificado: «transformacao» devia ser um número inteiro de 0 a 10."},
+    {"cor por nome", [] { return mudado("areaFuncao.corCurva", "blue"); },
+     "O exercício está danificado: «areaFuncao.corCurva» devia ser uma cor escrita como "
+     "#rrggbb."},
+    {"cor curta", [] { return mudado("areaTransformada.curvas.1.cor", "#fff"); },
+     "O exercício está danificado: «areaTransformada.curvas[2].cor» devia ser uma cor escrita "
+     "como #rrggbb."},
+    {"curvas objeto", [] { return mudado("areaFuncao.curvas", QJsonObject()); },
+     "O exercício está danificado: «areaFuncao.curvas» devia ser uma lista [ … ]."},
+    {"curva numero", [] { return mudado("areaTransformada.curvas.2", 7); },
+     "O exercício está danificado: «areaTransformada.curvas[3]» devia ser um objeto { … }."},
+    {"opcao 11", [] { return mudado("areaTransformada.curvas.0.opcao", 11); },
+     "O exercício está danificado: «areaTransformada.curvas[1].opcao» devia ser um número "
+     "inteiro de 0 a 10."},
+    {"sem opcao nem g", [] { return mudado("areaTransformada.curvas.1.g", " "); },
+     "O exercício está danificado: «areaTransformada.curvas[2]» não tem transformação (opcao "
+     "de 1 a 10) nem g."},
+    {"espessura 0", [] { return mudado("areaFuncao.curvas.1.espessura", 0); },
+     "O exercício está danificado: «areaFuncao.curvas[2].espessura» devia ser um número "
+     "inteiro de 1 a 10."},
+    {"espessura 11", [] { return mudado("areaFuncao.curvas.1.espessura", 11); },
+     "O exercício está danificado: «areaFuncao.curvas[2].espessura» devia ser um número "
+     "inteiro de 1 a 10."},
+    {"501 curvas",
+     [] {
+         QJsonArray curvas;
+         for (int i = 0; i <= FormatoExercicio::kCurvasMaximas; ++i)
+             curvas.append(
+                 QJsonObject{{"f", "x"}, {"dominio", ""}, {"cor", "#000000"}, {"espessura", 1}});
+         return mudado("areaFuncao.curvas", curvas);
+     },
+     "O exercício tem mais de 500 curvas num gráfico, mais do que uma aula desenha: não é "
+     "aberto."},
+    {"10 MB de lixo",
+     [] {
+         QByteArray lixo(10 * 1024 * 1024, '\0');
+         for (qsizetype i = 0; i < lixo.size(); ++i)
+             lixo[i] = char((i * 7919) % 251);
+         return lixo;
+     },
+     "O ficheiro é demasiado grande para ser um exercício do Quilora."},
+};
+
+// A bad file's message as the user reads it, and nothing to apply.
+::testing::AssertionResult recusado(const std::variant<Exercicio, QString>& lido,
+                                    const QString& caminho, const QString& razao) {
+    if (std::holds_alternative<Exercicio>(lido))
+        return ::testing::AssertionFailure() << "read as an exercise";
+    const QString texto = std::get<QString>(lido);
+    const QString esperado = QDir::toNativeSeparators(caminho) + QStringLiteral("\r\n") + razao;
+    const bool igual = esperado.endsWith(QChar(0x2026)) ? texto.startsWith(esperado.chopped(1))
+                                                        : texto == esperado;
+    if (igual)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "message: " << texto.toStdString();
+}
+
+class FicheiroMauTest : public ::testing::TestWithParam<CasoMau> {};
+
+TEST_P(FicheiroMauTest, DizPorqueENadaSeAplica) {
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("aula.quilora"));
+    QFile ficheiro(caminho);
+    const QByteArray conteudo = GetParam().conteudo();
+    ASSERT_TRUE(ficheiro.open(QIODevice::WriteOnly) && ficheiro.write(conteudo) == conteudo.size());
+    ficheiro.close();
+    EXPECT_TRUE(
+        recusado(FicheiroExercicio::abrir(caminho), caminho, QString::fromUtf8(GetParam().razao)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ficheiros, FicheiroMauTest, ::testing::ValuesIn(kMaus),
+                         [](const auto& info) {
+                             QString nome = QString::fromUtf8(info.param.descricao);
+                             nome.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")),
+                                          QStringLiteral("_"));
+                             return nome.toStdString();
+                         });
+
+// Files that cannot be read at all: each says why.
+TEST(FicheiroExercicio, OQueNaoSeConsegueLerDizPorque) {
+    QTemporaryDir pasta;
+    const QString sumiu = pasta.filePath(QStringLiteral("sumiu.quilora"));
+    EXPECT_TRUE(
+        recusado(FicheiroExercicio::abrir(sumiu), sumiu, QStringLiteral("O ficheiro não existe.")));
+    EXPECT_TRUE(recusado(FicheiroExercicio::abrir(pasta.path()), pasta.path(),
+                         QStringLiteral("É uma pasta, não um ficheiro.")));
+
+    // A pipe with nobody writing would keep the program waiting for ever.
+    const QString cano = pasta.filePath(QStringLiteral("cano.quilora"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cano).constData(), 0600), 0);
+    EXPECT_TRUE(
+        recusado(FicheiroExercicio::abrir(cano), cano, QStringLiteral("Não é um ficheiro comum.")));
+
+    // The disk fails while the file is read: reading one's own memory from its first byte
+    // fails as a broken disk does.
+    const QString memoria = QStringLiteral("/proc/self/mem");
+    EXPECT_TRUE(recusado(FicheiroExercicio::abrir(memoria), memoria,
+                         QStringLiteral("O disco falhou a meio da leitura do ficheiro.")));
+
+    const QString fechado = pasta.filePath(QStringLiteral("fechado.quilora"));
+    ASSERT_EQ(FicheiroExercicio::gravar(Exercicio{}, fechado), std::nullopt);
+    QFile::setPermissions(fechado, QFile::WriteOwner);
+    QFile::setPermissions(pasta.path(),
+                          QFile::permissions(pasta.path()) | QFile::ExeGroup | QFile::ExeOther);
+    SemPrivilegios comoUtilizador;
+    EXPECT_TRUE(recusado(FicheiroExercicio::abrir(fechado), fechado,
+                         QStringLiteral("Não há permissão para ler o ficheiro.")));
+}
+
+} // namespace
