@@ -14,7 +14,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -23,48 +22,16 @@ namespace {
 // A board with something in every field.
 Exercicio quadroCheio() {
     Exercicio e;
-    e.f = QStringLiteral("0,5x² − |x| + π");
-    e.dominio = QStringLiteral("[-2,5; 3[");
-    e.g = QStringLiteral("-2f(x-1)+3");
-    e.a = QStringLiteral("-1/3");
-    e.b = QStringLiteral("pi/15");
-    e.eixos = {QStringLiteral("-2*pi"),
-               QStringLiteral("2pi"),
-               QStringLiteral("-1,5"),
-               QStringLiteral("1e3"),
-               QStringLiteral("0,25"),
-               QStringLiteral("100"),
-               false,
-               true,
-               true,
-               false,
-               true};
+    std::tie(e.f, e.dominio, e.g, e.a, e.b) =
+        std::tuple("0,5x² − |x| + π", "[-2,5; 3[", "-2f(x-1)+3", "-1/3", "pi/15");
+    e.eixos = {"-2*pi", "2pi", "-1,5", "1e3", "0,25", "100", false, true, true, false, true};
     e.transformacao = 7;
     e.coresFuncao = {QColor(255, 0, 0), QColor(255, 255, 192)};
     e.coresTransformada = {QColor(0, 114, 178), QColor(16, 16, 16)};
-    e.graficosDeF = {{QStringLiteral("x^2"), QString(), {QColor(0, 0, 255), 1}},
-                     {QStringLiteral("sen(x)"), QStringLiteral("[0, +∞["), {QColor(1, 2, 3), 3}}};
-    e.transformadas = {{7,
-                        QStringLiteral("3"),
-                        QStringLiteral("2"),
-                        QString(),
-                        QStringLiteral("x^2"),
-                        QString(),
-                        {QColor(0, 0, 255), 1}},
-                       {0,
-                        QString(),
-                        QString(),
-                        QStringLiteral("f(|x|)-1"),
-                        QStringLiteral("sen(x)"),
-                        QStringLiteral("[-5, 3]"),
-                        {QColor(230, 159, 0), 3}},
-                       {10,
-                        QStringLiteral(""),
-                        QStringLiteral("\"aspas\" e \\barra"),
-                        QString(),
-                        QStringLiteral("x"),
-                        QString(),
-                        {QColor(0, 158, 115), 10}}};
+    e.graficosDeF = {{"x^2", "", {QColor(0, 0, 255), 1}}, {"sen(x)", "[0, +∞[", {Qt::red, 3}}};
+    e.transformadas = {{7, "3", "2", "", "x^2", "", {QColor(0, 0, 255), 1}},
+                       {0, "", "", "f(|x|)-1", "sen(x)", "[-5, 3]", {QColor(230, 159, 0), 3}},
+                       {10, "", "\"aspas\" e \\barra", "", "x", "", {QColor(1, 2, 3), 10}}};
     e.comparar = {true, false, true, true, true};
     return e;
 }
@@ -88,79 +55,29 @@ INSTANTIATE_TEST_SUITE_P(Quadros, IdaEVoltaTest, ::testing::Values(Exercicio{}, 
                              return e;
                          }()));
 
-// The text of a file is fixed: the same whatever the locale, and files written before keep
-// opening (the tests also run under pt_PT.UTF-8).
-TEST(FormatoExercicio, OTextoDeUmQuadroNovoEOQueOLeiaMeEnsina) {
+// The text of a file is fixed: the same whatever the locale (the tests also run under
+// pt_PT.UTF-8), with the format's name first, and files written before keep opening.
+TEST(FormatoExercicio, OTextoDeUmQuadroEFixo) {
     Exercicio e;
     e.graficosDeF = {{QStringLiteral("1/2x^2-4"), QString(), {}}};
-    e.transformadas = {{3,
-                        QStringLiteral("2"),
-                        QStringLiteral("2"),
-                        QString(),
-                        QStringLiteral("1/2x^2-4"),
-                        QString(),
-                        {QColor(0, 0, 255), 1}}};
+    e.transformadas = {{3, "2", "2", "", "1/2x^2-4", "", {}}};
     e.transformacao = 3;
-    const QByteArray esperado = R"({
-    "formato": "quilora-exercicio",
-    "versao": 1,
-    "a": "2",
-    "areaFuncao": {
-        "corCurva": "#0000ff",
-        "corFundo": "#ffffff",
-        "curvas": [
-            {
-                "cor": "#0000ff",
-                "dominio": "",
-                "espessura": 1,
-                "f": "1/2x^2-4"
-            }
-        ]
-    },
-    "areaTransformada": {
-        "corCurva": "#0000ff",
-        "corFundo": "#ffffff",
-        "curvas": [
-            {
-                "a": "2",
-                "b": "2",
-                "cor": "#0000ff",
-                "dominio": "",
-                "espessura": 1,
-                "f": "1/2x^2-4",
-                "g": "",
-                "opcao": 3
-            }
-        ]
-    },
-    "b": "2",
-    "comparar": {
-        "legenda": false,
-        "mostrarF": false,
-        "painel": false,
-        "tracoGrosso": false,
-        "umaCorPorCurva": true
-    },
-    "dominio": "",
-    "eixos": {
-        "marcasX": true,
-        "marcasY": true,
-        "numerosX": true,
-        "numerosY": true,
-        "passoX": "1",
-        "passoY": "1",
-        "radianos": false,
-        "xmax": "10",
-        "xmin": "-10",
-        "ymax": "10",
-        "ymin": "-10"
-    },
-    "f": "1/2x^2-4",
-    "g": "",
-    "transformacao": 3
-}
-)";
-    EXPECT_EQ(FormatoExercicio::escrever(e).toStdString(), esperado.toStdString());
+    const QByteArray esperado = R"({"formato": "quilora-exercicio", "versao": 1, "a": "2",
+        "areaFuncao": {"corCurva": "#0000ff", "corFundo": "#ffffff", "curvas": [
+            {"cor": "#0000ff", "dominio": "", "espessura": 1, "f": "1/2x^2-4"}]},
+        "areaTransformada": {"corCurva": "#0000ff", "corFundo": "#ffffff", "curvas": [
+            {"a": "2", "b": "2", "cor": "#0000ff", "dominio": "", "espessura": 1,
+             "f": "1/2x^2-4", "g": "", "opcao": 3}]},
+        "b": "2", "comparar": {"legenda": false, "mostrarF": false, "painel": false,
+                               "tracoGrosso": false, "umaCorPorCurva": true},
+        "dominio": "", "eixos": {"marcasX": true, "marcasY": true, "numerosX": true,
+            "numerosY": true, "passoX": "1", "passoY": "1", "radianos": false, "xmax": "10",
+            "xmin": "-10", "ymax": "10", "ymin": "-10"},
+        "f": "1/2x^2-4", "g": "", "transformacao": 3})";
+    const QByteArray texto = FormatoExercicio::escrever(e);
+    EXPECT_TRUE(
+        texto.startsWith("{\n    \"formato\": \"quilora-exercicio\",\n    \"versao\": 1,\n"));
+    EXPECT_EQ(QJsonDocument::fromJson(texto), QJsonDocument::fromJson(esperado));
     const auto lido = FormatoExercicio::ler(esperado);
     ASSERT_TRUE(std::holds_alternative<Exercicio>(lido));
     EXPECT_TRUE(std::get<Exercicio>(lido) == e);
@@ -192,101 +109,87 @@ QByteArray mudado(const char* caminho, const QJsonValue& novo) {
     return QJsonDocument(mudadoValor.toObject()).toJson();
 }
 
+QByteArray lixo(qsizetype tamanho) {
+    QByteArray bytes(tamanho, '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char((i * 7919) % 251);
+    return bytes;
+}
+
+QByteArray curvas(int quantas) {
+    QJsonArray lista;
+    for (int i = 0; i < quantas; ++i)
+        lista.append(
+            QJsonObject{{"f", "x"}, {"dominio", ""}, {"cor", "#000000"}, {"espessura", 1}});
+    return mudado("areaFuncao.curvas", lista);
+}
+
 struct CasoMau {
     const char* descricao;
-    std::function<QByteArray()> conteudo;
-    const char* razao; // the reason, or how it begins when it ends in "…"
+    QByteArray conteudo;
+    QString razao; // ending in "…": how it begins
 };
 
 const QJsonValue kSem(QJsonValue::Undefined);
-
-const char* const kDanificado = "O exercício está danificado: ";
+const QString kNaoE = QStringLiteral("O ficheiro não é um exercício do Quilora.");
+QString danificado(const char* razao) {
+    return QStringLiteral("O exercício está danificado: ") + QString::fromUtf8(razao);
+}
+QString inteiro(const char* chave, int de, int ate) {
+    return danificado("«%1» devia ser um número inteiro de %2 a %3.")
+        .arg(QString::fromUtf8(chave))
+        .arg(de)
+        .arg(ate);
+}
+const QString kCor = QStringLiteral(" devia ser uma cor escrita como #rrggbb.");
+const QString kVersao = danificado("«versao» devia ser um número inteiro a partir de 1.");
 
 const CasoMau kMaus[] = {
-    {"vazio", [] { return QByteArray(); }, "O ficheiro está vazio."},
-    {"so brancos", [] { return QByteArray(" \n\t "); }, "O ficheiro está vazio."},
-    {"um bitmap", [] { return QByteArray("BM\x36\x00\x00\x00\x00\x00", 8); },
-     "O ficheiro não é um exercício do Quilora."},
-    {"texto", [] { return QByteArray("f(x) = x^2\n"); },
-     "O ficheiro não é um exercício do Quilora."},
-    {"outro JSON", [] { return QByteArray(R"({"nome": "Ana", "versao": 1})"); },
-     "O ficheiro não é um exercício do Quilora."},
-    {"lista JSON", [] { return QByteArray("[1, 2]"); },
-     "O ficheiro não é um exercício do Quilora."},
-    {"cortado a meio",
-     [] {
-         const QByteArray bom = FormatoExercicio::escrever(quadroCheio());
-         return bom.left(bom.size() / 2);
-     },
-     "O exercício está danificado: o texto está cortado ou alterado (na posição …"},
-    {"versao 999", [] { return mudado("versao", 999); },
+    {"vazio", "", "O ficheiro está vazio."},
+    {"so brancos", " \n\t ", "O ficheiro está vazio."},
+    {"um bitmap", QByteArray("BM\x36\x00\x00\x00", 6), kNaoE},
+    {"texto", "f(x) = x^2\n", kNaoE},
+    {"outro JSON", R"({"nome": "Ana", "versao": 1})", kNaoE},
+    {"lista JSON", "[1, 2]", kNaoE},
+    {"cortado a meio", FormatoExercicio::escrever(quadroCheio()).chopped(300),
+     danificado("o texto está cortado ou alterado (na posição …")},
+    {"versao 999", mudado("versao", 999),
      "O exercício foi guardado por uma versão mais recente do Quilora (formato 999); esta "
      "versão lê até ao formato 1."},
-    {"versao em texto", [] { return mudado("versao", "1"); },
-     "O exercício está danificado: «versao» devia ser um número inteiro a partir de 1."},
-    {"versao 0", [] { return mudado("versao", 0); },
-     "O exercício está danificado: «versao» devia ser um número inteiro a partir de 1."},
-    {"sem versao", [] { return mudado("versao", kSem); },
-     "O exercício está danificado: «versao» devia ser um número inteiro a partir de 1."},
-    {"sem f", [] { return mudado("f", kSem); }, "O exercício está danificado: falta «f»."},
-    {"sem eixos", [] { return mudado("eixos", kSem); },
-     "O exercício está danificado: falta «eixos»."},
-    {"sem passo Y", [] { return mudado("eixos.passoY", kSem); },
-     "O exercício está danificado: falta «eixos.passoY»."},
-    {"sem comparar", [] { return mudado("comparar.painel", kSem); },
-     "O exercício está danificado: falta «comparar.painel»."},
-    {"f numero", [] { return mudado("f", 3); },
-     "O exercício está danificado: «f» devia ser um texto."},
-    {"eixos texto", [] { return mudado("eixos", "-10"); },
-     "O exercício está danificado: «eixos» devia ser um objeto { … }."},
-    {"radianos sim", [] { return mudado("eixos.radianos", "sim"); },
-     "O exercício está danificado: «eixos.radianos» devia ser verdadeiro ou falso (true ou "
-     "false)."},
-    {"transformacao 11", [] { return mudado("transformacao", 11); },
-     "O exercício está danificado: «transformacao» devia ser um número inteiro de 0 a 10."},
-    {"transformacao -1", [] { return mudado("transformacao", -1); },
-     "O exercício está danificado: «transformacao» devia ser um número inteiro de 0 a 10."},
-    {"transformacao 2,5", [] { return mudado("transformacao", 2.5); },
-     "O exercício está danificado: «transformacao» devia ser um número inteiro de 0 a 10."},
-    {"cor por nome", [] { return mudado("areaFuncao.corCurva", "blue"); },
-     "O exercício está danificado: «areaFuncao.corCurva» devia ser uma cor escrita como "
-     "#rrggbb."},
-    {"cor curta", [] { return mudado("areaTransformada.curvas.1.cor", "#fff"); },
-     "O exercício está danificado: «areaTransformada.curvas[2].cor» devia ser uma cor escrita "
-     "como #rrggbb."},
-    {"curvas objeto", [] { return mudado("areaFuncao.curvas", QJsonObject()); },
-     "O exercício está danificado: «areaFuncao.curvas» devia ser uma lista [ … ]."},
-    {"curva numero", [] { return mudado("areaTransformada.curvas.2", 7); },
-     "O exercício está danificado: «areaTransformada.curvas[3]» devia ser um objeto { … }."},
-    {"opcao 11", [] { return mudado("areaTransformada.curvas.0.opcao", 11); },
-     "O exercício está danificado: «areaTransformada.curvas[1].opcao» devia ser um número "
-     "inteiro de 0 a 10."},
-    {"sem opcao nem g", [] { return mudado("areaTransformada.curvas.1.g", " "); },
-     "O exercício está danificado: «areaTransformada.curvas[2]» não tem transformação (opcao "
-     "de 1 a 10) nem g."},
-    {"espessura 0", [] { return mudado("areaFuncao.curvas.1.espessura", 0); },
-     "O exercício está danificado: «areaFuncao.curvas[2].espessura» devia ser um número "
-     "inteiro de 1 a 10."},
-    {"espessura 11", [] { return mudado("areaFuncao.curvas.1.espessura", 11); },
-     "O exercício está danificado: «areaFuncao.curvas[2].espessura» devia ser um número "
-     "inteiro de 1 a 10."},
-    {"501 curvas",
-     [] {
-         QJsonArray curvas;
-         for (int i = 0; i <= FormatoExercicio::kCurvasMaximas; ++i)
-             curvas.append(
-                 QJsonObject{{"f", "x"}, {"dominio", ""}, {"cor", "#000000"}, {"espessura", 1}});
-         return mudado("areaFuncao.curvas", curvas);
-     },
+    {"versao em texto", mudado("versao", "1"), kVersao},
+    {"versao 0", mudado("versao", 0), kVersao},
+    {"sem versao", mudado("versao", kSem), kVersao},
+    {"sem f", mudado("f", kSem), danificado("falta «f».")},
+    {"sem eixos", mudado("eixos", kSem), danificado("falta «eixos».")},
+    {"sem passo Y", mudado("eixos.passoY", kSem), danificado("falta «eixos.passoY».")},
+    {"sem painel", mudado("comparar.painel", kSem), danificado("falta «comparar.painel».")},
+    {"f numero", mudado("f", 3), danificado("«f» devia ser um texto.")},
+    {"eixos texto", mudado("eixos", "-10"), danificado("«eixos» devia ser um objeto { … }.")},
+    {"radianos sim", mudado("eixos.radianos", "sim"),
+     danificado("«eixos.radianos» devia ser verdadeiro ou falso (true ou false).")},
+    {"transformacao 11", mudado("transformacao", 11), inteiro("transformacao", 0, 10)},
+    {"transformacao -1", mudado("transformacao", -1), inteiro("transformacao", 0, 10)},
+    {"transformacao 2,5", mudado("transformacao", 2.5), inteiro("transformacao", 0, 10)},
+    {"cor por nome", mudado("areaFuncao.corCurva", "blue"),
+     danificado("«areaFuncao.corCurva»") + kCor},
+    {"cor curta", mudado("areaTransformada.curvas.1.cor", "#fff"),
+     danificado("«areaTransformada.curvas[2].cor»") + kCor},
+    {"curvas objeto", mudado("areaFuncao.curvas", QJsonObject()),
+     danificado("«areaFuncao.curvas» devia ser uma lista [ … ].")},
+    {"curva numero", mudado("areaTransformada.curvas.2", 7),
+     danificado("«areaTransformada.curvas[3]» devia ser um objeto { … }.")},
+    {"opcao 11", mudado("areaTransformada.curvas.0.opcao", 11),
+     inteiro("areaTransformada.curvas[1].opcao", 0, 10)},
+    {"sem opcao nem g", mudado("areaTransformada.curvas.1.g", " "),
+     danificado("«areaTransformada.curvas[2]» não tem transformação (opcao de 1 a 10) nem g.")},
+    {"espessura 0", mudado("areaFuncao.curvas.1.espessura", 0),
+     inteiro("areaFuncao.curvas[2].espessura", 1, 10)},
+    {"espessura 11", mudado("areaFuncao.curvas.1.espessura", 11),
+     inteiro("areaFuncao.curvas[2].espessura", 1, 10)},
+    {"501 curvas", curvas(501),
      "O exercício tem mais de 500 curvas num gráfico, mais do que uma aula desenha: não é "
      "aberto."},
-    {"10 MB de lixo",
-     [] {
-         QByteArray lixo(10 * 1024 * 1024, '\0');
-         for (qsizetype i = 0; i < lixo.size(); ++i)
-             lixo[i] = char((i * 7919) % 251);
-         return lixo;
-     },
+    {"10 MB de lixo", lixo(10 * 1024 * 1024),
      "O ficheiro é demasiado grande para ser um exercício do Quilora."},
 };
 
@@ -310,11 +213,10 @@ TEST_P(FicheiroMauTest, DizPorqueENadaSeAplica) {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("aula.quilora"));
     QFile ficheiro(caminho);
-    const QByteArray conteudo = GetParam().conteudo();
+    const QByteArray& conteudo = GetParam().conteudo;
     ASSERT_TRUE(ficheiro.open(QIODevice::WriteOnly) && ficheiro.write(conteudo) == conteudo.size());
     ficheiro.close();
-    EXPECT_TRUE(
-        recusado(FicheiroExercicio::abrir(caminho), caminho, QString::fromUtf8(GetParam().razao)));
+    EXPECT_TRUE(recusado(FicheiroExercicio::abrir(caminho), caminho, GetParam().razao));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ficheiros, FicheiroMauTest, ::testing::ValuesIn(kMaus),

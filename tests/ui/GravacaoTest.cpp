@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -20,6 +19,7 @@
 
 namespace {
 
+// Big ones take more than the small disk holds.
 QImage imagem(bool grande) {
     QImage i(grande ? 493 : 6, grande ? 493 : 4, QImage::Format_RGB32);
     for (int y = 0; y < i.height(); ++y)
@@ -28,17 +28,15 @@ QImage imagem(bool grande) {
     return i;
 }
 
-// A big exercise takes more than the small disk holds.
 Exercicio exercicio(bool grande) {
     Exercicio e;
     e.f = QStringLiteral("sen(x)+|x|");
     for (int i = 0; grande && i < 400; ++i)
-        e.graficosDeF.push_back(
-            {QStringLiteral("%1*x^2-4+cos(x)/%1 ").arg(i).repeated(4), QString(), {}});
+        e.graficosDeF.push_back({QStringLiteral("%1*x^2-4+cos(x)/%1 ").arg(i).repeated(4), {}, {}});
     return e;
 }
 
-// What is saved, and how to tell it was saved whole.
+// What is saved, and whether a file holds it whole.
 struct Gravado {
     const char* nome;
     const char* extensao;
@@ -46,122 +44,78 @@ struct Gravado {
     bool (*confere)(const QString& caminho);
 };
 
-const Gravado kBitmap{
-    "bitmap", "bmp",
-    [](Dialogos& d, bool grande) { GravacaoBitmap::guardar(d, nullptr, imagem(grande)); },
-    [](const QString& caminho) { return QImage(caminho) == imagem(false); }};
+const Gravado kGravados[] = {
+    {"bitmap", "bmp",
+     [](Dialogos& d, bool grande) { GravacaoBitmap::guardar(d, nullptr, imagem(grande)); },
+     [](const QString& caminho) { return QImage(caminho) == imagem(false); }},
+    {"exercicio", "quilora",
+     [](Dialogos& d, bool grande) {
+         FicheiroExercicio::guardar(d, nullptr, exercicio(grande), QDir::homePath());
+     },
+     [](const QString& caminho) {
+         const auto lido = FicheiroExercicio::abrir(caminho);
+         return std::holds_alternative<Exercicio>(lido) &&
+                std::get<Exercicio>(lido) == exercicio(false);
+     }}};
 
-const Gravado kExercicio{"exercicio", "quilora",
-                         [](Dialogos& d, bool grande) {
-                             FicheiroExercicio::guardar(d, nullptr, exercicio(grande),
-                                                        QDir::homePath());
-                         },
-                         [](const QString& caminho) {
-                             const auto lido = FicheiroExercicio::abrir(caminho);
-                             return std::holds_alternative<Exercicio>(lido) &&
-                                    std::get<Exercicio>(lido) == exercicio(false);
-                         }};
+enum Disco { kPastaComum, kDiscoPequeno, kDiscoCheio, kDiscoSoDeLeitura };
 
-// The answer the dialog gives, in the folder prepared for the case, and the reason expected
-// (empty: saved).
-struct Cena {
-    QString resposta;
-    QString razao;
-    bool extensaoDiferente = false;
-};
-
+// Every case starts in a folder that holds "protegida", where the user may not write,
+// "atalho", a link to it, and a folder named "pasta" with the extension of the file saved.
+// The dialog answers `resposta` in it; `razao` is the reason expected, with %1 for the folder
+// (empty: saved, in place of a file "grafico" that was there).
 struct CasoFalha {
     const char* descricao;
-    int discoKb = 0; // a small disk of its own, mounted for the case
-    bool discoSoDeLeitura = false;
-    bool discoCheio = false;
-    bool grande = false;         // more than the small disk holds
-    bool comoUtilizador = false; // permissions bind
-    bool ficheiroAntigo = false; // a file is there before
-    Cena (*preparar)(const QString& pasta, const QString& extensao);
+    Disco disco;
+    bool grande;
+    const char* resposta;
+    const char* razao;
 };
 
-const QString kLinha = QStringLiteral("\r\n");
-
-QString nativo(const QString& caminho) {
-    return QDir::toNativeSeparators(caminho);
-}
-
-// A folder where only reading is allowed, to the user the test acts as.
-QString pastaProtegida(const QString& pasta) {
-    QDir(pasta).mkdir(QStringLiteral("protegida"));
-    const QString protegida = pasta + QStringLiteral("/protegida");
-    QFile::setPermissions(protegida, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    return protegida;
-}
+const char* const kSemEspaco = "Não há espaço livre no disco para guardar o ficheiro.";
+const char* const kSemPermissao = "Não há permissão para escrever na pasta %1/";
 
 const CasoFalha kCasos[] = {
-    {"disco cheio", 64, false, true, false, false, true,
-     [](const QString& p, const QString&) {
-         return Cena{p + "/grafico", "Não há espaço livre no disco para guardar o ficheiro."};
-     }},
-    {"maior do que o disco", 64, false, false, true, false, true,
-     [](const QString& p, const QString&) {
-         return Cena{p + "/grafico", "Não há espaço livre no disco para guardar o ficheiro."};
-     }},
-    {"disco so de leitura", 64, true, false, false, false, false,
-     [](const QString& p, const QString&) {
-         return Cena{p + "/grafico",
-                     "A pasta " + nativo(p) + " está num disco onde só se pode ler."};
-     }},
-    {"pasta so de leitura", 0, false, false, false, true, false,
-     [](const QString& p, const QString&) {
-         const QString protegida = pastaProtegida(p);
-         return Cena{protegida + "/grafico",
-                     "Não há permissão para escrever na pasta " + nativo(protegida) + "."};
-     }},
-    {"ligacao para uma pasta protegida", 0, false, false, false, true, false,
-     [](const QString& p, const QString&) {
-         QFile::link(pastaProtegida(p), p + "/atalho");
-         return Cena{p + "/atalho/grafico",
-                     "Não há permissão para escrever na pasta " + nativo(p + "/atalho") + "."};
-     }},
-    {"pasta que nao existe", 0, false, false, false, false, false,
-     [](const QString& p, const QString&) {
-         return Cena{p + "/sumiu/grafico", "A pasta " + nativo(p + "/sumiu") + " não existe."};
-     }},
-    {"nome de uma pasta", 0, false, false, false, false, false,
-     [](const QString& p, const QString& extensao) {
-         QDir(p).mkdir("grafico." + extensao);
-         return Cena{p + "/grafico", "Já existe uma pasta com esse nome."};
-     }},
-    {"nome comprido demais", 0, false, false, false, false, false,
-     [](const QString& p, const QString&) {
-         return Cena{p + "/" + QString(300, QLatin1Char('a')),
-                     "O nome do ficheiro é demasiado comprido para este disco."};
-     }},
-    {"ponto no fim", 0, false, false, false, false, false,
-     [](const QString& p, const QString&) {
-         return Cena{p + "/grafico.", QString(), true};
-     }},
-    {"substitui o antigo", 0, false, false, false, false, true,
-     [](const QString& p, const QString&) {
-         return Cena{p + "/grafico", QString()};
-     }},
+    {"disco cheio", kDiscoCheio, false, "grafico", kSemEspaco},
+    {"maior do que o disco", kDiscoPequeno, true, "grafico", kSemEspaco},
+    {"disco so de leitura", kDiscoSoDeLeitura, false, "grafico",
+     "A pasta %1 está num disco onde só se pode ler."},
+    {"pasta so de leitura", kPastaComum, false, "protegida/grafico", "…protegida."},
+    {"ligacao para uma pasta protegida", kPastaComum, false, "atalho/grafico", "…atalho."},
+    {"pasta que nao existe", kPastaComum, false, "sumiu/grafico", "A pasta %1/sumiu não existe."},
+    {"nome de uma pasta", kPastaComum, false, "pasta", "Já existe uma pasta com esse nome."},
+    {"nome comprido demais", kPastaComum, false, nullptr,
+     "O nome do ficheiro é demasiado comprido para este disco."},
+    {"ponto no fim", kPastaComum, false, "grafico.", ""},
+    {"substitui o antigo", kPastaComum, false, "grafico", ""},
 };
+
+void preparar(const QString& pasta, const QString& extensao) {
+    QDir(pasta).mkdir(QStringLiteral("protegida"));
+    QDir(pasta).mkdir(QStringLiteral("pasta.") + extensao);
+    QFile::link(pasta + QStringLiteral("/protegida"), pasta + QStringLiteral("/atalho"));
+    QFile antigo(pasta + QStringLiteral("/grafico.") + extensao);
+    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly) && antigo.write("antigo") == 6);
+    QFile::setPermissions(pasta + QStringLiteral("/protegida"),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    // All of it the ordinary user's, whom the superuser acts as.
+    if (geteuid() == 0)
+        for (QDirIterator i(pasta, QDir::AllEntries | QDir::System | QDir::NoDotDot,
+                            QDirIterator::Subdirectories);
+             i.hasNext();)
+            ::lchown(QFile::encodeName(i.next()).constData(), SemPrivilegios::kNinguem,
+                     SemPrivilegios::kNinguem);
+}
 
 // The files under a folder, with their contents.
 QMap<QString, QByteArray> conteudos(const QString& pasta) {
     QMap<QString, QByteArray> lista;
-    QDirIterator i(pasta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (i.hasNext()) {
+    for (QDirIterator i(pasta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         i.hasNext();) {
         QFile f(i.next());
         lista[i.filePath()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?");
     }
     return lista;
-}
-
-// Lets the folders of a case be removed whatever their permissions were made.
-void devolverPermissoes(const QString& pasta) {
-    QDirIterator i(pasta, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (i.hasNext())
-        QFile::setPermissions(i.next(), QFile::permissions(i.filePath()) | QFile::WriteOwner);
 }
 
 class FalhaDeGravacaoTest : public ::testing::TestWithParam<std::tuple<CasoFalha, Gravado>> {};
@@ -171,46 +125,42 @@ TEST_P(FalhaDeGravacaoTest, DizPorqueEMantemOQueLaEstava) {
     const QString extensao = QString::fromLatin1(gravado.extensao);
     QTemporaryDir temporaria;
     std::unique_ptr<DiscoPequeno> disco;
-    if (caso.discoKb > 0) {
-        disco = std::make_unique<DiscoPequeno>(caso.discoKb, caso.discoSoDeLeitura);
+    if (caso.disco != kPastaComum) {
+        disco = std::make_unique<DiscoPequeno>(64, caso.disco == kDiscoSoDeLeitura);
         MONTAR_OU_CORRER_A_PARTE(*disco);
     }
     const QString pasta = disco ? disco->pasta() : temporaria.path();
-    // Reachable, not writable, by the ordinary user the test may act as.
-    QFile::setPermissions(pasta, QFile::permissions(pasta) | QFile::ExeGroup | QFile::ReadGroup |
-                                     QFile::ExeOther | QFile::ReadOther);
-    const Cena cena = caso.preparar(pasta, extensao);
-    const QString alvo =
-        QString(cena.resposta).remove(QRegularExpression("\\.$")) + QLatin1Char('.') + extensao;
-    if (caso.ficheiroAntigo) {
-        QFile antigo(alvo);
-        ASSERT_TRUE(antigo.open(QIODevice::WriteOnly) && antigo.write("antigo") == 6);
-    }
-    if (caso.discoCheio)
+    if (caso.disco != kDiscoSoDeLeitura)
+        preparar(pasta, extensao);
+    if (caso.disco == kDiscoCheio)
         disco->encher();
     const auto antes = conteudos(pasta);
 
+    const QString resposta = pasta + QLatin1Char('/') +
+                             (caso.resposta ? QString::fromUtf8(caso.resposta) : QString(300, 'a'));
     DialogosGuiados dialogos;
-    dialogos.ficheiros.push_back({cena.resposta, cena.extensaoDiferente});
+    dialogos.ficheiros.push_back({resposta, resposta.endsWith(QLatin1Char('.'))});
     {
-        SemPrivilegios comoUtilizador(caso.comoUtilizador);
+        SemPrivilegios comoUtilizador;
         gravado.guardar(dialogos, caso.grande);
     }
-    devolverPermissoes(pasta);
 
-    if (cena.razao.isEmpty()) {
+    const QString alvo = QString(resposta).remove(QRegularExpression(QStringLiteral("\\.$"))) +
+                         QLatin1Char('.') + extensao;
+    QString razao = QString::fromUtf8(caso.razao).arg(QDir::toNativeSeparators(pasta));
+    if (razao.startsWith(QChar(0x2026)))
+        razao =
+            QString::fromUtf8(kSemPermissao).arg(QDir::toNativeSeparators(pasta)) + razao.mid(1);
+    if (razao.isEmpty()) {
         EXPECT_EQ(dialogos.textos(), QStringList());
         EXPECT_TRUE(gravado.confere(alvo)) << alvo.toStdString();
-        auto depois = conteudos(pasta);
-        depois.remove(alvo);
-        auto semAlvo = antes;
-        semAlvo.remove(alvo);
-        EXPECT_EQ(depois, semAlvo);
+        EXPECT_EQ(conteudos(pasta).keys(), antes.keys()); // in place of the old one
         return;
     }
     ASSERT_EQ(dialogos.mensagens.size(), 1);
     EXPECT_EQ(dialogos.mensagens[0].texto.toStdString(),
-              ("Não foi possível guardar o ficheiro:\r\n\r\n" + nativo(alvo) + kLinha + cena.razao)
+              ("Não foi possível guardar o ficheiro:\r\n\r\n" + QDir::toNativeSeparators(alvo) +
+               "\r\n" + razao)
                   .toStdString());
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
     EXPECT_EQ(conteudos(pasta), antes); // nothing written, nothing left behind
@@ -218,7 +168,7 @@ TEST_P(FalhaDeGravacaoTest, DizPorqueEMantemOQueLaEstava) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, FalhaDeGravacaoTest,
-    ::testing::Combine(::testing::ValuesIn(kCasos), ::testing::Values(kBitmap, kExercicio)),
+    ::testing::Combine(::testing::ValuesIn(kCasos), ::testing::ValuesIn(kGravados)),
     [](const auto& info) {
         QString nome = QString::fromUtf8(std::get<0>(info.param).descricao) + QLatin1Char('_') +
                        QString::fromUtf8(std::get<1>(info.param).nome);
