@@ -91,23 +91,31 @@ TEST(DialogoGuardar, AceitaUmNomeCompridoDemaisParaOGuardarDizerPorque) {
     QTemporaryDir pasta;
     DialogosReais dialogos;
     const QString comprido(300, QLatin1Char('a'));
-    bool botaoActivo = false;
+    QList<bool> activo; // the button after each name typed, and after Qt greys it out again
     QTimer::singleShot(0, [&] {
         auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialogo, nullptr);
-        dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(comprido);
-        QCoreApplication::processEvents();
+        auto* campo = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QAbstractButton* botao = nullptr;
         const auto* botoes = dialogo->findChild<QDialogButtonBox*>();
-        for (QAbstractButton* botao : botoes->buttons())
-            if (botoes->buttonRole(botao) == QDialogButtonBox::AcceptRole)
-                botaoActivo = botao->isEnabled();
+        for (QAbstractButton* b : botoes->buttons())
+            if (botoes->buttonRole(b) == QDialogButtonBox::AcceptRole)
+                botao = b;
+        for (const QString& nome : {comprido, QString(), comprido}) {
+            campo->setText(nome);
+            QCoreApplication::processEvents();
+            activo << botao->isEnabled();
+        }
+        botao->setEnabled(false);
+        QCoreApplication::processEvents();
+        activo << botao->isEnabled();
         static_cast<QDialog*>(dialogo)->accept();
         if (dialogo->isVisible())
             dialogo->reject();
     });
     const Dialogos::RespostaGuardar resposta = dialogos.escolherFicheiro(
         nullptr, {pasta.path(), QStringLiteral("Mapa de bits (*.bmp)"), QStringLiteral("bmp")});
-    EXPECT_TRUE(botaoActivo);
+    EXPECT_EQ(activo, (QList<bool>{true, false, true, true}));
     EXPECT_EQ(resposta.ficheiro, pasta.filePath(comprido + QStringLiteral(".bmp")));
     EXPECT_FALSE(resposta.extensaoDiferente);
 }

@@ -189,6 +189,10 @@ const CasoMau kMaus[] = {
     {"501 curvas", curvas(501),
      "O exercício tem mais de 500 curvas num gráfico, mais do que uma aula desenha: não é "
      "aberto."},
+    {"1 MB e um byte",
+     FormatoExercicio::escrever(quadroCheio())
+         .leftJustified(FicheiroExercicio::kTamanhoMaximo + 1, ' '),
+     "O ficheiro é demasiado grande para ser um exercício do Quilora."},
     {"10 MB de lixo", lixo(10 * 1024 * 1024),
      "O ficheiro é demasiado grande para ser um exercício do Quilora."},
 };

@@ -64,8 +64,7 @@ void DialogoGuardar::permitirNomeCompridoDepois() {
 }
 
 bool DialogoGuardar::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == m_botaoGuardar && evento->type() == QEvent::EnabledChange &&
-        !m_botaoGuardar->isEnabled())
+    if (objeto == m_botaoGuardar && evento->type() == QEvent::EnabledChange)
         permitirNomeCompridoDepois();
     return QFileDialog::eventFilter(objeto, evento);
 }

@@ -48,7 +48,7 @@ std::variant<QByteArray, QString> lerBytes(const QString& caminho) {
         errno = 0;
         const qint64 parte = ficheiro.read(dados.data() + lidos, dados.size() - lidos);
         if (parte < 0)
-            return razaoDaLeitura(errno == 0 ? EIO : errno);
+            return razaoDaLeitura(errno);
         if (parte == 0)
             break;
         lidos += parte;

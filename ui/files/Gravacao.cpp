@@ -26,13 +26,6 @@ bool podeEscreverEm(const QString& caminho) {
     return ::faccessat(AT_FDCWD, QFile::encodeName(caminho).constData(), W_OK, AT_EACCESS) == 0;
 }
 
-bool nomeDemasiadoComprido(const QString& caminho) {
-    const QFileInfo alvo(caminho);
-    const long maximo =
-        ::pathconf(QFile::encodeName(alvo.absolutePath()).constData(), _PC_NAME_MAX);
-    return maximo > 0 && QFile::encodeName(alvo.fileName()).size() > maximo;
-}
-
 QString semEspaco() {
     return QStringLiteral("Não há espaço livre no disco para guardar o ficheiro.");
 }
@@ -54,8 +47,6 @@ std::optional<QString> razaoNoDisco(const QString& caminho) {
         return QStringLiteral("Já existe uma pasta com esse nome.");
     if (!QFileInfo(alvo.absolutePath()).isDir())
         return QStringLiteral("A pasta %1 não existe.").arg(pastaDe(caminho));
-    if (nomeDemasiadoComprido(caminho))
-        return QStringLiteral("O nome do ficheiro é demasiado comprido para este disco.");
     return std::nullopt;
 }
 
@@ -81,16 +72,13 @@ std::optional<QString> razaoDoErro(const QString& caminho, int erro) {
     }
 }
 
-// Without an error number: the state of the disk that holds the folder.
+// Without an error number to go by: the state of the disk that holds the folder.
 QString razaoDoEstado(const QString& caminho, qint64 tamanho) {
     const QStorageInfo disco(QFileInfo(caminho).absolutePath());
-    if (disco.isValid() && disco.isReadOnly())
+    if (disco.isReadOnly())
         return soDeLeitura(caminho);
-    if (disco.isValid() && disco.bytesAvailable() < tamanho + 1)
+    if (disco.isValid() && disco.bytesAvailable() <= tamanho)
         return semEspaco();
-    if (!podeEscreverEm(QFileInfo(caminho).absolutePath()) ||
-        (QFileInfo::exists(caminho) && !podeEscreverEm(caminho)))
-        return semPermissao(caminho);
     return QStringLiteral("Não foi possível escrever o ficheiro.");
 }
 
