@@ -48,12 +48,19 @@ TEST_P(IdaEVoltaTest, OQueSeGuardaVoltaIgual) {
     EXPECT_TRUE(std::get<Exercicio>(lido) == GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Quadros, IdaEVoltaTest, ::testing::Values(Exercicio{}, quadroCheio(), [] {
-                             Exercicio e;
-                             e.eixos.radianos = true;
-                             e.transformadas = {{1, "2", "2", "", "1/2x^2-4", "", {}}};
-                             return e;
-                         }()));
+// As many curves as a file may hold, in both areas.
+Exercicio quadroAbarrotado() {
+    Exercicio e;
+    e.eixos.radianos = true;
+    for (int i = 0; i < FormatoExercicio::kCurvasMaximas; ++i) {
+        e.graficosDeF.push_back({QString::number(i) + "x", "", {}});
+        e.transformadas.push_back({1 + i % 10, QString::number(i), "2", "", "x", "", {}});
+    }
+    return e;
+}
+
+INSTANTIATE_TEST_SUITE_P(Quadros, IdaEVoltaTest,
+                         ::testing::Values(Exercicio{}, quadroCheio(), quadroAbarrotado()));
 
 // The text of a file is fixed: the same whatever the locale (the tests also run under
 // pt_PT.UTF-8), with the format's name first, and files written before keep opening.
@@ -61,7 +68,6 @@ TEST(FormatoExercicio, OTextoDeUmQuadroEFixo) {
     Exercicio e;
     e.graficosDeF = {{QStringLiteral("1/2x^2-4"), QString(), {}}};
     e.transformadas = {{3, "2", "2", "", "1/2x^2-4", "", {}}};
-    e.transformacao = 3;
     const QByteArray esperado = R"({"formato": "quilora-exercicio", "versao": 1, "a": "2",
         "areaFuncao": {"corCurva": "#0000ff", "corFundo": "#ffffff", "curvas": [
             {"cor": "#0000ff", "dominio": "", "espessura": 1, "f": "1/2x^2-4"}]},
@@ -73,7 +79,7 @@ TEST(FormatoExercicio, OTextoDeUmQuadroEFixo) {
         "dominio": "", "eixos": {"marcasX": true, "marcasY": true, "numerosX": true,
             "numerosY": true, "passoX": "1", "passoY": "1", "radianos": false, "xmax": "10",
             "xmin": "-10", "ymax": "10", "ymin": "-10"},
-        "f": "1/2x^2-4", "g": "", "transformacao": 3})";
+        "f": "1/2x^2-4", "g": "", "transformacao": 0})";
     const QByteArray texto = FormatoExercicio::escrever(e);
     EXPECT_TRUE(
         texto.startsWith("{\n    \"formato\": \"quilora-exercicio\",\n    \"versao\": 1,\n"));
@@ -152,7 +158,7 @@ const CasoMau kMaus[] = {
     {"outro JSON", R"({"nome": "Ana", "versao": 1})", kNaoE},
     {"lista JSON", "[1, 2]", kNaoE},
     {"cortado a meio", FormatoExercicio::escrever(quadroCheio()).chopped(300),
-     danificado("o texto está cortado ou alterado (na posição …")},
+     danificado("o texto está cortado ou alterado.")},
     {"versao 999", mudado("versao", 999),
      "O exercício foi guardado por uma versão mais recente do Quilora (formato 999); esta "
      "versão lê até ao formato 1."},

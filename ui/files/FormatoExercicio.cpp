@@ -195,9 +195,7 @@ std::variant<Exercicio, QString> ler(const QByteArray& dados) {
     const QJsonDocument documento = QJsonDocument::fromJson(texto, &erro);
     if (erro.error != QJsonParseError::NoError) {
         if (texto.contains(kFormato))
-            return ObjetoLido::danificado(
-                QStringLiteral("o texto está cortado ou alterado (na posição %1).")
-                    .arg(erro.offset + 1));
+            return ObjetoLido::danificado(QStringLiteral("o texto está cortado ou alterado."));
         return QStringLiteral("O ficheiro não é um exercício do Quilora.");
     }
     if (!documento.isObject())
