@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
@@ -17,11 +19,13 @@ namespace {
 const QString kVersao = QStringLiteral(QUILORA_VERSAO);
 
 const QString kAjuda = QStringLiteral(
-    "Utilização: quilora [opções]\n"
+    "Utilização: quilora [opções] [exercício.quilora]\n"
     "\n"
     "Programa de ensino para estudar as transformações de funções reais de variável real.\n"
-    "Sem opções, abre a janela inicial do programa; a ajuda está nas janelas «Instruções»,\n"
-    "«Sintaxe» e «Funções definidas», abertas a partir do menu.\n"
+    "Sem argumentos, abre a janela inicial do programa. Com um ficheiro de exercício\n"
+    "(.quilora), abre logo a janela principal com esse exercício; um ficheiro que não existe,\n"
+    "não se pode ler ou não é um exercício é dito numa mensagem. A ajuda está nas janelas\n"
+    "«Instruções», «Sintaxe» e «Funções definidas», abertas a partir do menu.\n"
     "\n"
     "Opções:\n"
     "  -h, --help     Mostra esta ajuda e termina.\n"
@@ -73,16 +77,22 @@ QString motivoDaRecusa(const QCommandLineParser& analisador, const QStringList& 
     if (!analisador.unknownOptionNames().isEmpty())
         return QStringLiteral("opção desconhecida: ") +
                argumentoDaOpcao(argumentos, analisador.unknownOptionNames().constFirst());
-    if (!analisador.positionalArguments().isEmpty())
-        return QStringLiteral("argumento não esperado: ") +
-               analisador.positionalArguments().constFirst();
+    if (analisador.positionalArguments().size() > 1)
+        return QStringLiteral("argumento não esperado: ") + analisador.positionalArguments()[1];
     return QStringLiteral("opção sem o seu valor ou com um valor a mais: ") +
            argumentos.mid(1).join(QLatin1Char(' '));
 }
 
+// What the command line asks: to end at once with an exit code, or to start, with the
+// exercise file to open when one is named.
+struct Pedido {
+    std::optional<int> saida;
+    QString exercicio;
+};
+
 // Answers --help, --version and anything not understood before any window exists, so that
-// none of them needs a display. Returns the exit code, or nothing when the program is to start.
-std::optional<int> responderAosArgumentos(int argc, char* argv[]) {
+// none of them needs a display.
+Pedido responderAosArgumentos(int argc, char* argv[]) {
     QStringList argumentos;
     for (int i = 0; i < argc; ++i)
         argumentos << QString::fromLocal8Bit(argv[i]);
@@ -95,27 +105,32 @@ std::optional<int> responderAosArgumentos(int argc, char* argv[]) {
     analisador.addOption(versao);
     declararOpcoesDoQt(analisador);
 
-    if (!analisador.parse(argumentos) || !analisador.positionalArguments().isEmpty()) {
+    if (!analisador.parse(argumentos) || analisador.positionalArguments().size() > 1) {
         escrever(stderr, QStringLiteral("quilora: ") + motivoDaRecusa(analisador, argumentos) +
                              QStringLiteral("\nExperimente «quilora --help».\n"));
-        return 2;
+        return {2, {}};
     }
     if (analisador.isSet(ajuda)) {
         escrever(stdout, kAjuda);
-        return 0;
+        return {0, {}};
     }
     if (analisador.isSet(versao)) {
         escrever(stdout, QStringLiteral("Quilora ") + kVersao + QLatin1Char('\n'));
-        return 0;
+        return {0, {}};
     }
-    return std::nullopt;
+    if (analisador.positionalArguments().isEmpty())
+        return {};
+    // Named from the folder the program was started in, before anything may change it.
+    return {std::nullopt,
+            QFileInfo(analisador.positionalArguments().constFirst()).absoluteFilePath()};
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> saida = responderAosArgumentos(argc, argv))
-        return *saida;
+    const Pedido pedido = responderAosArgumentos(argc, argv);
+    if (pedido.saida)
+        return *pedido.saida;
 
     QApplication aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilora"));
@@ -128,5 +143,8 @@ int main(int argc, char* argv[]) {
     DialogosReais dialogos;
     Janelas janelas(dialogos);
     janelas.iniciar();
+    if (!pedido.exercicio.isEmpty())
+        QTimer::singleShot(0, &janelas,
+                           [&janelas, &pedido] { janelas.abrirExercicio(pedido.exercicio); });
     return QApplication::exec();
 }

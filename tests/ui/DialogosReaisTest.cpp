@@ -81,7 +81,44 @@ INSTANTIATE_TEST_SUITE_P(Nomes, DialogoGuardarTest,
                                            CasoNome{"grafico.bmp", "grafico.bmp", false},
                                            CasoNome{"GRAFICO.BMP", "GRAFICO.BMP", false},
                                            CasoNome{"grafico.jpg", "grafico.jpg", true},
+                                           // no extension after the point: the save adds it
+                                           CasoNome{"grafico.", "grafico.", true},
                                            CasoNome{"nope/x.bmp", "", false}));
+
+// Qt's dialog greys out its button for a name longer than the disk takes; the program's takes
+// the name, so that the save can say why it is not written.
+TEST(DialogoGuardar, AceitaUmNomeCompridoDemaisParaOGuardarDizerPorque) {
+    QTemporaryDir pasta;
+    DialogosReais dialogos;
+    const QString comprido(300, QLatin1Char('a'));
+    QList<bool> activo; // the button after each name typed, and after Qt greys it out again
+    QTimer::singleShot(0, [&] {
+        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogo, nullptr);
+        auto* campo = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QAbstractButton* botao = nullptr;
+        const auto* botoes = dialogo->findChild<QDialogButtonBox*>();
+        for (QAbstractButton* b : botoes->buttons())
+            if (botoes->buttonRole(b) == QDialogButtonBox::AcceptRole)
+                botao = b;
+        for (const QString& nome : {comprido, QString(), comprido}) {
+            campo->setText(nome);
+            QCoreApplication::processEvents();
+            activo << botao->isEnabled();
+        }
+        botao->setEnabled(false);
+        QCoreApplication::processEvents();
+        activo << botao->isEnabled();
+        static_cast<QDialog*>(dialogo)->accept();
+        if (dialogo->isVisible())
+            dialogo->reject();
+    });
+    const Dialogos::RespostaGuardar resposta = dialogos.escolherFicheiro(
+        nullptr, {pasta.path(), QStringLiteral("Mapa de bits (*.bmp)"), QStringLiteral("bmp")});
+    EXPECT_EQ(activo, (QList<bool>{true, false, true, true}));
+    EXPECT_EQ(resposta.ficheiro, pasta.filePath(comprido + QStringLiteral(".bmp")));
+    EXPECT_FALSE(resposta.extensaoDiferente);
+}
 
 // The standard dialogs speak European Portuguese, whatever the desktop's language.
 TEST(DialogosEmPortugues, GuardarCorEMensagem) {

@@ -3,6 +3,8 @@
 
 #include "GravacaoBitmap.h"
 #include "DialogosGuiados.h"
+#include "DiscoPequeno.h"
+#include "SemPrivilegios.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -168,13 +170,19 @@ TEST(EscritaBitmap, DiscoCheioNaoEstragaOFicheiroExistenteNemDeixaRestos) {
               QStringList{QStringLiteral("grafico.bmp")});
 }
 
-// A disk that is really full: writing to /dev/full fails as a full disk does, and the user is
-// told so in Portuguese.
+// A disk that is really full, a small file system of its own: the user is told so in
+// Portuguese, whichever step of the writing meets the end of the disk.
 TEST(EscritaBitmap, DiscoCheioDizQueNaoHaEspaco) {
-    QFile cheio(QStringLiteral("/dev/full"));
-    ASSERT_TRUE(cheio.open(QIODevice::WriteOnly));
-    EXPECT_EQ(GravacaoBitmap::escreverEm(imagemDeTeste(100, 100), cheio),
-              QStringLiteral("Não há espaço livre no disco para guardar o ficheiro."));
+    DiscoPequeno disco(64);
+    MONTAR_OU_CORRER_A_PARTE(disco);
+    const QString caminho = disco.pasta() + QStringLiteral("/grafico.bmp");
+    const QString semEspaco =
+        QDir::toNativeSeparators(caminho) +
+        QStringLiteral("\r\nNão há espaço livre no disco para guardar o ficheiro.");
+    EXPECT_EQ(GravacaoBitmap::escrever(imagemDeTeste(493, 493), caminho), semEspaco);
+    disco.encher();
+    EXPECT_EQ(GravacaoBitmap::escrever(imagemDeTeste(2, 2), caminho), semEspaco);
+    EXPECT_FALSE(QFile::exists(caminho));
 }
 
 // The save command with scripted answers of the dialog.
@@ -228,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoGuardar{"bmp", {nome("f.bmp")}, 1, 0, {"f.bmp"}},
                       CasoGuardar{"BMP em maiusculas", {nome("F.BMP")}, 1, 0, {"F.BMP"}},
                       CasoGuardar{"sem extensao", {nome("grafico")}, 1, 0, {"grafico.bmp"}},
-                      CasoGuardar{"ponto no fim", {nome("grafico.")}, 1, 0, {"grafico.bmp"}},
+                      CasoGuardar{"ponto no fim", {nome("grafico.", true)}, 1, 0, {"grafico.bmp"}},
                       CasoGuardar{"jpg e cancelar", {nome("f.jpg", true)}, 2, 1, {}},
                       CasoGuardar{"jpg, png e depois bmp",
                                   {nome("f.jpg", true), nome("f.png", true), nome("f.bmp")},
@@ -257,25 +265,6 @@ TEST(Guardar, FalhaDeEscritaAvisaComOMotivoENaoDeixaFicheiro) {
 }
 
 // A folder without write permission: a message, and the file already there stays as it was.
-// While alive, the superuser acts as an ordinary user, so that folder permissions bind.
-class SemPrivilegios {
-public:
-    SemPrivilegios() : m_eraRoot(geteuid() == 0) {
-        if (m_eraRoot && seteuid(kNinguem) != 0)
-            m_eraRoot = false;
-    }
-    ~SemPrivilegios() {
-        if (m_eraRoot && seteuid(0) != 0)
-            ADD_FAILURE() << "could not take the privileges back";
-    }
-    SemPrivilegios(const SemPrivilegios&) = delete;
-    SemPrivilegios& operator=(const SemPrivilegios&) = delete;
-
-private:
-    static constexpr uid_t kNinguem = 65534;
-    bool m_eraRoot;
-};
-
 // Why a save could not be done, as the box says it: the file already there stays as it was,
 // and nothing is left behind.
 struct CasoRecusa {

@@ -5,11 +5,13 @@
 #include "Janelas.h"
 #include "DialogosGuiados.h"
 #include "Disposicao.h"
+#include "FicheiroExercicio.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form4.h"
 #include "Form5.h"
+#include "GravacaoBitmap.h"
 #include "GravuraDecorativa.h"
 
 #include <QAction>
@@ -19,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -89,6 +92,45 @@ TEST_F(JanelasTest, QuiloraMostraAJanelaPrincipalSobreAInicial) {
     accionar(janelas.inicio(), "Quilora");
     ASSERT_NE(janelas.principal(), nullptr);
     EXPECT_TRUE(janelas.principal()->isVisible());
+}
+
+// An exercise named on the command line or opened from the file manager: the main window
+// opens; a file that is no exercise is told over it, and nothing of it is kept.
+TEST_F(JanelasTest, ExercicioDeForaAbreAJanelaPrincipal) {
+    QTemporaryDir pasta;
+    const QString bom = pasta.filePath(QStringLiteral("aula.quilora"));
+    Exercicio aula;
+    aula.f = QStringLiteral("x^3-3x");
+    ASSERT_EQ(FicheiroExercicio::gravar(aula, bom), std::nullopt);
+    const QString mau = pasta.filePath(QStringLiteral("grafico.bmp"));
+    ASSERT_EQ(GravacaoBitmap::escrever(QImage(2, 2, QImage::Format_RGB32), mau), std::nullopt);
+    const QString sumiu = pasta.filePath(QStringLiteral("sumiu.quilora"));
+
+    Janelas janelas(dialogos);
+    janelas.iniciar();
+    janelas.abrirExercicio(bom);
+    Form1* principal = janelas.principal();
+    ASSERT_NE(principal, nullptr);
+    EXPECT_TRUE(principal->isVisible());
+    EXPECT_TRUE(janelas.inicio().isVisible());
+    EXPECT_EQ(dialogos.textos(), QStringList());
+    ASSERT_TRUE(janelas.exercicioPorAbrir().has_value());
+    EXPECT_TRUE(*janelas.exercicioPorAbrir() == aula);
+    EXPECT_EQ(janelas.ficheiroDoExercicio(), bom);
+
+    const std::pair<QString, QString> maus[] = {
+        {mau, QStringLiteral("O ficheiro não é um exercício do Quilora.")},
+        {sumiu, QStringLiteral("O ficheiro não existe.")}};
+    for (const auto& [ficheiro, razao] : maus) {
+        dialogos.mensagens.clear();
+        janelas.abrirExercicio(ficheiro);
+        EXPECT_EQ(janelas.principal(), principal);
+        EXPECT_EQ(dialogos.textos(),
+                  QStringList{QStringLiteral("Não foi possível abrir o exercício:\r\n\r\n") +
+                              ficheiro + QStringLiteral("\r\n") + razao});
+        EXPECT_FALSE(janelas.exercicioPorAbrir().has_value());
+        EXPECT_EQ(janelas.ficheiroDoExercicio(), QString());
+    }
 }
 
 TEST_F(JanelasTest, UmaSoJanelaDeInstrucoesParaOsDoisMenus) {

@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoLinha{"versao", {"--version"}, 0, "Quilora " QUILORA_VERSAO "\n", ""},
         CasoLinha{"v", {"-v"}, 0, "Quilora " QUILORA_VERSAO "\n", ""},
-        CasoLinha{"ajuda", {"--help"}, 0, "Utilização: quilora [opções]\n", ""},
-        CasoLinha{"h", {"-h"}, 0, "Utilização: quilora [opções]\n", ""},
+        CasoLinha{"ajuda", {"--help"}, 0, "Utilização: quilora [opções] [exercício.quilora]\n", ""},
+        CasoLinha{"h", {"-h"}, 0, "Utilização: quilora [opções] [exercício.quilora]\n", ""},
         CasoLinha{"opcao desconhecida", {"--ajuda"}, 2, "", "quilora: opção desconhecida: --ajuda"},
         // the option as it was typed, with its value or its one dash
         CasoLinha{"opcao desconhecida com valor",
@@ -67,8 +67,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "",
                   "quilora: opção desconhecida: --cor=azul"},
         CasoLinha{"letra desconhecida", {"-v", "-x"}, 2, "", "quilora: opção desconhecida: -x"},
-        CasoLinha{
-            "ficheiro", {"grafico.bmp"}, 2, "", "quilora: argumento não esperado: grafico.bmp"},
+        CasoLinha{"dois ficheiros",
+                  {"aula.quilora", "grafico.bmp"},
+                  2,
+                  "",
+                  "quilora: argumento não esperado: grafico.bmp"},
+        CasoLinha{"ficheiro e versao",
+                  {"aula.quilora", "--version"},
+                  0,
+                  "Quilora " QUILORA_VERSAO "\n",
+                  ""},
         CasoLinha{"opcao do Qt sem valor",
                   {"-platform"},
                   2,
@@ -84,5 +92,19 @@ INSTANTIATE_TEST_SUITE_P(
         nome.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
         return nome.toStdString();
     });
+
+// One file is an exercise to open: the program starts with it instead of refusing it. (Which
+// file, and what is said of a bad one, is the window manager's part.)
+TEST(LinhaDeComandos, UmFicheiroDeExercicioEAceite) {
+    QProcess programa;
+    programa.setProcessChannelMode(QProcess::ForwardedChannels);
+    programa.start(QStringLiteral(QUILORA_EXECUTAVEL),
+                   {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                    QStringLiteral("/nao/existe/aula.quilora")});
+    ASSERT_TRUE(programa.waitForStarted());
+    EXPECT_FALSE(programa.waitForFinished(1500)) << "exit code " << programa.exitCode();
+    programa.kill();
+    programa.waitForFinished();
+}
 
 } // namespace

@@ -3,7 +3,9 @@
 
 #include "Janelas.h"
 
+#include "Dialogos.h"
 #include "Disposicao.h"
+#include "FicheiroExercicio.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -67,6 +69,20 @@ void Janelas::mostrarPrincipal() {
         m_principal->disposicao().abrirEm(areaDisponivel());
     }
     trazerParaAFrente(m_principal);
+}
+
+void Janelas::abrirExercicio(const QString& caminho) {
+    mostrarPrincipal();
+    m_exercicioPorAbrir.reset();
+    m_ficheiroDoExercicio.clear();
+    auto lido = FicheiroExercicio::abrir(caminho);
+    if (const auto* falha = std::get_if<QString>(&lido)) {
+        m_dialogos.mensagem(m_principal, FicheiroExercicio::mensagemDeAbertura(*falha),
+                            Dialogos::Icone::Informacao);
+        return;
+    }
+    m_exercicioPorAbrir = std::move(std::get<Exercicio>(lido));
+    m_ficheiroDoExercicio = caminho;
 }
 
 void Janelas::ligarPrincipal(Form1* janela) {

@@ -3,10 +3,13 @@
 
 #pragma once
 
+#include "Exercicio.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <memory>
+#include <optional>
 
 class Dialogos;
 class Form1;
@@ -37,6 +40,15 @@ public:
     Form4* sintaxe() const { return m_sintaxe; }
     Form5* funcoesDefinidas() const { return m_funcoes; }
 
+    /// Shows the main window for the exercise in the file `caminho` (named on the command line,
+    /// or opened from the file manager). A file that cannot be read as an exercise is told in a
+    /// message box over the main window, and nothing of it is kept.
+    void abrirExercicio(const QString& caminho);
+    /// The exercise last opened from outside and the file it came from, for the main window's
+    /// board to take; nothing when none was or the file was refused.
+    const std::optional<Exercicio>& exercicioPorAbrir() const { return m_exercicioPorAbrir; }
+    const QString& ficheiroDoExercicio() const { return m_ficheiroDoExercicio; }
+
 public slots:
     void mostrarPrincipal();
     void mostrarInstrucoes();
@@ -57,4 +69,6 @@ private:
     Form4* m_sintaxe = nullptr; // children of the start window
     Form5* m_funcoes = nullptr;
     bool m_aSair = false;
+    std::optional<Exercicio> m_exercicioPorAbrir;
+    QString m_ficheiroDoExercicio;
 };
