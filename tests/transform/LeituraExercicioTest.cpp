@@ -63,7 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoIntervalo{"[1,5,2]", {}, kAmbiguo, ""}, CasoIntervalo{"[-2,5,3[", {}, kAmbiguo, ""},
         CasoIntervalo{"(-5, 3)", {}, kForma, ""}, CasoIntervalo{"[-5, 3", {}, kForma, ""},
         CasoIntervalo{"[", {}, kForma, ""}, CasoIntervalo{"[1; 2; 3]", {}, kDois, ""},
-        CasoIntervalo{"[1, 2, 3]", {}, kDois, ""},
+        CasoIntervalo{"[1, 2, 3]",
+                      {},
+                      "O intervalo pode ler-se de mais de uma maneira: separe os extremos com "
+                      "ponto e vírgula, por exemplo [-2,5; 3[.",
+                      ""},
         CasoIntervalo{"[3]",
                       {},
                       "Separe os extremos do intervalo com uma vírgula ou com ponto e vírgula.",
@@ -125,7 +129,9 @@ TEST_P(LeituraComposicaoTest, ComoOExercicioOEscreve) {
     EXPECT_EQ(lida.composicao.expandida.toStdString(), c.expandida);
 }
 
-const char kSemArgumento[] = "Escreva o argumento de f entre parênteses, por exemplo f(x-1).";
+// What the reading of g says before the calls of f are looked for.
+const char kDepoisDoNome[] =
+    "O argumento de f escreve-se entre parênteses, logo a seguir ao nome, como em f(x).";
 
 INSTANTIATE_TEST_SUITE_P(
     Exercicios, LeituraComposicaoTest,
@@ -141,9 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoG{"−f(−x)", {"-x"}, "-f_1", "-( (-x)^2-4 )"},
         CasoG{"2,5f(x)", {"x"}, "2.5f_1", "2.5( x^2-4 )"},
         CasoG{"2x+1", {}, "", "A expressão de g deve usar f, por exemplo -2f(x-1)+3."},
-        CasoG{"2f+1", {}, "", kSemArgumento}, CasoG{"f", {}, "", kSemArgumento},
-        CasoG{"f()+1", {}, "", kSemArgumento}, CasoG{"f( )", {}, "", kSemArgumento},
-        CasoG{"f(x,1)", {}, "", "f tem um só argumento, por exemplo f(x-1)."},
+        CasoG{"2f+1", {}, "", kDepoisDoNome}, CasoG{"f", {}, "", kDepoisDoNome},
+        CasoG{"f()+1", {}, "", "Falta um argumento em f()."},
+        CasoG{"f( )", {}, "", "Falta um argumento em f( )."},
+        CasoG{"f(x,1)", {}, "", "A função f tem um só argumento: em f(x,1) há vírgulas a mais."},
         CasoG{"f(x", {}, "", "Número de parênteses incorrecto."},
         CasoG{"g(x) = f(x) = 2",
               {},

@@ -314,7 +314,8 @@ TEST_P(RecusaTest, AvisaComARazaoENaoPerdeNada) {
     EXPECT_EQ(dialogos.mensagens[0].texto,
               QStringLiteral("Não foi possível guardar o ficheiro:\r\n\r\n") +
                   QDir::toNativeSeparators(caminho) + QStringLiteral("\r\n") +
-                  QString::fromUtf8(caso.razao));
+                  QString::fromUtf8(caso.razao)
+                      .arg(QDir::toNativeSeparators(QFileInfo(caminho).absolutePath())));
     EXPECT_EQ(dialogos.mensagens[0].icone, Dialogos::Icone::Informacao);
     if (caso.antigo) {
         EXPECT_EQ(lerFicheiro(caminho), QByteArray(caso.antigo));
@@ -327,14 +328,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoRecusa{"ficheiro e pasta so de leitura", "f.bmp", "antigo", true, true,
                                  false, "O ficheiro já existe e não pode ser substituído."},
                       CasoRecusa{"ficheiro novo numa pasta so de leitura", "f.bmp", nullptr, false,
-                                 true, false, "Não há permissão para escrever nessa pasta."},
+                                 true, false, "Não há permissão para escrever na pasta %1."},
                       CasoRecusa{"ficheiro que se pode escrever numa pasta so de leitura", "f.bmp",
                                  "antigo", false, true, false,
-                                 "Não há permissão para escrever nessa pasta."},
+                                 "Não há permissão para escrever na pasta %1."},
                       CasoRecusa{"uma pasta com esse nome", "f.bmp", nullptr, false, false, true,
                                  "Já existe uma pasta com esse nome."},
                       CasoRecusa{"pasta que nao existe", "sumiu/f.bmp", nullptr, false, false,
-                                 false, "A pasta não existe."}),
+                                 false, "A pasta %1 não existe."}),
     [](const auto& info) {
         QString nome = QString::fromUtf8(info.param.descricao);
         nome.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
