@@ -102,9 +102,12 @@ void preparar(const QString& pasta, const QString& extensao) {
     if (geteuid() == 0)
         for (QDirIterator i(pasta, QDir::AllEntries | QDir::System | QDir::NoDotDot,
                             QDirIterator::Subdirectories);
-             i.hasNext();)
-            ::lchown(QFile::encodeName(i.next()).constData(), SemPrivilegios::kNinguem,
-                     SemPrivilegios::kNinguem);
+             i.hasNext();) {
+            const QByteArray nome = QFile::encodeName(i.next());
+            ASSERT_EQ(
+                ::lchown(nome.constData(), SemPrivilegios::kNinguem, SemPrivilegios::kNinguem), 0)
+                << nome.constData();
+        }
 }
 
 // The files under a folder, with their contents.
@@ -130,8 +133,9 @@ TEST_P(FalhaDeGravacaoTest, DizPorqueEMantemOQueLaEstava) {
         MONTAR_OU_CORRER_A_PARTE(*disco);
     }
     const QString pasta = disco ? disco->pasta() : temporaria.path();
-    if (caso.disco != kDiscoSoDeLeitura)
-        preparar(pasta, extensao);
+    if (caso.disco != kDiscoSoDeLeitura) {
+        ASSERT_NO_FATAL_FAILURE(preparar(pasta, extensao));
+    }
     if (caso.disco == kDiscoCheio)
         disco->encher();
     const auto antes = conteudos(pasta);
