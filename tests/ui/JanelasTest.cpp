@@ -13,10 +13,12 @@
 #include "Form5.h"
 #include "GravacaoBitmap.h"
 #include "GravuraDecorativa.h"
+#include "QuadroDoExercicio.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -101,6 +103,7 @@ TEST_F(JanelasTest, ExercicioDeForaAbreAJanelaPrincipal) {
     const QString bom = pasta.filePath(QStringLiteral("aula.quilora"));
     Exercicio aula;
     aula.f = QStringLiteral("x^3-3x");
+    aula.graficosDeF = {{aula.f, {}, {QColor(255, 0, 0), 1}}};
     ASSERT_EQ(FicheiroExercicio::gravar(aula, bom), std::nullopt);
     const QString mau = pasta.filePath(QStringLiteral("grafico.bmp"));
     ASSERT_EQ(GravacaoBitmap::escrever(QImage(2, 2, QImage::Format_RGB32), mau), std::nullopt);
@@ -117,6 +120,10 @@ TEST_F(JanelasTest, ExercicioDeForaAbreAJanelaPrincipal) {
     ASSERT_TRUE(janelas.exercicioPorAbrir().has_value());
     EXPECT_TRUE(*janelas.exercicioPorAbrir() == aula);
     EXPECT_EQ(janelas.ficheiroDoExercicio(), bom);
+    // The board is the exercise's: f typed and drawn in its colour.
+    EXPECT_EQ(principal->funcao1()->text(), aula.f);
+    EXPECT_TRUE(principal->quadroDoExercicio().exercicio() == aula);
+    EXPECT_FALSE(principal->areaFuncao().imagem().allGray());
 
     const std::pair<QString, QString> maus[] = {
         {mau, QStringLiteral("O ficheiro não é um exercício do Quilora.")},
