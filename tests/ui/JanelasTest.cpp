@@ -241,15 +241,18 @@ TEST_F(JanelasTest, JanelaDeInicioComoSeDesenhou) {
     inicio.show();
     EXPECT_EQ(inicio.centralWidget()->size(), QSize(1016, 714));
 
+    // The words as written, each with its access key (Alt+F, Alt+Q, ...).
     QStringList barra;
     for (QAction* accao : inicio.menuBar()->actions())
         barra << accao->text();
-    EXPECT_EQ(barra,
-              (QStringList{"Ficheiro", "Quilora", "Instruções", "Sintaxe", "Funções definidas"}));
+    EXPECT_EQ(barra, (QStringList{"&Ficheiro", "&Quilora", "&Instruções", "&Sintaxe",
+                                  "Funções &definidas"}));
     QAction* ficheiro = inicio.menuBar()->actions().first();
     ASSERT_NE(ficheiro->menu(), nullptr);
     ASSERT_EQ(ficheiro->menu()->actions().size(), 1);
-    EXPECT_EQ(ficheiro->menu()->actions().first()->text(), QStringLiteral("Sair"));
+    EXPECT_EQ(ficheiro->menu()->actions().first()->text(), QStringLiteral("&Sair"));
+    EXPECT_EQ(inicio.findChild<QAction*>(QStringLiteral("Instruções"))->shortcut(),
+              QKeySequence(Qt::Key_F1));
 
     for (QWidget* w : inicio.findChildren<QWidget*>())
         EXPECT_FALSE(w->focusPolicy() & Qt::TabFocus) << w->objectName().toStdString();

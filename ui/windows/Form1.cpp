@@ -23,6 +23,7 @@
 #include "PonteiroOcupado.h"
 #include "PreparacaoTexto.h"
 #include "QuadroDoExercicio.h"
+#include "TeclasDeAcesso.h"
 #include "clsEquation.h"
 
 #include <QAction>
@@ -133,6 +134,7 @@ Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_avisos(dial
     createControls();
     createComparison();
     createFileCommands();
+    TeclasDeAcesso::aplicar(*menuBar());
     carregar();
 }
 
@@ -156,6 +158,9 @@ void Form1::createMenus() {
         connect(accao, &QAction::triggered, this, sinal);
     };
     comando(QStringLiteral("Instruções"), QStringLiteral("Instruções"), &Form1::instrucoesPedidas);
+    menuBar()
+        ->findChild<QAction*>(QStringLiteral("Instruções"))
+        ->setShortcut(QKeySequence::HelpContents);
     comando(QStringLiteral("Sintaxe"), QStringLiteral("Sintaxe"), &Form1::sintaxePedida);
     comando(QStringLiteral("FunçõesDefinidas"), QStringLiteral("Funções definidas"),
             &Form1::funcoesDefinidasPedidas);
