@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 
 namespace {
 const QString kTitulo = QStringLiteral("Quilora");
@@ -76,6 +77,9 @@ bool DialogosReais::imprimir(QWidget* pai, const std::function<void(QPrinter&)>&
     QPrintPreviewDialog previsao(&impressora);
     previsao.setWindowTitle(QStringLiteral("Imprimir"));
     previsao.setAccessibleName(previsao.windowTitle());
+    // Large enough to read the page: as large as the window it stands over.
+    if (pai)
+        previsao.resize(pai->window()->size());
     QObject::connect(&previsao, &QPrintPreviewDialog::paintRequested, &previsao,
                      [&pintarPagina](QPrinter* destino) { pintarPagina(*destino); });
     return m_caixas.executar(previsao, pai) == QDialog::Accepted;
