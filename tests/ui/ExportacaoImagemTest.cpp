@@ -163,4 +163,18 @@ TEST_F(ExportacaoTest, PdfEFolhaImpressaTemUmaPagina) {
     EXPECT_EQ(paginas(folha), 1);
 }
 
+// The shortcuts work with the focus in a text box, which would take Ctrl+E as "end of line".
+TEST_F(ExportacaoTest, AtalhosComOFocoNumaCaixaDeTexto) {
+    dialogos.exportacoes.push_back(std::nullopt);
+    form->funcao1()->setFocus();
+    form->funcao1()->setCursorPosition(0);
+    QTest::keyClick(form->funcao1(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(dialogos.exportacoes.empty());
+    EXPECT_EQ(form->funcao1()->cursorPosition(), 0);
+    QTest::keyClick(form->funcao1(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogos.pastasDeAbertura.size(), 1);
+    QTest::keyClick(form->funcao1(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogos.impressoesPedidas, 1);
+}
+
 } // namespace

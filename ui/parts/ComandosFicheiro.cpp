@@ -12,10 +12,13 @@
 #include "QuadroDoExercicio.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QWidget>
 
 namespace {
 
@@ -48,6 +51,23 @@ ComandosFicheiro::ComandosFicheiro(const Avisos& avisos, QuadroDoExercicio& quad
           QKeySequence::Print, &ComandosFicheiro::imprimir);
     if (m_pasta.isEmpty())
         m_pasta = QDir::homePath();
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+// A text box takes Ctrl+E as "end of line" before any shortcut sees it: in this window the
+// keys export, wherever the focus is.
+bool ComandosFicheiro::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::ShortcutOverride) {
+        const auto* widget = qobject_cast<QWidget*>(objeto);
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        for (const QAction* accao : std::as_const(m_accoes))
+            if (widget && widget->window() == &m_avisos.janela() &&
+                QKeySequence(tecla->keyCombination()) == accao->shortcut()) {
+                evento->ignore();
+                return true;
+            }
+    }
+    return QObject::eventFilter(objeto, evento);
 }
 
 QAction* ComandosFicheiro::criar(const QString& nome, const QString& texto, const QString& dica,

@@ -42,6 +42,8 @@ public:
     /// The transforms of `exercicio` as a list names them ("a+f(x+b) (a = 3; b = −2)").
     static std::vector<EntradaDaLegenda> transformadas(const Exercicio& exercicio);
 
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 public slots:
     void abrirExercicio();
     void guardarExercicio();
