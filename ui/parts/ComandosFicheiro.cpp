@@ -28,14 +28,20 @@ QString numeroMostrado(QString numero) {
         .replace(QLatin1Char('-'), QChar(0x2212));
 }
 
+// The user's documents folder where there is one; a dialog given a folder that does not exist
+// would take its name for the file's.
+QString pastaDosDocumentos() {
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documentos.isEmpty() && QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
+}
+
 } // namespace
 
 ComandosFicheiro::ComandosFicheiro(const Avisos& avisos, QuadroDoExercicio& quadro,
                                    const AreaGrafica& funcao, const AreaGrafica& transformada,
                                    QObject* pai)
     : QObject(pai), m_avisos(avisos), m_quadro(quadro), m_funcao(funcao),
-      m_transformada(transformada),
-      m_pasta(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+      m_transformada(transformada), m_pasta(pastaDosDocumentos()) {
     criar(QStringLiteral("AbrirExercício"), QStringLiteral("Abrir exercício…"),
           QStringLiteral("Abrir um exercício guardado e refazer o quadro como estava."),
           QKeySequence::Open, &ComandosFicheiro::abrirExercicio);
@@ -49,8 +55,6 @@ ComandosFicheiro::ComandosFicheiro(const Avisos& avisos, QuadroDoExercicio& quad
     criar(QStringLiteral("Imprimir"), QStringLiteral("Imprimir…"),
           QStringLiteral("Ver e imprimir uma folha de trabalho com os dois gráficos."),
           QKeySequence::Print, &ComandosFicheiro::imprimir);
-    if (m_pasta.isEmpty())
-        m_pasta = QDir::homePath();
     QCoreApplication::instance()->installEventFilter(this);
 }
 
