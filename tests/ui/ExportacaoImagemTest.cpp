@@ -4,11 +4,16 @@
 // "Exportar imagem…" and "Imprimir…" as a teacher uses them for a worksheet: the pictures are
 // drawn again at the file's resolution, sharp and smooth, and every file opens where it should.
 #include "ExportacaoImagem.h"
+#include "DialogoExportar.h"
 #include "JanelaPrincipal.h"
+#include "TeclasDeAcesso.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <cmath>
@@ -143,6 +148,16 @@ TEST_F(ExportacaoTest, SvgComCurvasEmCaminhosETextoEmTexto) {
     const QString caminho = QFile::exists(svg) ? svg : svg + QStringLiteral(".svg");
     QSvgRenderer desenho(caminho);
     EXPECT_TRUE(desenho.isValid());
+    // The drawing fills its own white page from the corner.
+    EXPECT_EQ(desenho.viewBox().topLeft(), QPoint(0, 0));
+    QImage pagina(desenho.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+    pagina.fill(Qt::transparent);
+    {
+        QPainter pintor(&pagina);
+        desenho.render(&pintor);
+    }
+    EXPECT_EQ(pagina.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(pagina.pixel(pagina.width() - 1, pagina.height() - 1), qRgb(255, 255, 255));
     const QString texto = QString::fromUtf8(conteudo(caminho));
     EXPECT_TRUE(texto.contains(QStringLiteral("<path"))) << texto.left(300).toStdString();
     EXPECT_TRUE(texto.contains(QStringLiteral("f(x) = 1/2x^2")));
@@ -178,6 +193,35 @@ TEST_F(ExportacaoTest, AtalhosComOFocoNumaCaixaDeTexto) {
     EXPECT_TRUE(QFileInfo(dialogos.pastasDeAbertura[0]).isDir());
     QTest::keyClick(form->funcao1(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(dialogos.impressoesPedidas, 1);
+}
+
+// The choice of the export: the size only for PNG pictures, each list named by its label.
+TEST(DialogoExportar, TamanhoSoParaPngEListasComNome) {
+    const EscolhaExportacao svg{Escolha::Graficos::Transformada, Escolha::Formato::Svg,
+                                Escolha::Tamanho::Dobro};
+    DialogoExportar dialogo(svg);
+    auto* tamanho = dialogo.findChild<QComboBox*>(QStringLiteral("TamanhoExportado"));
+    auto* formato = dialogo.findChild<QComboBox*>(QStringLiteral("FormatoExportado"));
+    ASSERT_TRUE(tamanho && formato);
+    EXPECT_TRUE(dialogo.escolha() == svg);
+    EXPECT_FALSE(tamanho->isEnabled());
+    formato->setCurrentIndex(0);
+    EXPECT_TRUE(tamanho->isEnabled());
+    EXPECT_EQ(tamanho->accessibleName(), QStringLiteral("Tamanho"));
+    EXPECT_EQ(formato->accessibleName(), QStringLiteral("Formato"));
+}
+
+// An access key a text already has is kept and not given again.
+TEST(TeclasDeAcesso, UmaTeclaJaEscolhidaNaoSeRepete) {
+    QMenu menu;
+    menu.addAction(QStringLiteral("Abrir"));
+    menu.addAction(QStringLiteral("Ver &a"));
+    menu.addAction(QStringLiteral("Fechar"));
+    TeclasDeAcesso::aplicar(menu);
+    QStringList textos;
+    for (const QAction* accao : menu.actions())
+        textos << accao->text();
+    EXPECT_EQ(textos, (QStringList{"A&brir", "Ver &a", "&Fechar"}));
 }
 
 } // namespace

@@ -73,6 +73,7 @@ const Aula kAulas[] = {
          transformar(j, 5, "-1,5", "2", Qt::red);
          transformar(j, 8, "2", "pi", QColor(0, 0, 128));
      }},
+    {"SoOModulo", [](JanelaPrincipal& j) { transformar(j, 1, "2", "2", Qt::red); }},
 };
 
 // A second main window, as the start window opens one after "Fechar esta página".
