@@ -4,6 +4,7 @@
 #include "AreaGrafica.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
 
 namespace {
@@ -36,6 +37,22 @@ AreaGrafica::AreaGrafica(QWidget* pai, const QRect& geometria, const Nomes& nome
     m_sobreposicao->definirPersistente(false);
     m_sobreposicao->hide();
     m_sobreposicao->raise();
+}
+
+void AreaGrafica::pintar(QPainter& pintor, double k, double ampliacao) const {
+    m_persistente->pintar(pintor, k, ampliacao);
+    for (const PontaSeta* seta : {m_setaCima, m_setaDireita}) {
+        if (seta->isHidden())
+            continue;
+        pintor.save();
+        pintor.translate(QPointF(seta->canto()) * k);
+        pintor.scale(k, k);
+        if (ampliacao == 1 && Quadro::aPixelInteiro(pintor, 1))
+            PontaSeta::pintarPixels(pintor, seta->direccao());
+        else
+            PontaSeta::pintarForma(pintor, seta->direccao());
+        pintor.restore();
+    }
 }
 
 void AreaGrafica::limpar() {

@@ -34,6 +34,11 @@ public:
     /// The persistent picture's content, for copying and saving.
     const QImage& imagem() const { return m_persistente->imagem(); }
 
+    /// Draws what the persistent picture keeps, arrowheads included, onto any painter at `k`
+    /// units of the painter per pixel of the image, texts `ampliacao` times larger
+    /// (Quadro::pintar).
+    void pintar(QPainter& pintor, double k, double ampliacao = 1) const;
+
     /// Clears the persistent picture, then the overlay.
     void limpar();
     /// Gives both pictures a background colour (both are erased).

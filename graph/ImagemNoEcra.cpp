@@ -3,7 +3,9 @@
 
 #include "ImagemNoEcra.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
@@ -214,6 +216,10 @@ const ImagemNoEcra::Carimbo& ImagemNoEcra::carimbo(int largura) {
 // Lines along an axis (the axes and their marks) fill whole device pixels, so they stay crisp;
 // other lines are anti-aliased. Both are centred where the dots on them would be.
 void ImagemNoEcra::desenharLinha(const Traco& traco, QPainter& pintor) {
+    pintarLinha(traco, pintor, m_kx, m_ky);
+}
+
+void ImagemNoEcra::pintarLinha(const Traco& traco, QPainter& pintor, double kx, double ky) {
     const double desvio = (traco.largura - 1) / 2.0;
     const double meia = traco.largura / 2.0;
     const double ax = traco.x1 + desvio, ay = traco.y1 + desvio;
@@ -232,15 +238,15 @@ void ImagemNoEcra::desenharLinha(const Traco& traco, QPainter& pintor) {
             const int inicio = arredondar(centro * k - espessura / 2.0);
             return std::pair{inicio, inicio + espessura};
         };
-        const auto [x0, x1] = horizontal ? faixa(ax, bx, m_kx) : atravessada(ax, m_kx);
-        const auto [y0, y1] = horizontal ? atravessada(ay, m_ky) : faixa(ay, by, m_ky);
+        const auto [x0, x1] = horizontal ? faixa(ax, bx, kx) : atravessada(ax, kx);
+        const auto [y0, y1] = horizontal ? atravessada(ay, ky) : faixa(ay, by, ky);
         pintor.fillRect(QRect(x0, y0, x1 - x0, y1 - y0), cor);
         return;
     }
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setPen(
-        QPen(cor, std::max(1.0, traco.largura * (m_kx + m_ky) / 2), Qt::SolidLine, Qt::SquareCap));
-    pintor.drawLine(QPointF(ax * m_kx, ay * m_ky), QPointF(bx * m_kx, by * m_ky));
+        QPen(cor, std::max(1.0, traco.largura * (kx + ky) / 2), Qt::SolidLine, Qt::SquareCap));
+    pintor.drawLine(QPointF(ax * kx, ay * ky), QPointF(bx * kx, by * ky));
     pintor.setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -289,4 +295,101 @@ void ImagemNoEcra::pintarCirculo(QPainter& pintor, QPointF centro, double raio, 
     const double r = std::max(0.5, raio - traco / 2);
     pintor.drawEllipse(centro, r, r);
     pintor.restore();
+}
+
+void ImagemNoEcra::pintar(QPainter& pintor, double k, const QColor& fundo, double ampliacao) const {
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t i = 0; i < m_porBaixo.size();)
+        pintarPontos(m_porBaixo, i, pintor, k);
+    for (std::size_t i = 0; i < m_registo.size();) {
+        const Traco& traco = m_registo[i];
+        if (traco.tipo == Tipo::Ponto) {
+            pintarPontos(m_registo, i, pintor, k);
+            continue;
+        }
+        if (traco.tipo == Tipo::Linha) {
+            pintarLinha(traco, pintor, k, k);
+            pintor.setRenderHint(QPainter::Antialiasing);
+        } else if (traco.tipo == Tipo::Circulo) {
+            const QRgb interior = traco.y2 != 0 ? traco.cor : fundo.rgb();
+            pintarCirculo(pintor, QPointF(traco.x1 * k, traco.y1 * k), traco.x2 * k,
+                          std::max(1.0, k), traco.cor, interior);
+        } else {
+            pintarTexto(traco, pintor, k * ampliacao, k);
+        }
+        ++i;
+    }
+    pintor.restore();
+}
+
+// A text `kTexto` units per pixel large, about the same centre as at `k`.
+void ImagemNoEcra::pintarTexto(const Traco& traco, QPainter& pintor, double kTexto,
+                               double k) const {
+    const Palavras& palavras = m_palavras[traco.palavras];
+    const QFont& fonte = m_fontes[palavras.fonte];
+    const QFontMetricsF medidas(fonte);
+    const QPointF meio(medidas.horizontalAdvance(palavras.texto) / 2,
+                       (medidas.descent() - medidas.ascent()) / 2);
+    pintor.save();
+    pintor.translate((QPointF(traco.x1, traco.y1) + meio) * k);
+    pintor.scale(kTexto, kTexto);
+    pintor.setFont(fonte);
+    pintor.setPen(QColor::fromRgb(traco.cor));
+    pintor.drawText(-meio, palavras.texto);
+    pintor.restore();
+}
+
+// The dots of one colour and width from `i` on: those closer than two pixels of the image to
+// the one before are one stroke, as the eye joins them on the screen; a dot alone stays a dot.
+void ImagemNoEcra::pintarPontos(const std::vector<Traco>& tracos, std::size_t& i, QPainter& pintor,
+                                double k) {
+    constexpr double kJunto = 2.0;
+    const Traco& primeiro = tracos[i];
+    const double largura = std::max(1.0, primeiro.largura * k);
+    const double desvio = (primeiro.largura - 1) / 2.0;
+    QPainterPath tracado;
+    std::vector<QPointF> soltos;
+    QPointF anterior, desenhado, inicio;
+    int noTroco = 0;
+    const auto fecharTroco = [&] {
+        if (noTroco == 1)
+            soltos.push_back(inicio);
+        else if (desenhado != anterior)
+            tracado.lineTo(anterior);
+        noTroco = 0;
+    };
+    for (; i < tracos.size() && tracos[i].tipo == Tipo::Ponto && tracos[i].cor == primeiro.cor &&
+           tracos[i].largura == primeiro.largura;
+         ++i) {
+        const QPointF p((tracos[i].x1 + desvio) * k, (tracos[i].y1 + desvio) * k);
+        if (!(std::abs(p.x()) < 1e7 && std::abs(p.y()) < 1e7))
+            continue;
+        const QPointF passo = p - anterior;
+        if (noTroco > 0 && std::hypot(passo.x(), passo.y()) <= kJunto * k) {
+            anterior = p;
+            ++noTroco;
+            // Points closer than half a unit of the painter add nothing to the stroke.
+            const QPointF avanco = p - desenhado;
+            if (std::hypot(avanco.x(), avanco.y()) >= 0.5) {
+                tracado.lineTo(p);
+                desenhado = p;
+            }
+            continue;
+        }
+        fecharTroco();
+        tracado.moveTo(p);
+        inicio = anterior = desenhado = p;
+        noTroco = 1;
+    }
+    fecharTroco();
+    const QColor cor = QColor::fromRgb(primeiro.cor);
+    pintor.setPen(QPen(cor, largura, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    pintor.setBrush(Qt::NoBrush);
+    pintor.drawPath(tracado);
+    pintor.setPen(Qt::NoPen);
+    pintor.setBrush(cor);
+    for (const QPointF& p : soltos)
+        pintor.drawEllipse(p, largura / 2, largura / 2);
+    pintor.setBrush(Qt::NoBrush);
 }

@@ -60,6 +60,14 @@ public:
     /// the earlier ones (none when empty); a clear forgets them too.
     void definirPorBaixo(const std::vector<QPointF>& pontos, QRgb cor, const QColor& fundo);
 
+    /// Draws the record onto any painter (a picture file, a vector file, a printer), `k` units
+    /// of the painter per pixel of the image: dots that follow one another along a curve become
+    /// one smooth path of their width, lone dots round dots; lines, texts and marks as on the
+    /// screen (a ring filled with `fundo`). Texts are `ampliacao` times larger about their
+    /// centre, for paper, where the graph is smaller than on a screen. The background itself is
+    /// left to the caller.
+    void pintar(QPainter& pintor, double k, const QColor& fundo, double ampliacao = 1) const;
+
     /// Number of things drawn since the last clear (dots, lines and texts).
     std::size_t tamanhoDoRegisto() const { return m_registo.size(); }
 
@@ -85,6 +93,10 @@ private:
 
     void desenharPonto(const Traco& traco);
     void desenharLinha(const Traco& traco, QPainter& pintor);
+    static void pintarLinha(const Traco& traco, QPainter& pintor, double kx, double ky);
+    void pintarTexto(const Traco& traco, QPainter& pintor, double kTexto, double k) const;
+    static void pintarPontos(const std::vector<Traco>& tracos, std::size_t& i, QPainter& pintor,
+                             double k);
     // Draws a text with a painter already at the screen's scale; `fonte` is the painter's font
     // in m_fontes, changed when the text has another.
     void desenharTexto(const Traco& traco, QPainter& pintor, std::optional<quint32>& fonte);

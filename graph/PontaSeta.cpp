@@ -59,21 +59,30 @@ void PontaSeta::acompanharQuadro() {
 
 void PontaSeta::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pintor(this);
-    if (m_pixel == QSizeF(1, 1) && devicePixelRatioF() == 1) {
-        // One pixel of the picture is one device pixel: the shape's own pixels.
-        pintor.setPen(Qt::black);
-        for (int linha = 0; linha < kLado; ++linha)
-            for (int coluna = 0; coluna < kLado; ++coluna)
-                if (temPixel(m_direccao, coluna, linha))
-                    pintor.drawPoint(coluna, linha);
-        return;
-    }
+    if (m_pixel == QSizeF(1, 1) && devicePixelRatioF() == 1)
+        return pintarPixels(pintor, m_direccao); // one pixel of the picture is a device pixel
     // Elsewhere the chevron through the centres of those pixels, one pixel of the picture wide.
-    const QPolygonF cima{{0.5, 4.5}, {4.5, 0.5}, {8.5, 4.5}};
-    const QPolygonF direita{{0.5, 0.5}, {4.5, 4.5}, {0.5, 8.5}};
-    pintor.setRenderHint(QPainter::Antialiasing);
     pintor.translate(m_desvio);
     pintor.scale(m_pixel.width(), m_pixel.height());
+    pintarForma(pintor, m_direccao);
+}
+
+void PontaSeta::pintarPixels(QPainter& pintor, Direccao direccao) {
+    pintor.save();
+    pintor.setPen(Qt::black);
+    for (int linha = 0; linha < kLado; ++linha)
+        for (int coluna = 0; coluna < kLado; ++coluna)
+            if (temPixel(direccao, coluna, linha))
+                pintor.drawPoint(coluna, linha);
+    pintor.restore();
+}
+
+void PontaSeta::pintarForma(QPainter& pintor, Direccao direccao) {
+    const QPolygonF cima{{0.5, 4.5}, {4.5, 0.5}, {8.5, 4.5}};
+    const QPolygonF direita{{0.5, 0.5}, {4.5, 4.5}, {0.5, 8.5}};
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
-    pintor.drawPolyline(m_direccao == Direccao::Cima ? cima : direita);
+    pintor.drawPolyline(direccao == Direccao::Cima ? cima : direita);
+    pintor.restore();
 }

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QWidget>
 
+class QPainter;
 class Quadro;
 
 /// A 16 x 16 black-on-transparent arrowhead, a child of a persistent picture, placed in that
@@ -23,6 +24,14 @@ public:
     /// Puts the top-left corner at the user point (esquerda, topo) of the picture.
     void mover(float esquerda, float topo);
     Direccao direccao() const { return m_direccao; }
+
+    /// The top-left corner, in pixels of the picture's image.
+    QPoint canto() const { return m_canto; }
+    /// Draws the chevron through the centres of its pixels, one pixel wide, in the painter's
+    /// coordinates taken as pixels of its 16 x 16 square.
+    static void pintarForma(QPainter& pintor, Direccao direccao);
+    /// Draws the shape's own pixels, one unit of the painter each.
+    static void pintarPixels(QPainter& pintor, Direccao direccao);
 
     /// Whether the shape has a black pixel at (coluna, linha) of its 16 x 16 square.
     static bool temPixel(Direccao direccao, int coluna, int linha);

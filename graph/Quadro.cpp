@@ -111,6 +111,23 @@ void Quadro::definirPorBaixo(std::vector<QPointF> pontos, QRgb cor) {
     marcarAlterado();
 }
 
+void Quadro::pintar(QPainter& pintor, double k, double ampliacao) const {
+    if (ampliacao == 1 && aPixelInteiro(pintor, k)) {
+        pintor.drawImage(QPointF(0, 0), imagem());
+        return;
+    }
+    pintor.fillRect(QRectF(0, 0, m_largura0 * k, m_altura0 * k), m_fundo);
+    m_ecra.pintar(pintor, k, m_fundo, ampliacao);
+}
+
+bool Quadro::aPixelInteiro(const QPainter& pintor, double k) {
+    // A picture of the same pixels, placed on whole pixels: the image itself is that drawing.
+    const QTransform& t = pintor.transform();
+    return k == 1 && pintor.device() && pintor.device()->devType() == QInternal::Image &&
+           t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy());
+}
+
 void Quadro::limpar() {
     m_pixels = nullptr;
     m_porBaixo.clear();

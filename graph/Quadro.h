@@ -160,6 +160,15 @@ public:
     /// picture is cleared, and with an empty list.
     void definirPorBaixo(std::vector<QPointF> pontos, QRgb cor);
     bool temPorBaixo() const { return !m_porBaixo.empty(); }
+    /// Draws the picture (background and everything drawn since it was cleared) onto any
+    /// painter, its top-left inner corner at the painter's origin and `k` units of the painter
+    /// per pixel of the image: the same drawing at the painter's own resolution, never the
+    /// image enlarged; texts `ampliacao` times larger about their centre (ImagemNoEcra::pintar).
+    void pintar(QPainter& pintor, double k, double ampliacao = 1) const;
+    /// Whether `pintor` at `k` draws on whole pixels of a raster image, one per pixel of the
+    /// picture, where the picture's own pixels are the drawing.
+    static bool aPixelInteiro(const QPainter& pintor, double k);
+
     /// What the screen shows of it: imagem() where a pixel of it is one device pixel, else the
     /// same drawing at the screen's resolution, of the device size of interiorNoEcra().
     const QImage& imagemNoEcra() const;

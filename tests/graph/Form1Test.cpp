@@ -68,6 +68,17 @@ public:
     RespostaGuardar escolherFicheiro(QWidget* pai, const PedidoGuardar& pedido) override {
         return m_guiados.escolherFicheiro(pai, pedido);
     }
+    QString escolherFicheiroParaAbrir(QWidget* pai, const QString& pasta,
+                                      const QString& filtro) override {
+        return m_guiados.escolherFicheiroParaAbrir(pai, pasta, filtro);
+    }
+    std::optional<EscolhaExportacao> escolherExportacao(QWidget* pai,
+                                                        const EscolhaExportacao& inicial) override {
+        return m_guiados.escolherExportacao(pai, inicial);
+    }
+    bool imprimir(QWidget* pai, const std::function<void(QPrinter&)>& pintarPagina) override {
+        return m_guiados.imprimir(pai, pintarPagina);
+    }
     std::function<void()> aoAbrir;
 
 private:

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -51,6 +52,47 @@ public:
         ficheiros.pop_front();
         return resposta;
     }
+
+    QString escolherFicheiroParaAbrir(QWidget*, const QString& pasta, const QString&) override {
+        pastasDeAbertura.push_back(pasta);
+        if (aberturas.empty())
+            return {};
+        const QString ficheiro = aberturas.front();
+        aberturas.pop_front();
+        return ficheiro;
+    }
+
+    std::optional<EscolhaExportacao> escolherExportacao(QWidget*,
+                                                        const EscolhaExportacao&) override {
+        if (exportacoes.empty())
+            return std::nullopt;
+        const std::optional<EscolhaExportacao> escolha = exportacoes.front();
+        exportacoes.pop_front();
+        return escolha;
+    }
+
+    /// Prints the page to `pdfDaImpressao` when the test names one, as the preview's printing
+    /// to a PDF file does; otherwise the preview is closed without printing.
+    bool imprimir(QWidget*, const std::function<void(QPrinter&)>& pintarPagina) override {
+        ++impressoesPedidas;
+        if (pdfDaImpressao.isEmpty())
+            return false;
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pdfDaImpressao);
+        impressora.setPageSize(QPageSize(QPageSize::A4));
+        impressora.setPageOrientation(QPageLayout::Portrait);
+        pintarPagina(impressora);
+        return true;
+    }
+
+    /// Answers of the open dialog in order; running out is a cancel.
+    std::deque<QString> aberturas;
+    QStringList pastasDeAbertura;
+    /// Answers of the export choice in order; std::nullopt is a cancel, and so is running out.
+    std::deque<std::optional<EscolhaExportacao>> exportacoes;
+    QString pdfDaImpressao;
+    int impressoesPedidas = 0;
 
     /// Answers of the colour chooser in order; std::nullopt is a cancel, and so is running out.
     std::deque<std::optional<QColor>> cores;

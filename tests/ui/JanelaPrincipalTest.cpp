@@ -9,6 +9,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHash>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
@@ -116,7 +119,7 @@ TEST_F(JanelaPrincipalTest, CadaControloTemNomeAcessivel) {
     EXPECT_GT(controlos, 30); // buttons, options, check boxes and fields
 }
 
-TEST_F(JanelaPrincipalTest, TabSegueOsNumerosDeTabulacao) {
+TEST_F(JanelaPrincipalTest, TabSegueOEcraDaEsquerdaParaADireitaEDeCimaParaBaixo) {
     const QStringList ordem = OrdemTabulacao::nomes();
     controlo(ordem.first().toUtf8().constData())->setFocus();
     QStringList visitados{QApplication::focusWidget()->objectName()};
@@ -126,6 +129,23 @@ TEST_F(JanelaPrincipalTest, TabSegueOsNumerosDeTabulacao) {
     }
     EXPECT_EQ(visitados, ordem);
     EXPECT_EQ(ordem.size(), 39);
+    // As the screen reads: the row of the two groups at the top, the graphs, the row under
+    // them; in a group, its rows top to bottom, each left to right.
+    const auto faixa = [this](QWidget* w) {
+        const int y = w->mapTo(form, QPoint(0, 0)).y() - form->areaCliente()->y();
+        return y < 100 ? 0 : y < 600 ? 1 : 2;
+    };
+    for (int i = 1; i < ordem.size(); ++i) {
+        QWidget* antes = controlo(ordem[i - 1].toUtf8().constData());
+        QWidget* depois = controlo(ordem[i].toUtf8().constData());
+        EXPECT_LE(faixa(antes), faixa(depois)) << ordem[i].toStdString();
+        if (antes->parentWidget() != depois->parentWidget() ||
+            !qobject_cast<QGroupBox*>(antes->parentWidget()))
+            continue;
+        const QPoint a = antes->geometry().center(), b = depois->geometry().center();
+        const bool mesmaLinha = std::abs(a.y() - b.y()) < 10;
+        EXPECT_TRUE(mesmaLinha ? b.x() > a.x() : b.y() > a.y()) << ordem[i].toStdString();
+    }
 }
 
 TEST_F(JanelaPrincipalTest, RadianosMudaLegendaDicaEIcone) {
@@ -197,3 +217,44 @@ TEST_F(JanelaPrincipalTest, FecharEstaPaginaRecomecaComOsValoresIniciais) {
 }
 
 } // namespace
+
+// Every menu and command has its own access key within its menu, the words as written, and the
+// file commands their usual shortcuts; F1 opens the instructions.
+TEST_F(JanelaPrincipalTest, MenusComTeclasDeAcessoEAtalhos) {
+    const auto semTecla = [](QString texto) { return texto.remove(u'&'); };
+    const auto verificar = [&](const QList<QAction*>& accoes) {
+        QStringList palavras;
+        QHash<QChar, bool> teclas;
+        for (QAction* accao : accoes) {
+            if (accao->isSeparator())
+                continue;
+            const QString texto = accao->text();
+            const qsizetype e = texto.indexOf(u'&');
+            EXPECT_TRUE(e >= 0 && e + 1 < texto.size() && texto[e + 1].isLetter())
+                << texto.toStdString();
+            if (e >= 0 && e + 1 < texto.size()) {
+                EXPECT_FALSE(std::exchange(teclas[texto[e + 1].toCaseFolded()], true))
+                    << texto.toStdString();
+            }
+            palavras << semTecla(texto);
+        }
+        return palavras;
+    };
+    QMenuBar* barra = form->menuBar();
+    EXPECT_EQ(verificar(barra->actions()),
+              (QStringList{"Ficheiro", "Comparar", "Instruções", "Sintaxe", "Funções definidas"}));
+    EXPECT_EQ(barra->actions()[0]->text(), QStringLiteral("&Ficheiro"));
+    EXPECT_EQ(barra->actions()[1]->text(), QStringLiteral("&Comparar"));
+    EXPECT_EQ(verificar(barra->actions()[0]->menu()->actions()),
+              (QStringList{"Abrir exercício…", "Guardar exercício…", "Exportar imagem…",
+                           "Imprimir…", "Fechar esta página", "Abandonar o programa"}));
+    EXPECT_EQ(verificar(barra->actions()[1]->menu()->actions()).size(), 2);
+    const std::pair<const char*, QKeySequence> atalhos[] = {
+        {"AbrirExercício", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"GuardarExercício", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"ExportarImagem", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"Imprimir", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"Instruções", QKeySequence(Qt::Key_F1)}};
+    for (const auto& [nome, atalho] : atalhos)
+        EXPECT_EQ(form->findChild<QAction*>(QString::fromUtf8(nome))->shortcut(), atalho) << nome;
+}

@@ -13,10 +13,12 @@
 #include "Form5.h"
 #include "GravacaoBitmap.h"
 #include "GravuraDecorativa.h"
+#include "QuadroDoExercicio.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -101,6 +103,7 @@ TEST_F(JanelasTest, ExercicioDeForaAbreAJanelaPrincipal) {
     const QString bom = pasta.filePath(QStringLiteral("aula.quilora"));
     Exercicio aula;
     aula.f = QStringLiteral("x^3-3x");
+    aula.graficosDeF = {{aula.f, {}, {QColor(255, 0, 0), 1}}};
     ASSERT_EQ(FicheiroExercicio::gravar(aula, bom), std::nullopt);
     const QString mau = pasta.filePath(QStringLiteral("grafico.bmp"));
     ASSERT_EQ(GravacaoBitmap::escrever(QImage(2, 2, QImage::Format_RGB32), mau), std::nullopt);
@@ -117,6 +120,10 @@ TEST_F(JanelasTest, ExercicioDeForaAbreAJanelaPrincipal) {
     ASSERT_TRUE(janelas.exercicioPorAbrir().has_value());
     EXPECT_TRUE(*janelas.exercicioPorAbrir() == aula);
     EXPECT_EQ(janelas.ficheiroDoExercicio(), bom);
+    // The board is the exercise's: f typed and drawn in its colour.
+    EXPECT_EQ(principal->funcao1()->text(), aula.f);
+    EXPECT_TRUE(principal->quadroDoExercicio().exercicio() == aula);
+    EXPECT_FALSE(principal->areaFuncao().imagem().allGray());
 
     const std::pair<QString, QString> maus[] = {
         {mau, QStringLiteral("O ficheiro não é um exercício do Quilora.")},
@@ -234,15 +241,18 @@ TEST_F(JanelasTest, JanelaDeInicioComoSeDesenhou) {
     inicio.show();
     EXPECT_EQ(inicio.centralWidget()->size(), QSize(1016, 714));
 
+    // The words as written, each with its access key (Alt+F, Alt+Q, ...).
     QStringList barra;
     for (QAction* accao : inicio.menuBar()->actions())
         barra << accao->text();
-    EXPECT_EQ(barra,
-              (QStringList{"Ficheiro", "Quilora", "Instruções", "Sintaxe", "Funções definidas"}));
+    EXPECT_EQ(barra, (QStringList{"&Ficheiro", "&Quilora", "&Instruções", "&Sintaxe",
+                                  "Funções &definidas"}));
     QAction* ficheiro = inicio.menuBar()->actions().first();
     ASSERT_NE(ficheiro->menu(), nullptr);
     ASSERT_EQ(ficheiro->menu()->actions().size(), 1);
-    EXPECT_EQ(ficheiro->menu()->actions().first()->text(), QStringLiteral("Sair"));
+    EXPECT_EQ(ficheiro->menu()->actions().first()->text(), QStringLiteral("&Sair"));
+    EXPECT_EQ(inicio.findChild<QAction*>(QStringLiteral("Instruções"))->shortcut(),
+              QKeySequence(Qt::Key_F1));
 
     for (QWidget* w : inicio.findChildren<QWidget*>())
         EXPECT_FALSE(w->focusPolicy() & Qt::TabFocus) << w->objectName().toStdString();

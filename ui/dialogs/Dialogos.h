@@ -3,13 +3,18 @@
 
 #pragma once
 
+#include "EscolhaExportacao.h"
+
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
-/// The modal dialogs of the program: message boxes, the colour chooser and the save dialog.
+/// The modal dialogs of the program: message boxes, the colour chooser, the save and open
+/// dialogs, the choice of an export and the print preview.
 /// Windows receive one of these instead of calling the dialogs themselves, so tests can
 /// answer them.
 ///
@@ -45,4 +50,15 @@ public:
     virtual std::optional<QColor> escolherCor(QWidget* pai, const QColor& inicial) = 0;
     /// The save dialog, which itself asks before replacing a file.
     virtual RespostaGuardar escolherFicheiro(QWidget* pai, const PedidoGuardar& pedido) = 0;
+    /// The open dialog, showing the files of `filtro` in `pasta`; an empty name when the user
+    /// cancelled.
+    virtual QString escolherFicheiroParaAbrir(QWidget* pai, const QString& pasta,
+                                              const QString& filtro) = 0;
+    /// What to export, starting from `inicial`; nothing when the user cancels.
+    virtual std::optional<EscolhaExportacao>
+    escolherExportacao(QWidget* pai, const EscolhaExportacao& inicial) = 0;
+    /// The print preview of one page, A4 portrait, drawn by `pintarPagina` on the printer it is
+    /// given (for the preview as for the printing); from it the user prints, to a printer or to
+    /// a PDF file. False when the user closed it without printing.
+    virtual bool imprimir(QWidget* pai, const std::function<void(QPrinter&)>& pintarPagina) = 0;
 };

@@ -10,8 +10,8 @@ class QWidget;
 /// The keyboard focus order of the main window.
 namespace OrdemTabulacao {
 
-/// The names of the controls that take the focus, in the order of their tab numbers (labels,
-/// frames and hidden fields have numbers too but never take the focus).
+/// The names of the controls that take the focus, in the order the screen reads: left to right
+/// and top to bottom, a group's controls together, row by row.
 QStringList nomes();
 
 /// Chains the focus of the window's controls in that order.

@@ -8,6 +8,7 @@
 #include "BotaoVertical.h"
 #include "CabecalhosTabela.h"
 #include "CicloDeTracado.h"
+#include "ComandosFicheiro.h"
 #include "Comparacao.h"
 #include "Disposicao.h"
 #include "Fontes.h"
@@ -21,6 +22,8 @@
 #include "OrdemTabulacao.h"
 #include "PonteiroOcupado.h"
 #include "PreparacaoTexto.h"
+#include "QuadroDoExercicio.h"
+#include "TeclasDeAcesso.h"
 #include "clsEquation.h"
 
 #include <QAction>
@@ -130,6 +133,8 @@ Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_avisos(dial
     createMenus();
     createControls();
     createComparison();
+    createFileCommands();
+    TeclasDeAcesso::aplicar(*menuBar());
     carregar();
 }
 
@@ -153,6 +158,9 @@ void Form1::createMenus() {
         connect(accao, &QAction::triggered, this, sinal);
     };
     comando(QStringLiteral("Instruções"), QStringLiteral("Instruções"), &Form1::instrucoesPedidas);
+    menuBar()
+        ->findChild<QAction*>(QStringLiteral("Instruções"))
+        ->setShortcut(QKeySequence::HelpContents);
     comando(QStringLiteral("Sintaxe"), QStringLiteral("Sintaxe"), &Form1::sintaxePedida);
     comando(QStringLiteral("FunçõesDefinidas"), QStringLiteral("Funções definidas"),
             &Form1::funcoesDefinidasPedidas);
@@ -355,6 +363,38 @@ void Form1::createComparison() {
     });
 }
 
+// The exercise files, the export and the printing, first in the menu "Ficheiro".
+void Form1::createFileCommands() {
+    QuadroDoExercicio::Controlos controlos{m_funcao1,
+                                           m_frame2,
+                                           m_xmin,
+                                           m_xmax,
+                                           m_ymin,
+                                           m_ymax,
+                                           m_passoX,
+                                           m_passoY,
+                                           m_gradNumX,
+                                           m_marcaX,
+                                           m_gradNumY,
+                                           m_marcaY,
+                                           m_comparacao->mostrarF(),
+                                           m_areaFuncao.get(),
+                                           m_areaTransformada.get(),
+                                           &m_coresFuncao,
+                                           &m_coresTransformada};
+    m_quadroDoExercicio = new QuadroDoExercicio(
+        controlos,
+        {[this] { desenhar(); }, [this] { desenharEixos(); },
+         [this] { return m_janela.EixoRadianos; }, [this] { alternarRadianos(); }},
+        this);
+    m_comandosFicheiro = new ComandosFicheiro(m_avisos, *m_quadroDoExercicio, *m_areaFuncao,
+                                              *m_areaTransformada, this);
+    auto* ficheiro = menuBar()->findChild<QMenu*>(QStringLiteral("Ficheiro"));
+    QAction* fechar = ficheiro->findChild<QAction*>(QStringLiteral("FecharPágina"));
+    ficheiro->insertActions(fechar, m_comandosFicheiro->accoes());
+    ficheiro->insertSeparator(fechar);
+}
+
 bool Form1::redesenharArea(AreaGrafica& area) {
     const auto falha = m_desenhoEixos->RedesenharArea(area, tabelaEixos());
     leitura(area).eixosDesenhados(!falha);
@@ -405,6 +445,7 @@ void Form1::desenhar() {
     } catch (const InterpreterError& erro) {
         return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }
+    m_quadroDoExercicio->fDesenhada();
     MostrarNotaSemPontos(area.camadaPassageira(), resultado);
 }
 

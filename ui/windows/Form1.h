@@ -13,6 +13,7 @@
 #include <memory>
 
 class BotaoImagem;
+class ComandosFicheiro;
 class Comparacao;
 class Disposicao;
 class GrupoTransformacoes;
@@ -21,6 +22,7 @@ class QCheckBox;
 class QLineEdit;
 class QMenu;
 class QShowEvent;
+class QuadroDoExercicio;
 
 /// The main window: the expression of f, the two graph areas, the transformation group, the
 /// picture buttons, the axis table and the menu bar. Its controls are placed from one layout
@@ -59,6 +61,11 @@ public:
     void definirCorGraficoFuncao(const QColor& cor) { m_coresFuncao.grafico = cor; }
     void definirCorGraficoTransformada(const QColor& cor) { m_coresTransformada.grafico = cor; }
 
+    /// The board as an exercise, gathered and rebuilt.
+    QuadroDoExercicio& quadroDoExercicio() const { return *m_quadroDoExercicio; }
+    /// The commands "Abrir exercício…", "Guardar exercício…", "Exportar imagem…", "Imprimir…".
+    ComandosFicheiro& comandosFicheiro() const { return *m_comandosFicheiro; }
+
 signals:
     void instrucoesPedidas();
     void sintaxePedida();
@@ -88,6 +95,7 @@ private:
     void createButtons();
     void createPictureGroups();
     void createComparison();
+    void createFileCommands();
     void carregar();
     void activar();
     TabelaEixos tabelaEixos() const;
@@ -106,6 +114,8 @@ private:
     LeituraDoPonteiro* m_leituraTransformada = nullptr;
     QMenu* m_comparar = nullptr;
     Comparacao* m_comparacao = nullptr;
+    QuadroDoExercicio* m_quadroDoExercicio = nullptr;
+    ComandosFicheiro* m_comandosFicheiro = nullptr;
     CoresDaArea m_coresFuncao;
     CoresDaArea m_coresTransformada;
 

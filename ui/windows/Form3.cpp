@@ -6,6 +6,7 @@
 #include "Disposicao.h"
 #include "GravuraDecorativa.h"
 #include "Identificacao.h"
+#include "TeclasDeAcesso.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -107,6 +108,8 @@ void Form3::createMenus() {
     QAction* funcoes =
         criarComando(QStringLiteral("FunçõesDefinidas"), QStringLiteral("Funções definidas"));
     barra->addActions({quilora, instrucoes, sintaxe, funcoes});
+    instrucoes->setShortcut(QKeySequence::HelpContents);
+    TeclasDeAcesso::aplicar(*barra);
 
     connect(sair, &QAction::triggered, this, &Form3::sairPedido);
     connect(quilora, &QAction::triggered, this, &Form3::quiloraPedida);

@@ -11,6 +11,7 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "Form5.h"
+#include "QuadroDoExercicio.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -83,6 +84,7 @@ void Janelas::abrirExercicio(const QString& caminho) {
     }
     m_exercicioPorAbrir = std::move(std::get<Exercicio>(lido));
     m_ficheiroDoExercicio = caminho;
+    m_principal->quadroDoExercicio().repor(*m_exercicioPorAbrir);
 }
 
 void Janelas::ligarPrincipal(Form1* janela) {

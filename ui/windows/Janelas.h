@@ -40,9 +40,9 @@ public:
     Form4* sintaxe() const { return m_sintaxe; }
     Form5* funcoesDefinidas() const { return m_funcoes; }
 
-    /// Shows the main window for the exercise in the file `caminho` (named on the command line,
-    /// or opened from the file manager). A file that cannot be read as an exercise is told in a
-    /// message box over the main window, and nothing of it is kept.
+    /// Shows the main window with the board of the exercise in the file `caminho` (named on the
+    /// command line, or opened from the file manager). A file that cannot be read as an exercise is
+    /// told in a message box over the main window, and nothing of it is kept.
     void abrirExercicio(const QString& caminho);
     /// The exercise last opened from outside and the file it came from, for the main window's
     /// board to take; nothing when none was or the file was refused.
