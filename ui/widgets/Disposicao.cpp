@@ -133,6 +133,13 @@ double Disposicao::escalaMaxima(QSize desenho) {
     return maxima;
 }
 
+void Disposicao::definirDesenho(QSize desenho) {
+    m_desenho = desenho;
+    // Fonts and pictures are scaled afresh even where the scale comes out the same.
+    m_escala = 0;
+    aplicar();
+}
+
 void Disposicao::aplicar() {
     const QSize cliente = m_cliente.size();
     // Beyond the largest screen the content keeps its size, centred on plain background.

@@ -69,6 +69,11 @@ public:
     QPoint margem() const { return m_margem; }
     QWidget& cliente() const { return m_cliente; }
 
+    /// The client area's size at scale 1 from now on (a part shown beside the others widens
+    /// it); the layout is applied again at once.
+    void definirDesenho(QSize desenho);
+    QSize desenho() const { return m_desenho; }
+
     /// Lays the controls out again for the client's present size (after a control sized to its
     /// text has a new text, for instance).
     void aplicar();

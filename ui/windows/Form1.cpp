@@ -11,6 +11,7 @@
 #include "Comparacao.h"
 #include "Disposicao.h"
 #include "Fontes.h"
+#include "FuncaoComposta.h"
 #include "GrupoOpcoesFuncao.h"
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
@@ -19,8 +20,10 @@
 #include "NotaDoTracado.h"
 #include "OperacoesImagem.h"
 #include "OrdemTabulacao.h"
+#include "PainelExercicio.h"
 #include "PonteiroOcupado.h"
 #include "PreparacaoTexto.h"
+#include "TracadoComDominio.h"
 #include "clsEquation.h"
 
 #include <QAction>
@@ -37,6 +40,8 @@
 namespace {
 
 constexpr QSize kCliente{1016, 714};
+// With the exercise panel open, beside the transform area.
+constexpr QSize kClienteComPainel{1376, 714};
 constexpr FonteDesenho kTituloGrupo{"Arial", 8.25, true};
 constexpr FonteDesenho kTituloArea{"Arial", 12, true};
 constexpr FonteDesenho kFx{"MS Sans Serif", 9.75, true};
@@ -103,6 +108,7 @@ constexpr LugarDesenho kDisposicao[] = {
     {"CorFundoTransformada",   2820,   240,   615,   615, kBotao},
     {"CopiarTransformada",     3720,   240,   615,   615, kBotao},
     {"GuardarTransformada",    4620,   240,   615,   615, kBotao},
+    {"PainelExercicio",       15300,   180,  5220, 10470, kOpcao},
 };
 // clang-format on
 
@@ -168,6 +174,7 @@ void Form1::createControls() {
     createAxisTable();
     createButtons();
     createPictureGroups();
+    createExercisePanel();
     OrdemTabulacao::aplicar(this);
     // Laid out at scale 1 until the window is given another size.
     resize(kCliente.width(), kCliente.height() + menuBar()->sizeHint().height());
@@ -345,6 +352,12 @@ void Form1::createComparison() {
             [this](const CurvaDesenhada& curva) {
                 m_comparacao->transformadaDesenhada(curva.expressao);
             });
+    // A g typed in the panel piles up with the transformations and can be taken as f alike.
+    connect(m_painel, &PainelExercicio::transformadaDesenhada, this,
+            [this](const CurvaDesenhada& curva) {
+                m_leituraTransformada->curvaDesenhada(curva);
+                m_comparacao->transformadaDesenhada(curva.expressao);
+            });
     connect(m_frame2, &GrupoTransformacoes::previsaoMudou, m_leituraTransformada,
             &LeituraDoPonteiro::previsao);
     // The next transformation starts from the transform just taken as f.
@@ -353,6 +366,34 @@ void Form1::createComparison() {
         desenhar();
         m_frame2->reset();
     });
+}
+
+// The exercise panel, beside the graphs while "Painel do exercício" is checked.
+void Form1::createExercisePanel() {
+    m_painel = new PainelExercicio(
+        *m_areaFuncao, *m_areaTransformada, m_janela, m_coresTransformada,
+        [this] { return m_funcao1->text(); }, m_avisos, m_cliente);
+    m_painel->hide();
+    m_frame2->definirDominioDeF([this] { return m_painel->dominioLido(); });
+    connect(m_frame2, &GrupoTransformacoes::opcaoDesenhada, m_painel,
+            &PainelExercicio::opcaoDesenhada);
+    connect(m_painel, &PainelExercicio::dominioIndicado, this, &Form1::desenhar);
+    m_accaoPainel = m_comparar->addAction(QStringLiteral("Painel do exercício"));
+    m_accaoPainel->setObjectName(QStringLiteral("PainelDoExercicio"));
+    m_accaoPainel->setCheckable(true);
+    connect(m_accaoPainel, &QAction::toggled, this, &Form1::mostrarPainel);
+}
+
+// The window grows by the panel at the scale in force, so the graphs keep their size where the
+// screen has room; the layout then scales the whole as one piece.
+void Form1::mostrarPainel(bool aberto) {
+    const QSize desenho = aberto ? kClienteComPainel : kCliente;
+    const int largura =
+        qRound((desenho.width() - m_disposicao->desenho().width()) * m_disposicao->escala());
+    m_painel->setVisible(aberto);
+    m_disposicao->definirDesenho(desenho);
+    if (!isMaximized() && !isFullScreen())
+        resize(width() + largura, height());
 }
 
 bool Form1::redesenharArea(AreaGrafica& area) {
@@ -392,20 +433,24 @@ void Form1::desenhar() {
     // Without accepted axes the area has no window: a plot would land anywhere.
     if (!area.eixosAceites())
         return area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
+    const IntervaloLido dominio = m_painel->dominioLido();
+    if (!dominio.aceite())
+        return m_avisos.avisar(PainelExercicio::mensagemDoDominio(dominio.erro),
+                               Dialogos::Icone::Informacao);
     m_leituraFuncao->curvaDesenhada({f.texto, QStringLiteral("f(x)"), {}});
     m_comparacao->funcaoDesenhada(f.texto);
     ResultadoTracado resultado;
     try {
         // The overlay goes before any message, so the box stands over the graph drawn so far.
         SobreposicaoVisivel troca(area);
-        clsEquation equacao;
-        equacao.Equation(f.texto.toStdString());
+        FuncaoComposta curva(f.texto, dominio.intervalo);
         resultado =
-            CicloDeTracado(equacao, area, m_janela, m_coresFuncao.grafico, PoliticaFalha::Parar);
+            TracarComDominio(curva, area, m_janela, m_coresFuncao.grafico, PoliticaFalha::Parar);
     } catch (const InterpreterError& erro) {
         return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }
     MostrarNotaSemPontos(area.camadaPassageira(), resultado);
+    m_painel->funcaoDesenhada(f.texto, dominio.intervalo);
 }
 
 void Form1::desenharEixos() {

@@ -17,6 +17,7 @@ class Comparacao;
 class Disposicao;
 class GrupoTransformacoes;
 class LeituraDoPonteiro;
+class PainelExercicio;
 class QCheckBox;
 class QLineEdit;
 class QMenu;
@@ -50,6 +51,10 @@ public:
     GrupoTransformacoes* grupoTransformacoes() const { return m_frame2; }
     /// The text box of the expression of f.
     QLineEdit* funcao1() const { return m_funcao1; }
+    /// The exercise panel, hidden until "Painel do exercício" is checked.
+    PainelExercicio* painel() const { return m_painel; }
+    /// "Painel do exercício" in the menu "Comparar".
+    QAction* accaoPainel() const { return m_accaoPainel; }
 
     /// The four colour choices (CommonDialog1 to CommonDialog4), set at the first showing.
     QColor corGraficoFuncao() const { return m_coresFuncao.grafico; }
@@ -88,6 +93,8 @@ private:
     void createButtons();
     void createPictureGroups();
     void createComparison();
+    void createExercisePanel();
+    void mostrarPainel(bool aberto);
     void carregar();
     void activar();
     TabelaEixos tabelaEixos() const;
@@ -106,6 +113,8 @@ private:
     LeituraDoPonteiro* m_leituraTransformada = nullptr;
     QMenu* m_comparar = nullptr;
     Comparacao* m_comparacao = nullptr;
+    PainelExercicio* m_painel = nullptr;
+    QAction* m_accaoPainel = nullptr;
     CoresDaArea m_coresFuncao;
     CoresDaArea m_coresTransformada;
 
