@@ -231,7 +231,10 @@ bool GrupoTransformacoes::desenhar(clsEquation& equacao, const Transformacao& t,
         m_area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
         return false;
     }
-    const CurvaDesenhada desenhada = curva(t, textoConstruido(t, m_textos), parametros);
+    CurvaDesenhada desenhada = curva(t, textoConstruido(t, m_textos), parametros);
+    if (!dominio.todaAReta())
+        desenhada.valor =
+            leituraDe(std::make_shared<FuncaoComposta>(composicaoDe(t, f, parametros), f, dominio));
     equacao.Equation(desenhada.expressao.toStdString());
     ResultadoTracado resultado;
     try {

@@ -217,7 +217,11 @@ void PainelExercicio::desenharG() {
         return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }
     const QString nome = escrito.contains(u'=') ? escrito : QStringLiteral("g(x) = ") + escrito;
-    emit transformadaDesenhada(CurvaDesenhada{g.composicao.expandida, nome, {}});
+    emit transformadaDesenhada(CurvaDesenhada{
+        g.composicao.expandida,
+        nome,
+        {},
+        leituraDe(std::make_shared<FuncaoComposta>(g.composicao, *f, dominio.intervalo))});
     MostrarNotaSemPontos(m_areaT.camadaPassageira(), resultado);
     transformadaNova(Curva{nome, *f, dominio.intervalo, g.composicao},
                      descreverComposicao(g.composicao).texto);

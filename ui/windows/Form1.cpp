@@ -437,7 +437,10 @@ void Form1::desenhar() {
     if (!dominio.aceite())
         return m_avisos.avisar(PainelExercicio::mensagemDoDominio(dominio.erro),
                                Dialogos::Icone::Informacao);
-    m_leituraFuncao->curvaDesenhada({f.texto, QStringLiteral("f(x)"), {}});
+    CurvaDesenhada desenhada{f.texto, QStringLiteral("f(x)"), {}};
+    if (!dominio.intervalo.todaAReta())
+        desenhada.valor = leituraDe(std::make_shared<FuncaoComposta>(f.texto, dominio.intervalo));
+    m_leituraFuncao->curvaDesenhada(desenhada);
     m_comparacao->funcaoDesenhada(f.texto);
     ResultadoTracado resultado;
     try {
