@@ -53,6 +53,8 @@ void TabelaPontosNotaveis::mostrar(const std::vector<CurvaAnalisada>& curvas) {
                     celulaCom(p.origem ? EscritaParaAluno::ponto(p.origem->u, p.origem->fu)
                                        : QString()));
             setItem(linha, 4, celulaCom(descricaoDoPonto(p)));
+            // A long description shows whole under the pointer where the column cuts it.
+            item(linha, 4)->setToolTip(item(linha, 4)->text());
         }
     }
     resizeColumnsToContents();

@@ -36,6 +36,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -385,15 +388,22 @@ void Form1::createExercisePanel() {
 }
 
 // The window grows by the panel at the scale in force, so the graphs keep their size where the
-// screen has room; the layout then scales the whole as one piece.
+// screen has room; where it has not, the whole is made smaller to fit the screen's free width.
 void Form1::mostrarPainel(bool aberto) {
     const QSize desenho = aberto ? kClienteComPainel : kCliente;
-    const int largura =
-        qRound((desenho.width() - m_disposicao->desenho().width()) * m_disposicao->escala());
+    const double escala = m_disposicao->escala();
     m_painel->setVisible(aberto);
     m_disposicao->definirDesenho(desenho);
-    if (!isMaximized() && !isFullScreen())
-        resize(width() + largura, height());
+    if (isMaximized() || isFullScreen())
+        return;
+    const QSize volta = size() - m_cliente->size();
+    const QRect livre = screen()->availableGeometry();
+    const double cabe = Disposicao::escalaPara(desenho, QSize(livre.width(), height()) - volta);
+    const double nova = std::min(escala, cabe);
+    resize(QSize(qRound(desenho.width() * nova), qRound(desenho.height() * nova)) + volta);
+    // Kept on the screen where it grew past its right edge.
+    if (frameGeometry().right() > livre.right())
+        move(std::max(livre.left(), livre.right() + 1 - frameGeometry().width()), y());
 }
 
 bool Form1::redesenharArea(AreaGrafica& area) {
