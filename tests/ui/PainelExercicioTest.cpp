@@ -203,6 +203,23 @@ TEST_F(PainelExercicioTest, DescricaoDaUltimaTransformada) {
     EXPECT_EQ(pontosDe(QStringLiteral("f(x+b) (b")).size(), 0U);
 }
 
+// The transform taken as f brings its domain along, or the pupil is asked for it.
+TEST_F(PainelExercicioTest, ATransformadaComoFLevaOSeuDominio) {
+    abrirPainel();
+    desenharF("x^2-4", "[-3, 2]");
+    enter(painel().campoG(), "-f(x-1)+3");
+    auto* usar = form->findChild<QAction*>(QStringLiteral("UsarTransformadaComoF"));
+    usar->trigger();
+    EXPECT_EQ(painel().campoDominio()->text(), "[−2, 3]");
+    EXPECT_TRUE(painel().intervalos().startsWith("f(x):  Df = [−2, 3];  D'f = [−2, 7]"))
+        << painel().intervalos().toStdString();
+    enter(painel().campoG(), "f(x/10)"); // on [−20, 30], cut by the window
+    usar->trigger();
+    EXPECT_EQ(painel().campoDominio()->text(), "");
+    ASSERT_EQ(dialogos.textos().size(), 1);
+    EXPECT_TRUE(dialogos.textos()[0].startsWith("O domínio da transformada não é um só"));
+}
+
 // Ctrl+C in the table copies the points and the intervals as text for a worksheet.
 TEST_F(PainelExercicioTest, CtrlCCopiaATabelaEOsIntervalos) {
     abrirPainel();
@@ -239,6 +256,12 @@ TEST_F(PainelExercicioTest, AbrirEFecharOPainel) {
     EXPECT_GT(painel().geometry().left(), picture2.right());
     EXPECT_LE(painel().geometry().right(), form->areaCliente()->width());
     EXPECT_GT(painel().tabela().rowCount(), 0);
+    // The Tab key goes from the last control of the window to the panel, in its order.
+    controlo("DesenharEixos")->setFocus();
+    for (const char* nome : {"GDeX", "DominioDeF", "ValorDeX", "PontosNotaveis"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), controlo(nome));
+    }
 
     form->accaoPainel()->setChecked(false);
     EXPECT_FALSE(painel().isVisible());

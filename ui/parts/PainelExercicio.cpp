@@ -235,6 +235,22 @@ void PainelExercicio::transformadaNova(Curva curva, const QString& descricao) {
     analisar();
 }
 
+void PainelExercicio::transformadaUsadaComoF() {
+    if (isHidden() || !m_t || m_t->dominio.todaAReta() || m_analises.empty())
+        return;
+    const std::vector<IntervaloNaJanela>& dominio = m_analises.back().analise.dominio;
+    if (dominio.size() == 1 && !dominio.front().cortado()) {
+        m_dominio->setText(EscritaParaAluno::intervalo(dominio.front().intervalo));
+        return;
+    }
+    // The new f is not to be drawn on the domain of the old one.
+    m_dominio->clear();
+    m_avisos.avisar(QStringLiteral("O domínio da transformada não é um só intervalo que se veja "
+                                   "todo na janela: escreva-o em «Domínio de f» e carregue em "
+                                   "Enter para desenhar f nele."),
+                    Dialogos::Icone::Informacao);
+}
+
 void PainelExercicio::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     analisar();

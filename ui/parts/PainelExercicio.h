@@ -68,6 +68,9 @@ public slots:
     void desenharG();
     /// Enter in `x =`: shows and marks the values of f and of the last transform there.
     void mostrarValoresEmX();
+    /// The last transform becomes f: its domain becomes the domain of f, where the window shows
+    /// it whole as one interval; otherwise the field is emptied and the pupil told to write it.
+    void transformadaUsadaComoF();
     /// Puts textoParaCopiar() on the clipboard.
     void copiar();
 

@@ -366,6 +366,7 @@ void Form1::createComparison() {
     // The next transformation starts from the transform just taken as f.
     connect(m_comparacao, &Comparacao::usarComoFPedido, this, [this](const QString& texto) {
         m_funcao1->setText(texto);
+        m_painel->transformadaUsadaComoF();
         desenhar();
         m_frame2->reset();
     });
