@@ -85,7 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
                           "-f(x-1)+3",
                           {{-2, -2}, {-1.6457513110645907, 0}, {0, 6}, {1, 7}, {3, 3}},
                           "g(x) = -f(x-1)+3:  Dg = [−2, 3];  D'g = [−2, 7]"},
-        ExercicioDoPainel{"x^2-4", "", "f(2x)", {{-1, 0}, {0, -4}, {1, 0}}, ""},
+        ExercicioDoPainel{"x^2-4",
+                          "",
+                          "f(2x)",
+                          {{-1, 0}, {0, -4}, {1, 0}},
+                          "Dg = [−10, 10] (visto na janela);  D'g = [−4, 10] (visto na janela)"},
         ExercicioDoPainel{"|x|",
                           "[-2, 4[",
                           "g(x) = f(-x)+1",
@@ -177,9 +181,14 @@ TEST_F(PainelExercicioTest, ValoresEmXMarcadosNosDoisGraficos) {
     enter(painel().campoG(), "-f(x-1)+3");
     enter(painel().campoX(), "1,5");
     EXPECT_EQ(painel().valoresEmX(), "f(x) em x = 1,5: −1,75\ng(x) = -f(x-1)+3 em x = 1,5: 6,75");
+    EXPECT_EQ(painel().marcasDaFuncao().marcado(), "(1,5; −1,75)");
+    EXPECT_EQ(painel().marcasDaTransformada().marcado(), "(1,5; 6,75)");
     enter(painel().campoX(), "4");
     EXPECT_EQ(painel().valoresEmX(),
               "f(x) em x = 4: não definida\ng(x) = -f(x-1)+3 em x = 4: não definida");
+    EXPECT_EQ(painel().marcasDaFuncao().marcado(), "");
+    enter(painel().campoX(), "x+");
+    EXPECT_TRUE(painel().valoresEmX().startsWith("Erro no valor de x: "));
 }
 
 // The description of the last transform, in the panel and as the readout's tool tip.

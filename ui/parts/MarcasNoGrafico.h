@@ -29,6 +29,8 @@ public:
     void marcar(const std::optional<QPointF>& ponto, const JanelaGrafica& janela);
     /// The texts of the labels shown now, left to right.
     QStringList rotulos() const;
+    /// The label of the point marked for a value of x; empty when there is none.
+    QString marcado() const { return m_marcado ? m_marcado->texto : QString(); }
     void limpar();
 
     /// A point as a label shows it: each coordinate rounded to the decimals that tell apart two

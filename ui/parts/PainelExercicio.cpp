@@ -35,13 +35,17 @@ namespace {
 
 const QColor kAzul(0, 0, 255);
 
+// The intervals as a pupil writes them, each that the window cuts said so.
 QString intervalosEscritos(const std::vector<IntervaloNaJanela>& lista, bool& cortado) {
     std::vector<Intervalo> simples;
+    bool esteCortado = false;
     for (const IntervaloNaJanela& i : lista) {
         simples.push_back(i.intervalo);
-        cortado = cortado || i.cortado();
+        esteCortado = esteCortado || i.cortado();
     }
-    return EscritaParaAluno::uniao(simples);
+    cortado = cortado || esteCortado;
+    return EscritaParaAluno::uniao(simples) +
+           (esteCortado ? QStringLiteral(" (visto na janela)") : QString());
 }
 
 // "a+f(x+b) (a = 2; b = −1)": the option as its caption names it, with its parameters.
@@ -295,8 +299,8 @@ void PainelExercicio::mostrarIntervalos() {
                       intervalosEscritos(c.analise.contradominio, cortado);
     }
     if (cortado)
-        linhas << QStringLiteral("A janela corta o gráfico: o que se indica é o que se vê na "
-                                 "janela.");
+        linhas << QStringLiteral("A janela corta o gráfico: o domínio ou o contradomínio "
+                                 "indicado é só o que se vê na janela.");
     m_intervalos->setText(linhas.join(u'\n'));
 }
 

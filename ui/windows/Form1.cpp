@@ -36,9 +36,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace {
 
@@ -388,23 +385,10 @@ void Form1::createExercisePanel() {
     connect(m_accaoPainel, &QAction::toggled, this, &Form1::mostrarPainel);
 }
 
-// The window grows by the panel at the scale in force, so the graphs keep their size where the
-// screen has room; where it has not, the whole is made smaller to fit the screen's free width.
+// The window grows by the panel, the whole scaled as one piece.
 void Form1::mostrarPainel(bool aberto) {
-    const QSize desenho = aberto ? kClienteComPainel : kCliente;
-    const double escala = m_disposicao->escala();
     m_painel->setVisible(aberto);
-    m_disposicao->definirDesenho(desenho);
-    if (isMaximized() || isFullScreen())
-        return;
-    const QSize volta = size() - m_cliente->size();
-    const QRect livre = screen()->availableGeometry();
-    const double cabe = Disposicao::escalaPara(desenho, QSize(livre.width(), height()) - volta);
-    const double nova = std::min(escala, cabe);
-    resize(QSize(qRound(desenho.width() * nova), qRound(desenho.height() * nova)) + volta);
-    // Kept on the screen where it grew past its right edge.
-    if (frameGeometry().right() > livre.right())
-        move(std::max(livre.left(), livre.right() + 1 - frameGeometry().width()), y());
+    m_disposicao->definirDesenho(aberto ? kClienteComPainel : kCliente);
 }
 
 bool Form1::redesenharArea(AreaGrafica& area) {
