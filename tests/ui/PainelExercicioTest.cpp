@@ -4,6 +4,8 @@
 #include "JanelaPrincipal.h"
 
 #include "AreaGrafica.h"
+#include "BotaoOpcao.h"
+#include "CamadaPassageira.h"
 #include "Descricao.h"
 #include "GrupoTransformacoes.h"
 #include "LeituraComposicao.h"
@@ -153,6 +155,31 @@ TEST_F(PainelExercicioTest, ExtremidadesCheiaEOcaNosDoisGraficos) {
     EXPECT_GT(anel, 0);
     EXPECT_TRUE(painel().intervalos().contains("f(ax) (a = 2):  D = [−1, 2[;  D' = [−2, 4["))
         << painel().intervalos().toStdString();
+}
+
+// Stepping a previews the marked transformation on the domain of f too; a domain that cannot
+// be read is said in the preview's note.
+TEST_F(PainelExercicioTest, APrevisaoSoNoDominio) {
+    abrirPainel();
+    desenharF("x^2-4", "[-2, 2]");
+    form->grupoTransformacoes()->opcao(9)->setChecked(true); // a.f(x)
+    const auto previsto = [this](double x, double y) {
+        const Quadro& q = form->areaTransformada().persistente();
+        const QImage& pontos = form->areaTransformada().camadaPassageira().pontos();
+        return pontos.pixel(static_cast<int>(q.pixelX(x)), static_cast<int>(q.pixelY(y))) ==
+               qRgb(0, 0, 255);
+    };
+    QTest::keyClick(form->grupoTransformacoes()->valorDeA(), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->grupoTransformacoes()->valorDeA()->text(), "1.9");
+    EXPECT_TRUE(previsto(0, -7.6));
+    EXPECT_FALSE(previsto(3, 9.5));
+    painel().campoDominio()->setText(QStringLiteral("[2, 1"));
+    QTest::keyClick(form->grupoTransformacoes()->valorDeA(), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(
+        form->areaTransformada().camadaPassageira().nota().startsWith("Erro no domínio de f: "));
+    EXPECT_TRUE(dialogos.textos().isEmpty());
 }
 
 // What cannot be read is said, and nothing is drawn.
