@@ -6,7 +6,9 @@
 #include "AreaGrafica.h"
 #include "BotaoOpcao.h"
 #include "CamadaPassageira.h"
+#include "CurvasDaArea.h"
 #include "Descricao.h"
+#include "FuncaoComposta.h"
 #include "GrupoTransformacoes.h"
 #include "LeituraComposicao.h"
 #include "MarcasNoGrafico.h"
@@ -303,6 +305,20 @@ TEST_F(PainelExercicioTest, AbrirEFecharOPainel) {
     EXPECT_FALSE(painel().isVisible());
     EXPECT_EQ(form->size(), tamanho);
     EXPECT_EQ(controlo("Picture2")->geometry(), picture2);
+}
+
+// A curve drawn on a domain is read only there: the readout says "não definida" beyond it.
+TEST(LeituraNoDominio, ACurvaSoSeLeOndeFoiDesenhada) {
+    CurvasDaArea curvas;
+    curvas.juntar({QStringLiteral("x^2"),
+                   QStringLiteral("f(x)"),
+                   {},
+                   leituraDe(std::make_shared<FuncaoComposta>(QStringLiteral("x^2"),
+                                                              Intervalo{0, 1, true, false}))});
+    EXPECT_EQ(curvas.maisProxima(0.5, 0, 8).valor, 0.25);
+    EXPECT_EQ(curvas.maisProxima(0, 0, 8).valor, 0.0);
+    EXPECT_FALSE(curvas.maisProxima(1, 1, 8).valor);
+    EXPECT_FALSE(curvas.maisProxima(2, 4, 8).valor);
 }
 
 } // namespace
