@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include <utility>
@@ -79,6 +80,13 @@ TEST_P(ExerciciosTest, OPainelDaOsPontosEOsIntervalosDeG) {
     }
     EXPECT_TRUE(painel().intervalos().contains(QString::fromUtf8(e.intervalosDeG)))
         << painel().intervalos().toStdString();
+    // Beside each point of g, the point of f it comes from.
+    const TabelaPontosNotaveis& tabela = painel().tabela();
+    for (int linha = 0; linha < tabela.rowCount(); ++linha) {
+        if (tabela.celula(linha, 0) == "g(x)") {
+            EXPECT_TRUE(tabela.celula(linha, 3).startsWith(u'(')) << linha;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                           "Dg = [−1, 1];  D'g = [−2, −1]"},
         ExercicioDoPainel{"x^2", "", "f(x)", {{0, 0}}, ""}));
 
-// f is labelled on its graph as the axes show it, its points and intervals in the panel.
+// f is labelled on its graph as the axes show it, its points and intervals in the panel; the
+// readout reads it only on its domain.
 TEST_F(PainelExercicioTest, FNoSeuDominioComRotulosEIntervalos) {
     abrirPainel();
     desenharF("x^2-4", "[-3, 2]");
@@ -126,6 +135,25 @@ TEST_F(PainelExercicioTest, FNoSeuDominioComRotulosEIntervalos) {
               (QStringList{"(−3; 5)", "(−2; 0)", "(0; −4)", "(2; 0)"}));
     EXPECT_TRUE(painel().intervalos().startsWith("f(x):  Df = [−3, 2];  D'f = [−4, 5]"));
     EXPECT_EQ(pontosDe(QStringLiteral("f(x)")).size(), 4U);
+    Quadro& quadro = form->areaFuncao().persistente();
+    const QPointF ponto = quadro.modeloParaEcra({quadro.pixelX(3), quadro.pixelY(5)});
+    QMouseEvent movimento(QEvent::MouseMove, ponto, quadro.mapToGlobal(ponto), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&quadro, &movimento);
+    EXPECT_TRUE(form->areaFuncao().camadaPassageira().leitura().endsWith("f(x) = não definida"))
+        << form->areaFuncao().camadaPassageira().leitura().toStdString();
+}
+
+// In a window of small pixels the labels keep the decimals that tell two pixels apart.
+TEST_F(PainelExercicioTest, RotulosComOsDecimaisDaJanela) {
+    abrirPainel();
+    for (const auto& [celula, valor] : {std::pair{"Xmin", "-1"}, std::pair{"Xmax", "1"},
+                                        std::pair{"Ymin", "-1"}, std::pair{"Ymax", "1"}})
+        escrever(celula, valor);
+    clicar("DesenharEixos");
+    desenharF("x^2-0.1225", "");
+    EXPECT_EQ(painel().marcasDaFuncao().rotulos(),
+              (QStringList{"(−0,35; 0)", "(0; −0,123)", "(0,35; 0)"}));
 }
 
 // The end of a closed domain is a filled dot, that of an open one a hollow circle, for f and
@@ -272,6 +300,8 @@ TEST_F(PainelExercicioTest, CtrlCCopiaATabelaEOsIntervalos) {
     EXPECT_TRUE(texto.contains("g(x) = -f(x-1)+3\tZero\t-1,645751311\t0\t-2,645751311\t3\n"))
         << texto.toStdString();
     EXPECT_TRUE(texto.contains("f(x)\t[−3, 2]\t[−4, 5]\n")) << texto.toStdString();
+    EXPECT_EQ(tabela->celula(5, 3), "(−2,645751311; 3)");
+    EXPECT_EQ(tabela->celula(5, 4), "Zero");
 }
 
 // Closed, the window is as it always was and f has no domain; open, the panel stands beside
