@@ -331,6 +331,13 @@ TEST_F(PainelExercicioTest, AbrirEFecharOPainel) {
         EXPECT_EQ(QApplication::focusWidget(), controlo(nome));
     }
 
+    // The labels follow their picture when the window is made larger.
+    escalar(2);
+    const Quadro& picture1 = form->areaFuncao().persistente();
+    EXPECT_GT(picture1.width(), 600);
+    EXPECT_EQ(painel().marcasDaFuncao().geometry(), picture1.rect());
+    form->resize(tamanho.width() + 360, tamanho.height());
+
     form->accaoPainel()->setChecked(false);
     EXPECT_FALSE(painel().isVisible());
     EXPECT_EQ(form->size(), tamanho);
