@@ -18,6 +18,8 @@ CurvasDaArea::Registo::Registo(const CurvaDesenhada& c) : curva(c) {
 }
 
 std::optional<double> CurvasDaArea::Registo::valorEm(double x) {
+    if (curva.valor)
+        return curva.valor(x);
     try {
         equacao.Var("x", x);
         equacao.Solve();

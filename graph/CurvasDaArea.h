@@ -8,6 +8,7 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -24,6 +25,9 @@ struct CurvaDesenhada {
     QString expressao; ///< the text the interpreter plotted
     QString rotulo;    ///< "f(x)", "a.f(x)", ...
     QList<Parametro> parametros;
+    /// Where the curve was drawn on a domain: its value at x there, or nothing outside it. When
+    /// empty, the value is that of `expressao`.
+    std::function<std::optional<double>(double)> valor = {};
 
     /// The parameters in the locale's number form, "(a = 0,5)" or "(a = -2; b = 1)", or as the
     /// expression typed for them, "(a = -1/3; b = pi/15)"; empty when there are none.

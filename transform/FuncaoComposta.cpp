@@ -181,3 +181,13 @@ std::optional<double> FuncaoComposta::f(double u) {
         return std::nullopt;
     }
 }
+
+std::function<std::optional<double>(double)> leituraDe(std::shared_ptr<FuncaoComposta> funcao) {
+    return [funcao = std::move(funcao)](double x) -> std::optional<double> {
+        try {
+            return funcao->valorEm(x);
+        } catch (const InterpreterError&) {
+            return std::nullopt;
+        }
+    };
+}

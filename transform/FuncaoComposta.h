@@ -8,6 +8,8 @@
 #include "clsEquation.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,3 +86,7 @@ private:
     // call of a text of x that text alone.
     enum class Teste { Nenhum, X, UmArgumento, Argumentos } m_teste = Teste::Argumentos;
 };
+
+/// The value of a function of f at x as a readout asks it, the function kept with it: nothing
+/// where it has no value on the domain of f, nor where its text fails.
+std::function<std::optional<double>(double)> leituraDe(std::shared_ptr<FuncaoComposta> funcao);

@@ -10,6 +10,7 @@
 #include "Catalogo.h"
 #include "CoresDaArea.h"
 #include "DesenharTransformada.h"
+#include "FuncaoComposta.h"
 #include "Identificacao.h"
 #include "NotaDoTracado.h"
 #include "NumeroInicial.h"
@@ -32,6 +33,8 @@ const char* const kDicaB = "Escreva aqui o valor de b da transformação.";
 
 // The lead-in of the box, on one line for a note.
 const QString kErroFuncaoNumaLinha = QStringLiteral("Erro na expressão analítica da função: ");
+// The lead-in of a domain of f that cannot be read.
+const QString kErroDominio = QStringLiteral("Erro no domínio de f:");
 // What "Desenhar" says of an empty f, said alike by the transformations.
 const QString kFuncaoEmFalta = QStringLiteral(
     "Deve escrever a expressão analítica da função que pretende representar graficamente.");
@@ -175,9 +178,13 @@ void GrupoTransformacoes::executar(int numero) {
         return m_avisos.falhaDaFuncao(f.erro);
     if (f.vazio())
         return m_avisos.avisar(kFuncaoEmFalta, Dialogos::Icone::Nenhum);
+    const IntervaloLido dominio = m_dominioDeF();
+    if (!dominio.aceite())
+        return m_avisos.avisar(kErroDominio + QStringLiteral("\r\n\r\n") + dominio.erro,
+                               Dialogos::Icone::Informacao);
     const Parametros parametros{m_valorDeA->text(), m_valorDeB->text()};
     const auto texto = textoADesenhar(t, f.texto, parametros, m_textos);
-    const bool desenhada = texto && desenhar(equacao, curva(t, *texto, parametros));
+    const bool desenhada = texto && desenhar(equacao, t, f.texto, parametros, dominio.intervalo);
     notaDeANulo(t, parametros, desenhada);
 }
 
@@ -218,23 +225,38 @@ CurvaDesenhada GrupoTransformacoes::curva(const Transformacao& t, const QString&
 }
 
 // Whether the transformation reached the area; a failure is said in a box or a note.
-bool GrupoTransformacoes::desenhar(clsEquation& equacao, const CurvaDesenhada& curva) {
+bool GrupoTransformacoes::desenhar(clsEquation& equacao, const Transformacao& t, const QString& f,
+                                   const Parametros& parametros, const Intervalo& dominio) {
     if (!m_area.eixosAceites()) {
         m_area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
         return false;
     }
-    equacao.Equation(curva.expressao.toStdString());
+    CurvaDesenhada desenhada = curva(t, textoConstruido(t, m_textos), parametros);
+    if (!dominio.todaAReta())
+        desenhada.valor =
+            leituraDe(std::make_shared<FuncaoComposta>(composicaoDe(t, f, parametros), f, dominio));
+    equacao.Equation(desenhada.expressao.toStdString());
     ResultadoTracado resultado;
     try {
-        resultado =
-            DesenharTransformada(equacao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
+        resultado = tracar(equacao, t, f, parametros, dominio);
     } catch (const InterpreterError& erro) {
         m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
         return false;
     }
-    emit transformadaDesenhada(curva);
+    emit transformadaDesenhada(desenhada);
+    emit opcaoDesenhada(t.numero, f, parametros);
     MostrarNotaSemPontos(m_area.camadaPassageira(), resultado);
     return true;
+}
+
+// With a domain of f the transform lives only where the argument given to f lies in it.
+ResultadoTracado GrupoTransformacoes::tracar(clsEquation& equacao, const Transformacao& t,
+                                             const QString& f, const Parametros& parametros,
+                                             const Intervalo& dominio) {
+    if (dominio.todaAReta())
+        return DesenharTransformada(equacao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
+    FuncaoComposta funcao(composicaoDe(t, f, parametros), f, dominio);
+    return DesenharTransformada(funcao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
 }
 
 // Enter in a or b draws the marked transformation again with the value typed, as choosing it
@@ -297,11 +319,21 @@ void GrupoTransformacoes::prever() {
     const auto texto = textoADesenhar(t, f.texto, parametros, textos);
     if (!texto)
         return notaDeANulo(t, parametros, false);
+    const IntervaloLido lido = m_dominioDeF();
+    if (!lido.aceite())
+        return notaDaPrevisao(kErroDominio + QStringLiteral(" ") + lido.erro);
+    const Intervalo& dominio = lido.intervalo;
     equacao.Equation(texto->toStdString());
     try {
-        MostrarNotaSemPontos(
-            m_area.camadaPassageira(),
-            PreverTransformada(equacao, m_area.camadaPassageira(), m_janela, m_cores.grafico));
+        CamadaPassageira& camada = m_area.camadaPassageira();
+        if (dominio.todaAReta()) {
+            MostrarNotaSemPontos(camada,
+                                 PreverTransformada(equacao, camada, m_janela, m_cores.grafico));
+        } else {
+            FuncaoComposta funcao(composicaoDe(t, f.texto, parametros), f.texto, dominio);
+            MostrarNotaSemPontos(camada,
+                                 PreverTransformada(funcao, camada, m_janela, m_cores.grafico));
+        }
         emit previsaoMudou(curva(t, *texto, parametros));
         notaDeANulo(t, parametros, true);
     } catch (const InterpreterError& erro) {

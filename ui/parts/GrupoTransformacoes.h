@@ -5,8 +5,10 @@
 
 #include "Avisos.h"
 #include "CampoParametro.h"
+#include "CicloDeTracado.h"
 #include "ConstrucaoTexto.h"
 #include "CurvasDaArea.h"
+#include "LeituraIntervalo.h"
 
 #include <QGroupBox>
 #include <QTimer>
@@ -39,6 +41,12 @@ public:
     BotaoOpcao* opcao(int numero) const;
     QLineEdit* valorDeA() const { return m_valorDeA; }
     QLineEdit* valorDeB() const { return m_valorDeB; }
+    /// The domain of f as typed, read at each transformation: the transforms are drawn only where
+    /// the argument given to f lies in it (every real number at first), their ends marked; one
+    /// that cannot be read is said, and nothing is drawn.
+    void definirDominioDeF(std::function<IntervaloLido()> dominio) {
+        m_dominioDeF = std::move(dominio);
+    }
 
 public slots:
     /// The click of `Reset`: clears the marks of `Option1` to `Option10`, in that order.
@@ -57,6 +65,9 @@ signals:
     void transformadaDesenhada(const CurvaDesenhada& curva);
     /// The preview shown over the area now, or none.
     void previsaoMudou(const std::optional<CurvaDesenhada>& curva);
+    /// Transformation n was drawn from f (its text ready for the interpreter) with these
+    /// parameters (as written back), after transformadaDesenhada.
+    void opcaoDesenhada(int numero, const QString& f, const Parametros& parametros);
 
 private:
     void criarOpcoes();
@@ -65,7 +76,10 @@ private:
     void moverSeleccao(int numero, bool seguinte);
     bool parametroIndicado(QLineEdit* campo, const QString& mensagem);
     bool avaliarParametro(clsEquation& equacao, CampoParametro* campo);
-    bool desenhar(clsEquation& equacao, const CurvaDesenhada& curva);
+    bool desenhar(clsEquation& equacao, const Transformacao& t, const QString& f,
+                  const Parametros& parametros, const Intervalo& dominio);
+    ResultadoTracado tracar(clsEquation& equacao, const Transformacao& t, const QString& f,
+                            const Parametros& parametros, const Intervalo& dominio);
     CurvaDesenhada curva(const Transformacao& t, const QString& texto,
                          const Parametros& parametros) const;
     void notaDeANulo(const Transformacao& t, const Parametros& parametros, bool desenhada);
@@ -82,6 +96,7 @@ private:
     const JanelaGrafica& m_janela;
     const CoresDaArea& m_cores;
     std::function<QString()> m_textoDeF;
+    std::function<IntervaloLido()> m_dominioDeF = [] { return IntervaloLido{}; };
     Avisos m_avisos;
     std::array<BotaoOpcao*, 10> m_opcoes{};
     CampoParametro* m_valorDeA = nullptr;

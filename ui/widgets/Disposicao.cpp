@@ -133,6 +133,27 @@ double Disposicao::escalaMaxima(QSize desenho) {
     return maxima;
 }
 
+void Disposicao::definirDesenho(QSize desenho) {
+    const double escala = m_escala;
+    m_desenho = desenho;
+    // Fonts and pictures are scaled afresh even where the scale comes out the same.
+    m_escala = 0;
+    aplicar();
+    QWidget& janela = *m_cliente.window();
+    if (janela.isMaximized() || janela.isFullScreen() || !(escala > 0))
+        return;
+    const QSize volta = janela.size() - m_cliente.size();
+    const QRect livre = janela.screen()->availableGeometry();
+    const double cabe = escalaPara(desenho, QSize(livre.width(), janela.height()) - volta);
+    const double nova = std::min(escala, cabe);
+    janela.resize(QSize(arredondar(desenho.width() * nova), arredondar(desenho.height() * nova)) +
+                  volta);
+    // Kept on the screen where it grew past its right edge.
+    if (janela.frameGeometry().right() > livre.right())
+        janela.move(std::max(livre.left(), livre.right() + 1 - janela.frameGeometry().width()),
+                    janela.y());
+}
+
 void Disposicao::aplicar() {
     const QSize cliente = m_cliente.size();
     // Beyond the largest screen the content keeps its size, centred on plain background.

@@ -69,6 +69,13 @@ public:
     QPoint margem() const { return m_margem; }
     QWidget& cliente() const { return m_cliente; }
 
+    /// The client area's size at scale 1 from now on (a part shown beside the others widens
+    /// it). A window neither maximised nor full screen takes the new size at the scale in force,
+    /// or at the largest that fits the free width of its screen, and is kept on that screen;
+    /// the layout is applied again at once.
+    void definirDesenho(QSize desenho);
+    QSize desenho() const { return m_desenho; }
+
     /// Lays the controls out again for the client's present size (after a control sized to its
     /// text has a new text, for instance).
     void aplicar();

@@ -12,6 +12,7 @@
 #include "Comparacao.h"
 #include "Disposicao.h"
 #include "Fontes.h"
+#include "FuncaoComposta.h"
 #include "GrupoOpcoesFuncao.h"
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
@@ -20,10 +21,12 @@
 #include "NotaDoTracado.h"
 #include "OperacoesImagem.h"
 #include "OrdemTabulacao.h"
+#include "PainelExercicio.h"
 #include "PonteiroOcupado.h"
 #include "PreparacaoTexto.h"
 #include "QuadroDoExercicio.h"
 #include "TeclasDeAcesso.h"
+#include "TracadoComDominio.h"
 #include "clsEquation.h"
 
 #include <QAction>
@@ -40,6 +43,8 @@
 namespace {
 
 constexpr QSize kCliente{1016, 714};
+// With the exercise panel open, beside the transform area.
+constexpr QSize kClienteComPainel{1376, 714};
 constexpr FonteDesenho kTituloGrupo{"Arial", 8.25, true};
 constexpr FonteDesenho kTituloArea{"Arial", 12, true};
 constexpr FonteDesenho kFx{"MS Sans Serif", 9.75, true};
@@ -106,6 +111,7 @@ constexpr LugarDesenho kDisposicao[] = {
     {"CorFundoTransformada",   2820,   240,   615,   615, kBotao},
     {"CopiarTransformada",     3720,   240,   615,   615, kBotao},
     {"GuardarTransformada",    4620,   240,   615,   615, kBotao},
+    {"PainelExercicio",       15300,   180,  5220, 10470, kOpcao},
 };
 // clang-format on
 
@@ -176,6 +182,7 @@ void Form1::createControls() {
     createAxisTable();
     createButtons();
     createPictureGroups();
+    createExercisePanel();
     OrdemTabulacao::aplicar(this);
     // Laid out at scale 1 until the window is given another size.
     resize(kCliente.width(), kCliente.height() + menuBar()->sizeHint().height());
@@ -353,11 +360,18 @@ void Form1::createComparison() {
             [this](const CurvaDesenhada& curva) {
                 m_comparacao->transformadaDesenhada(curva.expressao);
             });
+    // A g typed in the panel piles up with the transformations and can be taken as f alike.
+    connect(m_painel, &PainelExercicio::transformadaDesenhada, this,
+            [this](const CurvaDesenhada& curva) {
+                m_leituraTransformada->curvaDesenhada(curva);
+                m_comparacao->transformadaDesenhada(curva.expressao);
+            });
     connect(m_frame2, &GrupoTransformacoes::previsaoMudou, m_leituraTransformada,
             &LeituraDoPonteiro::previsao);
     // The next transformation starts from the transform just taken as f.
     connect(m_comparacao, &Comparacao::usarComoFPedido, this, [this](const QString& texto) {
         m_funcao1->setText(texto);
+        m_painel->transformadaUsadaComoF();
         desenhar();
         m_frame2->reset();
     });
@@ -393,6 +407,28 @@ void Form1::createFileCommands() {
     QAction* fechar = ficheiro->findChild<QAction*>(QStringLiteral("FecharPágina"));
     ficheiro->insertActions(fechar, m_comandosFicheiro->accoes());
     ficheiro->insertSeparator(fechar);
+}
+
+// The exercise panel, beside the graphs while "Painel do exercício" is checked.
+void Form1::createExercisePanel() {
+    m_painel = new PainelExercicio(
+        *m_areaFuncao, *m_areaTransformada, m_janela, m_coresTransformada,
+        [this] { return m_funcao1->text(); }, m_avisos, m_cliente);
+    m_painel->hide();
+    m_frame2->definirDominioDeF([this] { return m_painel->dominioLido(); });
+    connect(m_frame2, &GrupoTransformacoes::opcaoDesenhada, m_painel,
+            &PainelExercicio::opcaoDesenhada);
+    connect(m_painel, &PainelExercicio::dominioIndicado, this, &Form1::desenhar);
+    m_accaoPainel = m_comparar->addAction(QStringLiteral("Painel do exercício"));
+    m_accaoPainel->setObjectName(QStringLiteral("PainelDoExercicio"));
+    m_accaoPainel->setCheckable(true);
+    connect(m_accaoPainel, &QAction::toggled, this, &Form1::mostrarPainel);
+}
+
+// The window grows by the panel, the whole scaled as one piece.
+void Form1::mostrarPainel(bool aberto) {
+    m_painel->setVisible(aberto);
+    m_disposicao->definirDesenho(aberto ? kClienteComPainel : kCliente);
 }
 
 bool Form1::redesenharArea(AreaGrafica& area) {
@@ -432,21 +468,28 @@ void Form1::desenhar() {
     // Without accepted axes the area has no window: a plot would land anywhere.
     if (!area.eixosAceites())
         return area.camadaPassageira().mostrarNota(NotaTabelaRecusada());
-    m_leituraFuncao->curvaDesenhada({f.texto, QStringLiteral("f(x)"), {}});
+    const IntervaloLido dominio = m_painel->dominioLido();
+    if (!dominio.aceite())
+        return m_avisos.avisar(PainelExercicio::mensagemDoDominio(dominio.erro),
+                               Dialogos::Icone::Informacao);
+    CurvaDesenhada desenhada{f.texto, QStringLiteral("f(x)"), {}};
+    if (!dominio.intervalo.todaAReta())
+        desenhada.valor = leituraDe(std::make_shared<FuncaoComposta>(f.texto, dominio.intervalo));
+    m_leituraFuncao->curvaDesenhada(desenhada);
     m_comparacao->funcaoDesenhada(f.texto);
     ResultadoTracado resultado;
     try {
         // The overlay goes before any message, so the box stands over the graph drawn so far.
         SobreposicaoVisivel troca(area);
-        clsEquation equacao;
-        equacao.Equation(f.texto.toStdString());
+        FuncaoComposta curva(f.texto, dominio.intervalo);
         resultado =
-            CicloDeTracado(equacao, area, m_janela, m_coresFuncao.grafico, PoliticaFalha::Parar);
+            TracarComDominio(curva, area, m_janela, m_coresFuncao.grafico, PoliticaFalha::Parar);
     } catch (const InterpreterError& erro) {
         return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }
     m_quadroDoExercicio->fDesenhada();
     MostrarNotaSemPontos(area.camadaPassageira(), resultado);
+    m_painel->funcaoDesenhada(f.texto, dominio.intervalo);
 }
 
 void Form1::desenharEixos() {

@@ -18,6 +18,7 @@ class Comparacao;
 class Disposicao;
 class GrupoTransformacoes;
 class LeituraDoPonteiro;
+class PainelExercicio;
 class QCheckBox;
 class QLineEdit;
 class QMenu;
@@ -52,6 +53,10 @@ public:
     GrupoTransformacoes* grupoTransformacoes() const { return m_frame2; }
     /// The text box of the expression of f.
     QLineEdit* funcao1() const { return m_funcao1; }
+    /// The exercise panel, hidden until "Painel do exercício" is checked.
+    PainelExercicio* painel() const { return m_painel; }
+    /// "Painel do exercício" in the menu "Comparar".
+    QAction* accaoPainel() const { return m_accaoPainel; }
 
     /// The four colour choices (CommonDialog1 to CommonDialog4), set at the first showing.
     QColor corGraficoFuncao() const { return m_coresFuncao.grafico; }
@@ -96,6 +101,8 @@ private:
     void createPictureGroups();
     void createComparison();
     void createFileCommands();
+    void createExercisePanel();
+    void mostrarPainel(bool aberto);
     void carregar();
     void activar();
     TabelaEixos tabelaEixos() const;
@@ -116,6 +123,8 @@ private:
     Comparacao* m_comparacao = nullptr;
     QuadroDoExercicio* m_quadroDoExercicio = nullptr;
     ComandosFicheiro* m_comandosFicheiro = nullptr;
+    PainelExercicio* m_painel = nullptr;
+    QAction* m_accaoPainel = nullptr;
     CoresDaArea m_coresFuncao;
     CoresDaArea m_coresTransformada;
 
