@@ -120,6 +120,8 @@ TEST_F(JanelaPrincipalTest, CadaControloTemNomeAcessivel) {
 }
 
 TEST_F(JanelaPrincipalTest, TabSegueOEcraDaEsquerdaParaADireitaEDeCimaParaBaixo) {
+    // With the exercise panel open, beside the graphs.
+    form->findChild<QAction*>(QStringLiteral("PainelDoExercicio"))->setChecked(true);
     const QStringList ordem = OrdemTabulacao::nomes();
     controlo(ordem.first().toUtf8().constData())->setFocus();
     QStringList visitados{QApplication::focusWidget()->objectName()};
@@ -128,16 +130,24 @@ TEST_F(JanelaPrincipalTest, TabSegueOEcraDaEsquerdaParaADireitaEDeCimaParaBaixo)
         visitados << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(visitados, ordem);
-    EXPECT_EQ(ordem.size(), 39);
+    EXPECT_EQ(ordem.size(), 45);
     // As the screen reads: the row of the two groups at the top, the graphs, the row under
     // them; in a group, its rows top to bottom, each left to right.
     const auto faixa = [this](QWidget* w) {
         const int y = w->mapTo(form, QPoint(0, 0)).y() - form->areaCliente()->y();
         return y < 100 ? 0 : y < 600 ? 1 : 2;
     };
+    // The exercise panel is a column right of the whole board, read after it.
+    const auto noPainel = [](QWidget* w) {
+        return w->parentWidget()->objectName() == "PainelExercicio";
+    };
     for (int i = 1; i < ordem.size(); ++i) {
         QWidget* antes = controlo(ordem[i - 1].toUtf8().constData());
         QWidget* depois = controlo(ordem[i].toUtf8().constData());
+        if (noPainel(depois)) {
+            EXPECT_GT(depois->mapTo(form, QPoint()).x(), controlo("Picture2")->geometry().right());
+            continue;
+        }
         EXPECT_LE(faixa(antes), faixa(depois)) << ordem[i].toStdString();
         if (antes->parentWidget() != depois->parentWidget() ||
             !qobject_cast<QGroupBox*>(antes->parentWidget()))
@@ -248,7 +258,7 @@ TEST_F(JanelaPrincipalTest, MenusComTeclasDeAcessoEAtalhos) {
     EXPECT_EQ(verificar(barra->actions()[0]->menu()->actions()),
               (QStringList{"Abrir exercício…", "Guardar exercício…", "Exportar imagem…",
                            "Imprimir…", "Fechar esta página", "Abandonar o programa"}));
-    EXPECT_EQ(verificar(barra->actions()[1]->menu()->actions()).size(), 2);
+    EXPECT_EQ(verificar(barra->actions()[1]->menu()->actions()).size(), 3);
     const std::pair<const char*, QKeySequence> atalhos[] = {
         {"AbrirExercício", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"GuardarExercício", QKeySequence(Qt::CTRL | Qt::Key_S)},

@@ -324,8 +324,8 @@ TEST_F(PainelExercicioTest, AbrirEFecharOPainel) {
     EXPECT_GT(painel().geometry().left(), picture2.right());
     EXPECT_LE(painel().geometry().right(), form->areaCliente()->width());
     EXPECT_GT(painel().tabela().rowCount(), 0);
-    // The Tab key goes from the last control of the window to the panel, in its order.
-    controlo("DesenharEixos")->setFocus();
+    // The Tab key goes from the last control of the board to the panel, in its order.
+    controlo("GuardarTransformada")->setFocus();
     for (const char* nome : {"GDeX", "DominioDeF", "ValorDeX", "PontosNotaveis"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), controlo(nome));

@@ -9,7 +9,8 @@ namespace OrdemTabulacao {
 
 QStringList nomes() {
     // As the screen reads, left to right and top to bottom: f, the transformation group row by
-    // row, the two graphs, then the groups under them, each row by row.
+    // row, the two graphs and the exercise panel beside them, then the groups under them, each
+    // row by row.
     static const char* const kNomes[] = {
         "Função1",
         "Option1",
@@ -50,6 +51,12 @@ QStringList nomes() {
         "CorFundoTransformada",
         "CopiarTransformada",
         "GuardarTransformada",
+        "GDeX",
+        "DominioDeF",
+        "ValorDeX",
+        "PontosNotaveis",
+        "Descricao",
+        "CopiarPainel",
     };
     QStringList lista;
     for (const char* nome : kNomes)
