@@ -187,10 +187,10 @@ const Recusado kRecusados[] = {
     {"1,5,2",        "O número 1,5,2 tem duas vírgulas: um número só tem uma vírgula decimal."},
     {"x,2",          "Uma vírgula só separa as casas decimais de um número, como 0,5, ou os "
                      "argumentos de uma função, como max(x, 1)."},
-    {"sen(x,2)",     "A função sen tem um só argumento: em sen(x,2) há vírgulas a mais."},
+    {"1+sen(x,2)",   "A função sen tem um só argumento: em sen(x,2) há vírgulas a mais."},
     {"max(x)",       "A função max tem dois argumentos, separados por uma vírgula, como em "
                      "max(x, 1)."},
-    {"max(x,x,x)",   "A função max tem dois argumentos: em max(x,x,x) há vírgulas a mais."},
+    {"x+max(x,x,x)", "A função max tem dois argumentos: em max(x,x,x) há vírgulas a mais."},
     {"max(1,5,2)",   "Não se sabe que vírgula separa os dois argumentos em max(1,5,2): escreva as "
                      "casas decimais com ponto, como em max(1.5, 2)."},
     {"max(,2)",      "Falta um argumento em max(,2)."},

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHash>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -94,6 +95,14 @@ TEST_F(JanelaPrincipalTest, GruposDeBotoesETitulosDaTabela) {
         EXPECT_EQ(frame->font().family(), QStringLiteral("Arial"));
         EXPECT_TRUE(frame->font().bold());
         EXPECT_EQ(frame->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+    // The titles of the two graphs, in red over the pictures.
+    for (const auto& [nome, texto] : {std::pair{"Label1", "Gráfico da função"},
+                                      std::pair{"Label2", "Gráfico da transformada"}}) {
+        auto* titulo = controlo<QLabel>(nome);
+        ASSERT_NE(titulo, nullptr);
+        EXPECT_EQ(titulo->text(), QString::fromUtf8(texto));
+        EXPECT_EQ(titulo->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
     auto* titulos = controlo("Image1");
     ASSERT_NE(titulos, nullptr);
