@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 
 namespace {
@@ -74,6 +76,20 @@ const Aula kAulas[] = {
          transformar(j, 8, "2", "pi", QColor(0, 0, 128));
      }},
     {"SoOModulo", [](JanelaPrincipal& j) { transformar(j, 1, "2", "2", Qt::red); }},
+    {"DominioEG",
+     [](JanelaPrincipal& j) {
+         j.form->findChild<QAction*>(QStringLiteral("PainelDoExercicio"))->setChecked(true);
+         j.escrever("DominioDeF", "[-3, 2]");
+         desenharF(j, "x^2-4");
+         transformar(j, 6, "2", "0");
+         j.escrever("GDeX", "-f(x-1)+3");
+         QTest::keyClick(j.controlo<QLineEdit>("GDeX"), Qt::Key_Return);
+         const auto curvas = j.form->quadroDoExercicio().exercicio().transformadas;
+         ASSERT_EQ(curvas.size(), 2u);
+         EXPECT_EQ(curvas[1].g, QStringLiteral("-f(x-1)+3"));
+         EXPECT_EQ(curvas[1].dominio, QStringLiteral("[-3, 2]"));
+         j.escrever("DominioDeF", "]-1; 1]");
+     }},
 };
 
 // A second main window, as the start window opens one after "Fechar esta página".

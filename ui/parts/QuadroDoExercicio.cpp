@@ -48,6 +48,15 @@ void QuadroDoExercicio::transformadaDesenhada(const CurvaDesenhada& curva) {
     m_transformadas.push_back(t);
 }
 
+void QuadroDoExercicio::gDesenhada(const QString& g) {
+    Exercicio::Transformada t;
+    t.g = g;
+    t.f = m_controlos.funcao->text();
+    t.dominio = m_extensoes.dominioActual ? m_extensoes.dominioActual() : QString();
+    t.traco = tracoActual(m_controlos.coresTransformada->grafico);
+    m_transformadas.push_back(t);
+}
+
 Exercicio::Eixos QuadroDoExercicio::eixos() const {
     const Controlos& c = m_controlos;
     Exercicio::Eixos e;

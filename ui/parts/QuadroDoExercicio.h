@@ -79,6 +79,8 @@ public:
 public slots:
     /// After each plot of f that reached its end: f as typed now, in the curve colour of now.
     void fDesenhada();
+    /// After each typed g drawn in the transform area: g as typed, with f as typed now.
+    void gDesenhada(const QString& g);
 
 private:
     void transformadaDesenhada(const CurvaDesenhada& curva);

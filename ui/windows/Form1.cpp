@@ -407,6 +407,38 @@ void Form1::createFileCommands() {
     QAction* fechar = ficheiro->findChild<QAction*>(QStringLiteral("FecharPágina"));
     ficheiro->insertActions(fechar, m_comandosFicheiro->accoes());
     ficheiro->insertSeparator(fechar);
+    keepPanelInExercise();
+}
+
+// An exercise file keeps the panel's fields, the domain each curve was drawn on and every
+// typed g, which the panel draws again.
+void Form1::keepPanelInExercise() {
+    QuadroDoExercicio::Extensoes& e = m_quadroDoExercicio->extensoes();
+    e.dominioActual = [this] {
+        return m_painel->isHidden() ? QString() : m_painel->campoDominio()->text();
+    };
+    e.prepararCurva = [this](const QString& dominio, int) {
+        if (!dominio.isEmpty())
+            m_accaoPainel->setChecked(true);
+        m_painel->campoDominio()->setText(dominio);
+    };
+    e.reporG = [this](const Exercicio::Transformada& t) {
+        m_painel->campoG()->setText(t.g);
+        m_painel->desenharG();
+        return true;
+    };
+    e.completar = [this](Exercicio& exercicio) {
+        exercicio.dominio = m_painel->campoDominio()->text();
+        exercicio.g = m_painel->campoG()->text();
+        exercicio.comparar.painel = m_accaoPainel->isChecked();
+    };
+    e.concluirReposicao = [this](const Exercicio& exercicio) {
+        m_painel->campoDominio()->setText(exercicio.dominio);
+        m_painel->campoG()->setText(exercicio.g);
+        m_accaoPainel->setChecked(exercicio.comparar.painel);
+    };
+    connect(m_painel, &PainelExercicio::transformadaDesenhada, m_quadroDoExercicio,
+            [this] { m_quadroDoExercicio->gDesenhada(m_painel->campoG()->text().trimmed()); });
 }
 
 // The exercise panel, beside the graphs while "Painel do exercício" is checked.

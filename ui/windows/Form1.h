@@ -101,6 +101,7 @@ private:
     void createPictureGroups();
     void createComparison();
     void createFileCommands();
+    void keepPanelInExercise();
     void createExercisePanel();
     void mostrarPainel(bool aberto);
     void carregar();
