@@ -437,6 +437,17 @@ void Form1::keepPanelInExercise() {
         m_painel->campoG()->setText(exercicio.g);
         m_accaoPainel->setChecked(exercicio.comparar.painel);
     };
+    // The printed page adds what the open panel shows: the description, the domains and ranges
+    // and the notable points, a line each.
+    m_comandosFicheiro->linhasDoPainel = [this] {
+        if (m_painel->isHidden())
+            return QStringList();
+        QStringList linhas = m_painel->descricao().split(u'\n', Qt::SkipEmptyParts);
+        linhas += m_painel->intervalos().split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& l : m_painel->textoParaCopiar().split(u'\n', Qt::SkipEmptyParts))
+            linhas << QString(l).replace(u'\t', QStringLiteral("    "));
+        return linhas;
+    };
     connect(m_painel, &PainelExercicio::transformadaDesenhada, m_quadroDoExercicio,
             [this] { m_quadroDoExercicio->gDesenhada(m_painel->campoG()->text().trimmed()); });
 }
