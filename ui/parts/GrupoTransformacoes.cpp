@@ -227,7 +227,7 @@ bool GrupoTransformacoes::desenhar(clsEquation& equacao, const CurvaDesenhada& c
     ResultadoTracado resultado;
     try {
         resultado =
-            DesenharTransformada(equacao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
+            DesenharTransformada(equacao, m_area, m_janela, corSeguinte(), m_avisos.janela());
     } catch (const InterpreterError& erro) {
         m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
         return false;
@@ -301,7 +301,7 @@ void GrupoTransformacoes::prever() {
     try {
         MostrarNotaSemPontos(
             m_area.camadaPassageira(),
-            PreverTransformada(equacao, m_area.camadaPassageira(), m_janela, m_cores.grafico));
+            PreverTransformada(equacao, m_area.camadaPassageira(), m_janela, corSeguinte()));
         emit previsaoMudou(curva(t, *texto, parametros));
         notaDeANulo(t, parametros, true);
     } catch (const InterpreterError& erro) {
@@ -330,4 +330,8 @@ void GrupoTransformacoes::notaDaPrevisao(const QString& texto) {
 
 QChar GrupoTransformacoes::nomeDe(const QLineEdit* campo) const {
     return campo == m_valorDeA ? u'a' : u'b';
+}
+
+QColor GrupoTransformacoes::corSeguinte() const {
+    return m_corSeguinte ? m_corSeguinte() : m_cores.grafico;
 }

@@ -39,6 +39,9 @@ public:
     BotaoOpcao* opcao(int numero) const;
     QLineEdit* valorDeA() const { return m_valorDeA; }
     QLineEdit* valorDeB() const { return m_valorDeB; }
+    /// Where the colour of the next transform (and of its preview) comes from; the area's
+    /// colour choice until given.
+    void definirCorSeguinte(std::function<QColor()> cor) { m_corSeguinte = std::move(cor); }
 
 public slots:
     /// The click of `Reset`: clears the marks of `Option1` to `Option10`, in that order.
@@ -77,11 +80,13 @@ private:
     void notaDaPrevisao(const QString& texto);
     void apagarPrevisao();
     QChar nomeDe(const QLineEdit* campo) const;
+    QColor corSeguinte() const;
 
     AreaGrafica& m_area;
     const JanelaGrafica& m_janela;
     const CoresDaArea& m_cores;
     std::function<QString()> m_textoDeF;
+    std::function<QColor()> m_corSeguinte;
     Avisos m_avisos;
     std::array<BotaoOpcao*, 10> m_opcoes{};
     CampoParametro* m_valorDeA = nullptr;

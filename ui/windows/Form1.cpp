@@ -9,18 +9,21 @@
 #include "CabecalhosTabela.h"
 #include "CicloDeTracado.h"
 #include "Comparacao.h"
+#include "CoresDasCurvas.h"
 #include "Disposicao.h"
 #include "Fontes.h"
 #include "GrupoOpcoesFuncao.h"
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
 #include "Identificacao.h"
+#include "LegendaDaArea.h"
 #include "LeituraDoPonteiro.h"
 #include "NotaDoTracado.h"
 #include "OperacoesImagem.h"
 #include "OrdemTabulacao.h"
 #include "PonteiroOcupado.h"
 #include "PreparacaoTexto.h"
+#include "TracoGrosso.h"
 #include "clsEquation.h"
 
 #include <QAction>
@@ -130,6 +133,7 @@ Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_avisos(dial
     createMenus();
     createControls();
     createComparison();
+    createCurveStyles();
     carregar();
 }
 
@@ -277,6 +281,8 @@ void Form1::createPictureGroups() {
     connect(frame3->reset(), &QAbstractButton::clicked, m_frame2, &GrupoTransformacoes::reset);
     connect(operacoesT, &OperacoesImagem::apagada, m_frame2,
             &GrupoTransformacoes::transformadaApagada);
+    connect(operacoesT, &OperacoesImagem::corGraficoEscolhida, this,
+            [this] { m_coresDasCurvas->corEscolhida(); });
     // The headings lie under the cells of the axis table.
     auto* image1 = new CabecalhosTabela(m_cliente);
     image1->lower();
@@ -353,6 +359,27 @@ void Form1::createComparison() {
         desenhar();
         m_frame2->reset();
     });
+}
+
+// The colours, the legend and the width of the curves: check items of the menu "Comparar" and
+// of the context menu of the transform area.
+void Form1::createCurveStyles() {
+    Quadro& picture2 = m_areaTransformada->persistente();
+    m_coresDasCurvas = new CoresDasCurvas(picture2, m_coresTransformada, this);
+    m_legenda = new LegendaDaArea(picture2, this);
+    auto* traco = new TracoGrosso(*m_areaFuncao, *m_areaTransformada, this);
+    m_comparar->addSeparator();
+    for (QAction* item :
+         {m_coresDasCurvas->umaCorPorCurva(), m_legenda->mostrarLegenda(), traco->tracoGrosso()}) {
+        m_comparar->addAction(item);
+        picture2.addAction(item);
+    }
+    m_frame2->definirCorSeguinte([this] { return m_coresDasCurvas->corSeguinte(); });
+    connect(m_frame2, &GrupoTransformacoes::transformadaDesenhada, m_legenda,
+            [this](const CurvaDesenhada& curva) {
+                m_legenda->juntar(m_coresDasCurvas->curvaDesenhada(),
+                                  LegendaDaArea::nomeDaTransformada(curva));
+            });
 }
 
 bool Form1::redesenharArea(AreaGrafica& area) {

@@ -14,8 +14,10 @@
 
 class BotaoImagem;
 class Comparacao;
+class CoresDasCurvas;
 class Disposicao;
 class GrupoTransformacoes;
+class LegendaDaArea;
 class LeituraDoPonteiro;
 class QCheckBox;
 class QLineEdit;
@@ -58,6 +60,10 @@ public:
     QColor corFundoTransformada() const { return m_coresTransformada.fundo; }
     void definirCorGraficoFuncao(const QColor& cor) { m_coresFuncao.grafico = cor; }
     void definirCorGraficoTransformada(const QColor& cor) { m_coresTransformada.grafico = cor; }
+    /// The colours of the curves piled up in the transform area, one per curve.
+    CoresDasCurvas& coresDasCurvas() const { return *m_coresDasCurvas; }
+    /// The legend of the transform area: its entries, and the legend to draw on any painter.
+    LegendaDaArea& legenda() const { return *m_legenda; }
 
 signals:
     void instrucoesPedidas();
@@ -88,6 +94,7 @@ private:
     void createButtons();
     void createPictureGroups();
     void createComparison();
+    void createCurveStyles();
     void carregar();
     void activar();
     TabelaEixos tabelaEixos() const;
@@ -106,6 +113,8 @@ private:
     LeituraDoPonteiro* m_leituraTransformada = nullptr;
     QMenu* m_comparar = nullptr;
     Comparacao* m_comparacao = nullptr;
+    CoresDasCurvas* m_coresDasCurvas = nullptr;
+    LegendaDaArea* m_legenda = nullptr;
     CoresDaArea m_coresFuncao;
     CoresDaArea m_coresTransformada;
 
