@@ -18,6 +18,11 @@ CoresDasCurvas::CoresDasCurvas(Quadro& quadro, const CoresDaArea& cores, QObject
     m_umaCorPorCurva->setToolTip(
         QStringLiteral("Desenhar cada transformada com uma cor diferente das anteriores."));
     connect(&quadro, &Quadro::limpo, this, &CoresDasCurvas::recomecar);
+    // Turning the palette on again gives it back the curves a chosen colour had taken.
+    connect(m_umaCorPorCurva, &QAction::toggled, this, [this](bool ligada) {
+        if (ligada)
+            m_escolhida = false;
+    });
 }
 
 QColor CoresDasCurvas::corSeguinte() const {
@@ -38,5 +43,4 @@ QColor CoresDasCurvas::curvaDesenhada() {
 
 void CoresDasCurvas::recomecar() {
     m_curvas = 0;
-    m_escolhida = false;
 }

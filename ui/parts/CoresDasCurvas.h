@@ -13,8 +13,8 @@ struct CoresDaArea;
 /// The colours of the curves piled up in the transform area: with "Uma cor por curva" each new
 /// curve takes the next colour of the palette (the blue of a single curve first), and the
 /// palette starts again when the area is cleared. A colour chosen with "Cor" is taken by the
-/// curves that follow, as without the palette, until the area is cleared. Without it every
-/// curve takes the area's colour choice.
+/// curves that follow, as without the palette, erased or not, until the item is turned on
+/// again. Without it every curve takes the area's colour choice.
 class CoresDasCurvas : public QObject {
     Q_OBJECT
 public:
@@ -37,5 +37,5 @@ private:
     const CoresDaArea& m_cores;
     QAction* m_umaCorPorCurva;
     int m_curvas = 0;         ///< drawn since the area was last cleared
-    bool m_escolhida = false; ///< a colour was chosen with "Cor" since the area was cleared
+    bool m_escolhida = false; ///< a colour was chosen with "Cor" since the palette was turned on
 };
