@@ -129,9 +129,16 @@ TEST_F(CoresDasCurvasTest, LegendaNaImagemGuardadaETiradaSemPerderCurvas) {
     const QImage semLegenda = imagem2();
     ASSERT_FALSE(form->legenda().canto());
 
+    const QImage ecraSem = picture2().grab().toImage();
     alternar("Legenda");
     ASSERT_TRUE(form->legenda().canto());
     const QImage comLegenda = imagem2();
+    // The screen shows it where the picture has it.
+    const QImage ecraCom = picture2().grab().toImage();
+    const QPoint noEcra =
+        picture2().modeloParaEcra(*form->legenda().canto() + QPointF(8, 8)).toPoint();
+    EXPECT_NE(ecraCom.copy(QRect(noEcra, QSize(20, 20))),
+              ecraSem.copy(QRect(noEcra, QSize(20, 20))));
     EXPECT_EQ(comLegenda.size(), QSize(493, 493));
     const QRectF caixa(*form->legenda().canto(), form->legenda().legenda().tamanho());
     int diferentes = 0;
