@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CoresDasCurvas.h"
+#include "CamadaPassageira.h"
 #include "JanelaPrincipal.h"
 #include "LegendaDaArea.h"
 #include "PaletaDasCurvas.h"
@@ -116,6 +117,19 @@ TEST_F(CoresDasCurvasTest, CadaTransformadaNaCorSeguinte) {
             EXPECT_TRUE(pontoDaCor(-1.5, kTres[i].valor(-1.5), caso.cores[i])) << i;
         }
     }
+}
+
+// A step of a previews the marked transform in the colour it will be drawn in.
+TEST_F(CoresDasCurvasTest, PrevisaoNaCorDaCurvaSeguinte) {
+    clicar("Option9");
+    QTest::keyClick(controlo<QLineEdit>("ValorDeA"), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    const QImage& previsao = form->areaTransformada().camadaPassageira().pontos();
+    int vermelhoes = 0;
+    for (int y = 0; y < previsao.height(); ++y)
+        for (int x = 0; x < previsao.width(); ++x)
+            vermelhoes += (previsao.pixel(x, y) & 0xFFFFFF) == (kVermelhao & 0xFFFFFF);
+    EXPECT_GT(vermelhoes, 100);
 }
 
 // The legend lists the curves piled up, f first when it shows under them; it is part of what

@@ -361,6 +361,11 @@ void Form1::createComparison() {
     });
 }
 
+void Form1::definirCorGraficoTransformada(const QColor& cor) {
+    m_coresTransformada.grafico = cor;
+    m_coresDasCurvas->corEscolhida();
+}
+
 // The colours, the legend and the width of the curves: check items of the menu "Comparar" and
 // of the context menu of the transform area.
 void Form1::createCurveStyles() {

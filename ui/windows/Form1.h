@@ -59,7 +59,8 @@ public:
     QColor corGraficoTransformada() const { return m_coresTransformada.grafico; }
     QColor corFundoTransformada() const { return m_coresTransformada.fundo; }
     void definirCorGraficoFuncao(const QColor& cor) { m_coresFuncao.grafico = cor; }
-    void definirCorGraficoTransformada(const QColor& cor) { m_coresTransformada.grafico = cor; }
+    /// As a colour chosen with "Cor": the transforms that follow take it.
+    void definirCorGraficoTransformada(const QColor& cor);
     /// The colours of the curves piled up in the transform area, one per curve.
     CoresDasCurvas& coresDasCurvas() const { return *m_coresDasCurvas; }
     /// The legend of the transform area: its entries, and the legend to draw on any painter.
