@@ -152,6 +152,9 @@ TEST_F(QuadroTest, DiscoRedondoCentradoNoSeuPonto) {
         EXPECT_NEAR(somaX / tinta, d.x, 0.04);
         EXPECT_NEAR(somaY / tinta, d.y, 0.04);
     }
+    // What falls outside is lost, never drawn at the other side of the picture.
+    for (int y = 0; y < 493; ++y)
+        EXPECT_EQ(pixel(492, y), kBrancoRgb) << y;
 }
 
 TEST_F(QuadroTest, UmaCopiaDaImagemNaoMudaComPontosSeguintes) {
