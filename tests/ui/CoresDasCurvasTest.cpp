@@ -193,11 +193,13 @@ TEST_F(CoresDasCurvasTest, LegendaNaImagemGuardadaETiradaSemPerderCurvas) {
 struct Corte {
     int solidos = 0;
     int misturados = 0;
+    double tinta = 0; ///< the pixels covered, partly covered ones in part
 };
 Corte cortarNoVertice(const QImage& imagem, QPoint vertice, int raio) {
     Corte corte;
     for (int y = vertice.y() - raio; y <= vertice.y() + raio; ++y) {
         const QRgb p = imagem.pixel(vertice.x(), y);
+        corte.tinta += (255 - qRed(p)) / 255.0;
         if (p == kAzul)
             ++corte.solidos;
         else if ((p & 0xFFFFFF) != (kBranco & 0xFFFFFF) && qBlue(p) > qRed(p))
@@ -227,7 +229,7 @@ TEST_F(CoresDasCurvasTest, TracoGrossoDeTresPixelsSuaveEmQualquerEscala) {
         clicar("ApagarT");
         clicar("Option3");
         EXPECT_EQ(imagem2().size(), QSize(493, 493));
-        const QPoint vertice = pixel(0, 4);
+        const QPoint vertice = pixel(0.2, -f(0.2));
         const QImage& ecra = picture2().imagemNoEcra();
         const double k = ecra.width() / 493.0;
         const Corte corte = cortarNoVertice(
@@ -236,6 +238,8 @@ TEST_F(CoresDasCurvasTest, TracoGrossoDeTresPixelsSuaveEmQualquerEscala) {
         EXPECT_GE(corte.solidos, caso.solidosMin);
         EXPECT_LE(corte.solidos, caso.solidosMax);
         EXPECT_EQ(corte.misturados > 0, caso.suave);
+        // As wide as 3 pixels of the picture (1 when thin), however it is scaled.
+        EXPECT_NEAR(corte.tinta, (caso.grosso ? 3 : 1) * caso.escala, 0.4 * caso.escala);
         // The readout still names the curve under the pointer.
         const QPointF ponto = picture2().modeloParaEcra(QPointF(pixel(1, -f(1))) + QPointF(.5, .5));
         QMouseEvent movimento(QEvent::MouseMove, ponto, picture2().mapToGlobal(ponto), Qt::NoButton,
