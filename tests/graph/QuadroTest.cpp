@@ -155,6 +155,10 @@ TEST_F(QuadroTest, DiscoRedondoCentradoNoSeuPonto) {
     // What falls outside is lost, never drawn at the other side of the picture.
     for (int y = 0; y < 493; ++y)
         EXPECT_EQ(pixel(492, y), kBrancoRgb) << y;
+    quadro.disco(492.5F, 300.5F, 5, kPretoRgb);
+    EXPECT_EQ(pixel(492, 300), kPretoRgb);
+    for (int y = 200; y < 493; ++y)
+        EXPECT_EQ(pixel(0, y), kBrancoRgb) << y;
 }
 
 TEST_F(QuadroTest, UmaCopiaDaImagemNaoMudaComPontosSeguintes) {
