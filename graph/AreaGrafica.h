@@ -51,6 +51,11 @@ public:
     bool eixosAceites() const { return m_eixosAceites; }
     void definirEixosAceites(bool aceites) { m_eixosAceites = aceites; }
 
+    /// The width in pixels at scale 1 of the curves plotted from now on: 1, the pixels the
+    /// samples fall on, or more, round anti-aliased dots centred on the samples.
+    int larguraDasCurvas() const { return m_larguraDasCurvas; }
+    void definirLarguraDasCurvas(int pixels) { m_larguraDasCurvas = pixels < 1 ? 1 : pixels; }
+
 private:
     Quadro* m_persistente;
     Quadro* m_sobreposicao;
@@ -58,6 +63,7 @@ private:
     PontaSeta* m_setaDireita;
     CamadaPassageira* m_camada;
     bool m_eixosAceites = false;
+    int m_larguraDasCurvas = 1;
 };
 
 /// While alive, the persistent picture is hidden and the live overlay shown over it, so the

@@ -14,23 +14,8 @@
 
 namespace {
 
-// The place of a dot's centre within a device pixel is taken to an eighth of a pixel.
-constexpr int kFases = 8;
-// Each device pixel of a dot is measured at 8 x 8 points for its coverage.
-constexpr int kAmostras = 8;
-
 int arredondar(double valor) {
     return static_cast<int>(std::lround(valor));
-}
-
-// One device pixel blended towards an opaque colour by a coverage of 0 to 255. The alpha is
-// blended too, so a premultiplied transparent image gets the dot's edge as partly opaque.
-QRgb misturar(QRgb fundo, QRgb cor, int cobertura) {
-    const auto canal = [&](int tinta, int base) {
-        return (tinta * cobertura + base * (255 - cobertura) + 127) / 255;
-    };
-    return qRgba(canal(qRed(cor), qRed(fundo)), canal(qGreen(cor), qGreen(fundo)),
-                 canal(qBlue(cor), qBlue(fundo)), canal(255, qAlpha(fundo)));
 }
 
 } // namespace
@@ -155,62 +140,18 @@ void ImagemNoEcra::textos(const std::vector<TextoColocado>& textos, const QFont&
 // width from there: on the screen the dot is centred where that square's centre would be for a
 // point exactly in the middle of its pixel, so dots, lines and the picture agree on average.
 void ImagemNoEcra::desenharPonto(const Traco& traco) {
-    const Carimbo& c = carimbo(traco.largura);
     const double desvio = (traco.largura - 1) / 2.0;
-    const double cx = (traco.x1 + desvio) * m_kx, cy = (traco.y1 + desvio) * m_ky;
-    if (!(cx > -1e6 && cx < 1e6 && cy > -1e6 && cy < 1e6))
-        return;
-    const double colunaCentro = std::floor(cx), linhaCentro = std::floor(cy);
-    const int fx = std::min(kFases - 1, static_cast<int>((cx - colunaCentro) * kFases));
-    const int fy = std::min(kFases - 1, static_cast<int>((cy - linhaCentro) * kFases));
-    const quint8* cobertura = c.cobertura.data() + (fy * kFases + fx) * c.lado * c.lado;
-    const int x0 = static_cast<int>(colunaCentro) - c.raio;
-    const int y0 = static_cast<int>(linhaCentro) - c.raio;
-    const int largura = m_imagem.width(), altura = m_imagem.height();
-    for (int j = 0; j < c.lado; ++j) {
-        const int y = y0 + j;
-        if (y < 0 || y >= altura)
-            continue;
-        auto* linha = reinterpret_cast<QRgb*>(m_imagem.scanLine(y));
-        for (int i = 0; i < c.lado; ++i) {
-            const int x = x0 + i;
-            const int a = cobertura[j * c.lado + i];
-            if (a == 0 || x < 0 || x >= largura)
-                continue;
-            linha[x] = a == 255 ? (traco.cor | 0xFF000000U) : misturar(linha[x], traco.cor, a);
-        }
-    }
+    carimbo(traco.largura)
+        .carimbar(m_imagem, QPointF((traco.x1 + desvio) * m_kx, (traco.y1 + desvio) * m_ky),
+                  traco.cor);
 }
 
-const ImagemNoEcra::Carimbo& ImagemNoEcra::carimbo(int largura) {
+const CarimboRedondo& ImagemNoEcra::carimbo(int largura) {
     auto existente = m_carimbos.find(largura);
     if (existente != m_carimbos.end())
         return existente->second;
     // A dot is never thinner than one device pixel, or a small window would lose its curves.
-    const double raio = std::max(1.0, largura * (m_kx + m_ky) / 2) / 2;
-    Carimbo c;
-    c.raio = static_cast<int>(std::ceil(raio));
-    c.lado = 2 * c.raio + 2;
-    c.cobertura.assign(static_cast<std::size_t>(kFases * kFases * c.lado * c.lado), 0);
-    for (int fy = 0; fy < kFases; ++fy)
-        for (int fx = 0; fx < kFases; ++fx) {
-            const double centroX = c.raio + (fx + 0.5) / kFases;
-            const double centroY = c.raio + (fy + 0.5) / kFases;
-            quint8* fase = c.cobertura.data() + (fy * kFases + fx) * c.lado * c.lado;
-            for (int j = 0; j < c.lado; ++j)
-                for (int i = 0; i < c.lado; ++i) {
-                    int dentro = 0;
-                    for (int b = 0; b < kAmostras; ++b)
-                        for (int a = 0; a < kAmostras; ++a) {
-                            const double dx = i + (a + 0.5) / kAmostras - centroX;
-                            const double dy = j + (b + 0.5) / kAmostras - centroY;
-                            dentro += dx * dx + dy * dy <= raio * raio ? 1 : 0;
-                        }
-                    fase[j * c.lado + i] = static_cast<quint8>(
-                        (dentro * 255 + kAmostras * kAmostras / 2) / (kAmostras * kAmostras));
-                }
-        }
-    return m_carimbos.emplace(largura, std::move(c)).first->second;
+    return m_carimbos.emplace(largura, CarimboRedondo(largura * (m_kx + m_ky) / 2)).first->second;
 }
 
 // Lines along an axis (the axes and their marks) fill whole device pixels, so they stay crisp;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "CarimboRedondo.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPointF>
@@ -85,12 +87,6 @@ private:
         QString texto;
         quint32 fonte; // in m_fontes
     };
-    // The coverage of a round dot for each of 8 x 8 places of its centre within a device pixel.
-    struct Carimbo {
-        int lado = 0, raio = 0; // raio: device pixels from the corner to the centre's pixel
-        std::vector<quint8> cobertura;
-    };
-
     void desenharPonto(const Traco& traco);
     void desenharLinha(const Traco& traco, QPainter& pintor);
     static void pintarLinha(const Traco& traco, QPainter& pintor, double kx, double ky);
@@ -101,7 +97,7 @@ private:
     // in m_fontes, changed when the text has another.
     void desenharTexto(const Traco& traco, QPainter& pintor, std::optional<quint32>& fonte);
     void desenharCirculo(const Traco& traco, QPainter& pintor, const QColor& fundo) const;
-    const Carimbo& carimbo(int largura);
+    const CarimboRedondo& carimbo(int largura);
     void redesenhar(const QColor& fundo);
 
     QImage::Format m_formato;
@@ -110,6 +106,6 @@ private:
     std::vector<Traco> m_registo;
     std::vector<Traco> m_porBaixo;
     std::vector<Palavras> m_palavras;
-    std::vector<QFont> m_fontes;       // each font once for the texts in a row that share it
-    std::map<int, Carimbo> m_carimbos; // by draw width, for the present scale
+    std::vector<QFont> m_fontes;              // each font once for the texts in a row that share it
+    std::map<int, CarimboRedondo> m_carimbos; // by draw width, for the present scale
 };

@@ -23,7 +23,7 @@ NomesDosEixos::NomesDosEixos(Quadro& quadro, QPointF cantoX, QPointF cantoY)
       m_linhaDoEixo(static_cast<int>(std::floor(quadro.pixelY(0)))) {
     m_caixaX = dentroDoQuadro(caixaEmPixels(cantoX, kNomeX));
     m_caixaY = dentroDoQuadro(caixaEmPixels(cantoY, kNomeY));
-    m_fundoX = m_quadro.imagem().copy(vizinhanca(m_caixaX));
+    m_fundoX = m_quadro.imagemDasCurvas().copy(vizinhanca(m_caixaX));
 }
 
 QRect NomesDosEixos::caixaEmPixels(QPointF canto, const QString& texto) const {
@@ -55,7 +55,8 @@ void NomesDosEixos::imprimir() {
     const EstiloTexto depois = m_quadro.estilo();
     m_quadro.definirEstilo(m_estilo);
     QRect caixaX = m_caixaX;
-    const bool tapada = !caixaX.isEmpty() && m_quadro.imagem().copy(vizinhanca(caixaX)) != m_fundoX;
+    const bool tapada =
+        !caixaX.isEmpty() && m_quadro.imagemDasCurvas().copy(vizinhanca(caixaX)) != m_fundoX;
     const bool cortada = caixaX.top() <= m_linhaDoEixo;
     if (tapada || cortada)
         caixaX.moveBottom(m_linhaDoEixo - kFolgaAcima - 1);

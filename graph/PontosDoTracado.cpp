@@ -15,6 +15,7 @@ bool mesmaEscala(const Quadro& a, const Quadro& b) {
 
 PontosDoTracado::PontosDoTracado(AreaGrafica& area, const QColor& cor)
     : m_persistente(area.persistente()), m_sobreposicao(area.sobreposicao()), m_cor(cor.rgb()),
+      m_largura(area.larguraDasCurvas()),
       m_saltarRepetidos(mesmaEscala(m_persistente, m_sobreposicao)) {
     m_relogio.start();
 }

@@ -11,7 +11,8 @@
 
 /// Where the samples of a plot go: each becomes a point of one colour on the persistent picture
 /// of an area, then on its live overlay, which is brought to the screen every 30 ms while
-/// visible. A point that falls on the pixel just set is passed over.
+/// visible. A point that falls on the pixel just set is passed over. The points take the width
+/// of the area's curves.
 class PontosDoTracado {
 public:
     PontosDoTracado(AreaGrafica& area, const QColor& cor);
@@ -24,8 +25,13 @@ public:
             m_anterior.esquecer();
         else if (m_anterior.repete(px, py))
             return;
-        m_persistente.ponto(x, y, m_cor);
-        m_sobreposicao.ponto(x, y, m_cor);
+        if (m_largura == 1) {
+            m_persistente.ponto(x, y, m_cor);
+            m_sobreposicao.ponto(x, y, m_cor);
+        } else {
+            m_persistente.disco(x, y, m_largura, m_cor);
+            m_sobreposicao.disco(x, y, m_largura, m_cor);
+        }
     }
 
     /// After the n-th sample.
@@ -44,6 +50,7 @@ private:
     Quadro& m_persistente;
     Quadro& m_sobreposicao;
     const QRgb m_cor;
+    const int m_largura;
     // Passing a dot over needs both pictures to share one scale.
     const bool m_saltarRepetidos;
     PixelAnterior m_anterior;

@@ -3,6 +3,8 @@
 
 #include "Quadro.h"
 
+#include "CarimboRedondo.h"
+
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
@@ -90,6 +92,22 @@ void Quadro::definirPersistente(bool persistente) {
 }
 
 const QImage& Quadro::imagem() const {
+    const QImage& curvas = imagemDasCurvas();
+    if (!m_porCima)
+        return curvas;
+    m_comPorCima = curvas.copy();
+    QPainter pintor(&m_comPorCima);
+    m_porCima(pintor);
+    return m_comPorCima;
+}
+
+void Quadro::definirPorCima(std::function<void(QPainter&)> desenho) {
+    m_porCima = std::move(desenho);
+    m_comPorCima = QImage();
+    update();
+}
+
+const QImage& Quadro::imagemDasCurvas() const {
     m_pixels = nullptr;
     if (m_porBaixo.empty())
         return m_imagem;
@@ -109,6 +127,7 @@ void Quadro::definirPorBaixo(std::vector<QPointF> pontos, QRgb cor) {
     m_corPorBaixo = cor;
     m_ecra.definirPorBaixo(m_porBaixo, cor, m_fundo);
     marcarAlterado();
+    emit porBaixoMudou();
 }
 
 void Quadro::pintar(QPainter& pintor, double k, double ampliacao) const {
@@ -132,6 +151,8 @@ void Quadro::limpar() {
     m_pixels = nullptr;
     m_porBaixo.clear();
     m_composta = QImage();
+    m_porCima = nullptr;
+    m_comPorCima = QImage();
     m_imagem.fill(m_fundo);
     m_ecra.limpar(m_fundo);
     marcarAlterado();
@@ -228,6 +249,23 @@ void Quadro::pontoGeral(double px, double py, QRgb cor) {
         pintarPixel(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)), cor);
         m_ecra.ponto(px, py, m_largura, cor);
     }
+    marcarAlterado();
+}
+
+void Quadro::disco(float x, float y, int diametro, QRgb cor) {
+    const double px = pixelX(x), py = pixelY(y);
+    const double alcance = diametro / 2.0 + 1;
+    if (!(px > -alcance && px < m_largura0 + alcance && py > -alcance && py < m_altura0 + alcance))
+        return;
+    if (!m_carimbo || diametro != m_diametroCarimbo) {
+        m_carimbo = std::make_shared<const CarimboRedondo>(diametro);
+        m_diametroCarimbo = diametro;
+    }
+    m_pixels = nullptr;
+    m_carimbo->carimbar(m_imagem, QPointF(px, py), cor);
+    // The screen centres a dot of its width half a width less one pixel past its corner.
+    const double desvio = (diametro - 1) / 2.0;
+    m_ecra.ponto(px - desvio, py - desvio, diametro, cor);
     marcarAlterado();
 }
 
@@ -370,12 +408,27 @@ void Quadro::paintEvent(QPaintEvent* /*evento*/) {
     const QImage& ecra = imagemNoEcra();
     if (!m_ecra.activa()) {
         pintor.drawImage(interior.topLeft(), ecra);
-        return;
+    } else {
+        // The screen image holds the inside's device pixels one for one.
+        const double densidade = devicePixelRatioF();
+        pintor.drawImage(interior, ecra,
+                         QRectF(0, 0, interior.width() * densidade, interior.height() * densidade));
     }
-    // The screen image holds the inside's device pixels one for one.
-    const double densidade = devicePixelRatioF();
-    pintor.drawImage(interior, ecra,
-                     QRectF(0, 0, interior.width() * densidade, interior.height() * densidade));
+    pintarPorCima(pintor);
+}
+
+// The drawing over the picture, at the screen's scale, so that its texts stay sharp.
+void Quadro::pintarPorCima(QPainter& pintor) const {
+    if (!m_porCima)
+        return;
+    const QRectF interior = interiorNoEcra();
+    const QSizeF lado = pixelNoEcra();
+    pintor.save();
+    pintor.setClipRect(interior);
+    pintor.translate(interior.topLeft());
+    pintor.scale(lado.width(), lado.height());
+    m_porCima(pintor);
+    pintor.restore();
 }
 
 // A sunken border of two rings, each half the border's width: dark grey above and left and white
@@ -430,7 +483,7 @@ void Quadro::definirEscalaEcra(double escala) {
 
 const QImage& Quadro::imagemNoEcra() const {
     actualizarEcra();
-    return m_ecra.activa() ? m_ecra.imagem() : imagem();
+    return m_ecra.activa() ? m_ecra.imagem() : imagemDasCurvas();
 }
 
 // The screen image follows the widget's inside and the screen's density whenever it is looked

@@ -13,8 +13,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class CarimboRedondo;
+class QPainter;
 
 /// The font of the next texts on a picture.
 struct EstiloTexto {
@@ -111,6 +116,10 @@ public:
         pontoGeral(px, py, cor);
     }
 
+    /// A round anti-aliased dot `diametro` pixels wide centred on the exact place of a user
+    /// point, as a thick curve sets it; the screen draws it again at its own resolution.
+    void disco(float x, float y, int diametro, QRgb cor);
+
     /// A round mark of `raio` pixels centred on the pixel of a user point, as a plot sets it: a
     /// disc of `cor` where `cheio`, else a ring of `cor` whose inside is the background. Kept
     /// for the screen, which draws it again at its own resolution.
@@ -151,8 +160,18 @@ public:
     QColor corFundo() const { return m_fundo; }
     QColor corFrente() const { return m_frente; }
 
-    /// The content of the picture (background and everything drawn), of the inner size.
+    /// The content of the picture (background, everything drawn and the drawing over it), of
+    /// the inner size: what is copied and saved.
     const QImage& imagem() const;
+    /// The same without the drawing over it: the curves a legend should keep clear of.
+    const QImage& imagemDasCurvas() const;
+
+    /// A drawing over everything on the picture (a legend), made by `desenho` on a painter in
+    /// pixels of the image at scale 1, in place of the earlier one (none when empty). It is
+    /// part of the image copied and saved, is painted on the screen at the screen's resolution
+    /// and never enters what later dots are drawn on; a clear forgets it.
+    void definirPorCima(std::function<void(QPainter&)> desenho);
+    bool temPorCima() const { return static_cast<bool>(m_porCima); }
 
     /// A curve shown under everything drawn on the picture: dots of `cor` at exact points of
     /// the image (in pixels), in place of the earlier ones, seen only where nothing else is
@@ -169,13 +188,16 @@ public:
     /// picture, where the picture's own pixels are the drawing.
     static bool aPixelInteiro(const QPainter& pintor, double k);
 
-    /// What the screen shows of it: imagem() where a pixel of it is one device pixel, else the
-    /// same drawing at the screen's resolution, of the device size of interiorNoEcra().
+    /// What the screen shows of it under the drawing over it: imagemDasCurvas() where a pixel
+    /// of it is one device pixel, else the same drawing at the screen's resolution, of the
+    /// device size of interiorNoEcra().
     const QImage& imagemNoEcra() const;
 
 signals:
     /// Everything drawn was forgotten (cleared, or given a new background).
     void limpo();
+    /// The curve under the picture was given or taken away.
+    void porBaixoMudou();
     /// The image shows at another place or scale in the widget.
     void ecraMudou();
 
@@ -190,6 +212,7 @@ private:
     void pontoGeral(double px, double py, QRgb cor);
     void pintarPixel(int px, int py, QRgb cor);
     void pintarMoldura(QPainter& pintor) const;
+    void pintarPorCima(QPainter& pintor) const;
     void actualizarEcra() const;
     void marcarAlterado();
     const QFont& fonteActual() const;
@@ -201,6 +224,11 @@ private:
     std::vector<QPointF> m_porBaixo;
     QRgb m_corPorBaixo = 0;
     mutable QImage m_composta; // the image with the curve under it, while there is one
+    std::function<void(QPainter&)> m_porCima;
+    mutable QImage m_comPorCima; // the image with the drawing over it, while there is one
+    // The stamp of the thick dots, made for the diameter last asked.
+    std::shared_ptr<const CarimboRedondo> m_carimbo;
+    int m_diametroCarimbo = 0;
     double m_escalaEcra = 1;
     // Direct access to the pixels for dots, taken while the image is not shared with anyone;
     // forgotten whenever the image may be handed out or replaced.

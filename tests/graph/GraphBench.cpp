@@ -9,6 +9,7 @@
 #include "GrupoTransformacoes.h"
 #include "clsEquation.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -195,6 +196,39 @@ void BM_CliqueDesenharNaEscala2(benchmark::State& estado) {
     estado.counters["escala"] = form.disposicao().escala();
 }
 BENCHMARK(BM_CliqueDesenharNaEscala2)->Unit(benchmark::kMillisecond);
+
+// A transform drawn over another in the transform area and the area painted, plain or with the
+// legend (laid out again for the new curve) and thick curves, at scale 1 and as maximised on a
+// 1920x1080 screen.
+void BM_TransformadaComLegendaETracoGrosso(benchmark::State& estado, bool comLegenda,
+                                           double escala) {
+    DialogosGuiados dialogos;
+    Form1 form(dialogos);
+    form.show();
+    escalar(form, escala);
+    for (const char* nome : {"Legenda", "TraçoGrosso"})
+        form.findChild<QAction*>(QString::fromUtf8(nome))->setChecked(comLegenda);
+    Quadro& persistente = form.areaTransformada().persistente();
+    auto* apagar = form.findChild<QAbstractButton*>(QStringLiteral("ApagarT"));
+    GrupoTransformacoes& grupo = *form.grupoTransformacoes();
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        apagar->click(); // a fresh picture with one transform in it
+        grupo.opcao(7)->click();
+        persistente.imagemNoEcra();
+        estado.ResumeTiming();
+        grupo.opcao(3)->click();
+        benchmark::DoNotOptimize(persistente.grab());
+    }
+}
+BENCHMARK_CAPTURE(BM_TransformadaComLegendaETracoGrosso, simples, false, 1.0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TransformadaComLegendaETracoGrosso, legenda_traco_grosso, true, 1.0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TransformadaComLegendaETracoGrosso, simples_1920x1080, false, 1.5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TransformadaComLegendaETracoGrosso, legenda_traco_grosso_1920x1080, true, 1.5)
+    ->Unit(benchmark::kMillisecond);
 
 // One step of resizing the maximised main window on a 1920x1080 screen, with f and a transform
 // drawn: the layout at the new scale and the window painted, both areas drawn again at it.

@@ -118,6 +118,49 @@ TEST_F(QuadroTest, PontoComALarguraDoTraco) {
     EXPECT_EQ(pixel(px + 3, py), kBrancoRgb);
 }
 
+// A thick dot is round and centred on its exact point whatever its diameter, at the picture's
+// edges too: the ink it leaves has its centre there and about the area of its disc. (Points in
+// the middle of an eighth of a pixel, the step at which the dots are placed.)
+TEST_F(QuadroTest, DiscoRedondoCentradoNoSeuPonto) {
+    quadro.escalaPixel();
+    const struct {
+        double x, y;
+        int diametro;
+    } discos[] = {
+        {20.5625, 20.1875, 3}, {60.9375, 40.0625, 7}, {100.4375, 0.5625, 3}, {0.3125, 100.6875, 5}};
+    for (const auto& d : discos) {
+        SCOPED_TRACE(testing::Message() << d.x << " " << d.y << " " << d.diametro);
+        quadro.disco(static_cast<float>(d.x), static_cast<float>(d.y), d.diametro, kPretoRgb);
+        const QPoint centro(static_cast<int>(d.x), static_cast<int>(d.y));
+        double tinta = 0, somaX = 0, somaY = 0;
+        for (int dy = -d.diametro; dy <= d.diametro; ++dy)
+            for (int dx = -d.diametro; dx <= d.diametro; ++dx) {
+                const QPoint p = centro + QPoint(dx, dy);
+                if (!quadro.imagem().valid(p))
+                    continue;
+                const double t = 1 - qRed(quadro.imagem().pixel(p)) / 255.0;
+                tinta += t;
+                somaX += t * (p.x() + 0.5);
+                somaY += t * (p.y() + 0.5);
+            }
+        EXPECT_EQ(pixel(centro.x(), centro.y()), kPretoRgb);
+        const bool naBorda = d.x < d.diametro || d.y < d.diametro;
+        const double area = M_PI * d.diametro * d.diametro / 4;
+        if (naBorda)
+            continue; // what is left inside: its centre pixel, checked above
+        EXPECT_NEAR(tinta, area, 0.1 * area);
+        EXPECT_NEAR(somaX / tinta, d.x, 0.04);
+        EXPECT_NEAR(somaY / tinta, d.y, 0.04);
+    }
+    // What falls outside is lost, never drawn at the other side of the picture.
+    for (int y = 0; y < 493; ++y)
+        EXPECT_EQ(pixel(492, y), kBrancoRgb) << y;
+    quadro.disco(492.5F, 300.5F, 5, kPretoRgb);
+    EXPECT_EQ(pixel(492, 300), kPretoRgb);
+    for (int y = 200; y < 493; ++y)
+        EXPECT_EQ(pixel(0, y), kBrancoRgb) << y;
+}
+
 TEST_F(QuadroTest, UmaCopiaDaImagemNaoMudaComPontosSeguintes) {
     quadro.ponto(0, 0, qRgb(0, 0, 255));
     const QImage copia = quadro.imagem();

@@ -15,6 +15,7 @@
 #include "Form5.h"
 #include "GrupoTransformacoes.h"
 #include "Janelas.h"
+#include "PaletaDasCurvas.h"
 
 #include <QAction>
 #include <QApplication>
@@ -170,11 +171,13 @@ TEST_F(LicaoGuiada, DoInicioAoFim) {
         [&] {
             escrever("ValorDeA", "2");
             escrever("ValorDeB", "1");
+            // Each transform piled up in the next colour of the palette, the first in blue.
             for (int n = 1; n <= 10; ++n) {
                 principal().grupoTransformacoes()->opcao(n)->click();
+                const QRgb cor = corDaCurva(n - 1, Qt::white).rgb();
                 for (double x : {-1.5, 0.5, 1.0})
                     EXPECT_TRUE(pontoDaCor(principal().areaTransformada(), x,
-                                           kTransformadas[n - 1](x), kAzul))
+                                           kTransformadas[n - 1](x), cor))
                         << "Option" << n << " at x = " << x;
             }
         },

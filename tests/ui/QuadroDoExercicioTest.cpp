@@ -76,6 +76,21 @@ const Aula kAulas[] = {
          transformar(j, 8, "2", "pi", QColor(0, 0, 128));
      }},
     {"SoOModulo", [](JanelaPrincipal& j) { transformar(j, 1, "2", "2", Qt::red); }},
+    {"PaletaLegendaETracoGrosso",
+     [](JanelaPrincipal& j) {
+         j.form->findChild<QAction*>(QStringLiteral("Legenda"))->setChecked(true);
+         j.form->findChild<QAction*>(QStringLiteral("TraçoGrosso"))->setChecked(true);
+         j.clicar("Desenhar");
+         for (const char* opcao : {"Option7", "Option9", "Option2"}) {
+             j.escrever("ValorDeA", "2");
+             j.escrever("ValorDeB", "-1");
+             j.clicar(opcao);
+         }
+         const auto curvas = j.form->quadroDoExercicio().exercicio().transformadas;
+         ASSERT_EQ(curvas.size(), 3u);
+         EXPECT_NE(curvas[1].traco.cor, curvas[2].traco.cor);
+         EXPECT_EQ(curvas[2].traco.espessura, 3);
+     }},
     {"DominioEG",
      [](JanelaPrincipal& j) {
          j.form->findChild<QAction*>(QStringLiteral("PainelDoExercicio"))->setChecked(true);

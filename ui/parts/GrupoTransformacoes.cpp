@@ -254,9 +254,9 @@ ResultadoTracado GrupoTransformacoes::tracar(clsEquation& equacao, const Transfo
                                              const QString& f, const Parametros& parametros,
                                              const Intervalo& dominio) {
     if (dominio.todaAReta())
-        return DesenharTransformada(equacao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
+        return DesenharTransformada(equacao, m_area, m_janela, corSeguinte(), m_avisos.janela());
     FuncaoComposta funcao(composicaoDe(t, f, parametros), f, dominio);
-    return DesenharTransformada(funcao, m_area, m_janela, m_cores.grafico, m_avisos.janela());
+    return DesenharTransformada(funcao, m_area, m_janela, corSeguinte(), m_avisos.janela());
 }
 
 // Enter in a or b draws the marked transformation again with the value typed, as choosing it
@@ -328,11 +328,11 @@ void GrupoTransformacoes::prever() {
         CamadaPassageira& camada = m_area.camadaPassageira();
         if (dominio.todaAReta()) {
             MostrarNotaSemPontos(camada,
-                                 PreverTransformada(equacao, camada, m_janela, m_cores.grafico));
+                                 PreverTransformada(equacao, camada, m_janela, corSeguinte()));
         } else {
             FuncaoComposta funcao(composicaoDe(t, f.texto, parametros), f.texto, dominio);
             MostrarNotaSemPontos(camada,
-                                 PreverTransformada(funcao, camada, m_janela, m_cores.grafico));
+                                 PreverTransformada(funcao, camada, m_janela, corSeguinte()));
         }
         emit previsaoMudou(curva(t, *texto, parametros));
         notaDeANulo(t, parametros, true);
@@ -362,4 +362,8 @@ void GrupoTransformacoes::notaDaPrevisao(const QString& texto) {
 
 QChar GrupoTransformacoes::nomeDe(const QLineEdit* campo) const {
     return campo == m_valorDeA ? u'a' : u'b';
+}
+
+QColor GrupoTransformacoes::corSeguinte() const {
+    return m_corSeguinte ? m_corSeguinte() : m_cores.grafico;
 }

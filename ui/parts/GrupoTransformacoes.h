@@ -47,6 +47,9 @@ public:
     void definirDominioDeF(std::function<IntervaloLido()> dominio) {
         m_dominioDeF = std::move(dominio);
     }
+    /// Where the colour of the next transform (and of its preview) comes from; the area's
+    /// colour choice until given.
+    void definirCorSeguinte(std::function<QColor()> cor) { m_corSeguinte = std::move(cor); }
 
 public slots:
     /// The click of `Reset`: clears the marks of `Option1` to `Option10`, in that order.
@@ -91,12 +94,14 @@ private:
     void notaDaPrevisao(const QString& texto);
     void apagarPrevisao();
     QChar nomeDe(const QLineEdit* campo) const;
+    QColor corSeguinte() const;
 
     AreaGrafica& m_area;
     const JanelaGrafica& m_janela;
     const CoresDaArea& m_cores;
     std::function<QString()> m_textoDeF;
     std::function<IntervaloLido()> m_dominioDeF = [] { return IntervaloLido{}; };
+    std::function<QColor()> m_corSeguinte;
     Avisos m_avisos;
     std::array<BotaoOpcao*, 10> m_opcoes{};
     CampoParametro* m_valorDeA = nullptr;

@@ -35,8 +35,10 @@ void OperacoesImagem::apagar() {
 
 void OperacoesImagem::mudarCorGrafico() {
     m_area.camadaPassageira().esconderNota();
-    if (const auto cor = m_avisos.dialogos().escolherCor(&m_avisos.janela(), m_cores.grafico))
+    if (const auto cor = m_avisos.dialogos().escolherCor(&m_avisos.janela(), m_cores.grafico)) {
         m_cores.grafico = opaca(*cor);
+        emit corGraficoEscolhida();
+    }
 }
 
 void OperacoesImagem::mudarCorFundo() {

@@ -39,6 +39,8 @@ signals:
     /// The area was erased (its axes redrawn or not): on the transform side the marks of the
     /// ten transformations go with it.
     void apagada();
+    /// A curve colour was chosen (not cancelled).
+    void corGraficoEscolhida();
 
 private:
     AreaGrafica& m_area;

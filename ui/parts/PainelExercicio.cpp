@@ -64,11 +64,11 @@ QString nomeDaOpcao(const Transformacao& t, const Parametros& parametros) {
 } // namespace
 
 PainelExercicio::PainelExercicio(AreaGrafica& funcao, AreaGrafica& transformada,
-                                 const JanelaGrafica& janela, const CoresDaArea& coresTransformada,
+                                 const JanelaGrafica& janela, std::function<QColor()> corSeguinte,
                                  std::function<QString()> textoDeF, const Avisos& avisos,
                                  QWidget* pai)
     : QWidget(pai), m_areaF(funcao), m_areaT(transformada), m_janela(janela),
-      m_cores(coresTransformada), m_textoDeF(std::move(textoDeF)), m_avisos(avisos),
+      m_corSeguinte(std::move(corSeguinte)), m_textoDeF(std::move(textoDeF)), m_avisos(avisos),
       m_marcasF(new MarcasNoGrafico(funcao.persistente())),
       m_marcasT(new MarcasNoGrafico(transformada.persistente())) {
     identificar(this, QStringLiteral("PainelExercicio"), QStringLiteral("Painel do exercício"));
@@ -216,7 +216,7 @@ void PainelExercicio::desenharG() {
     ResultadoTracado resultado;
     try {
         resultado =
-            DesenharTransformada(curva, m_areaT, m_janela, m_cores.grafico, m_avisos.janela());
+            DesenharTransformada(curva, m_areaT, m_janela, m_corSeguinte(), m_avisos.janela());
     } catch (const InterpreterError& erro) {
         return m_avisos.falhaDaFuncao(QString::fromStdString(erro.description()));
     }

@@ -36,7 +36,7 @@ public:
     /// The two graph areas, the window in force, the colours of the transform area, the text of
     /// f as typed and the dialogs that say why something is not drawn.
     PainelExercicio(AreaGrafica& funcao, AreaGrafica& transformada, const JanelaGrafica& janela,
-                    const CoresDaArea& coresTransformada, std::function<QString()> textoDeF,
+                    std::function<QColor()> corSeguinte, std::function<QString()> textoDeF,
                     const Avisos& avisos, QWidget* pai);
 
     QLineEdit* campoG() const { return m_g; }
@@ -103,7 +103,7 @@ private:
     AreaGrafica& m_areaF;
     AreaGrafica& m_areaT;
     const JanelaGrafica& m_janela;
-    const CoresDaArea& m_cores;
+    std::function<QColor()> m_corSeguinte;
     std::function<QString()> m_textoDeF;
     Avisos m_avisos;
     QLineEdit* m_g = nullptr;

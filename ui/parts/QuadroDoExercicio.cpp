@@ -44,7 +44,7 @@ void QuadroDoExercicio::transformadaDesenhada(const CurvaDesenhada& curva) {
     t.b = m_controlos.transformacoes->valorDeB()->text();
     t.f = m_controlos.funcao->text();
     t.dominio = m_extensoes.dominioActual ? m_extensoes.dominioActual() : QString();
-    t.traco = tracoActual(m_controlos.coresTransformada->grafico);
+    t.traco = tracoActual(corDaTransformada());
     m_transformadas.push_back(t);
 }
 
@@ -53,8 +53,13 @@ void QuadroDoExercicio::gDesenhada(const QString& g) {
     t.g = g;
     t.f = m_controlos.funcao->text();
     t.dominio = m_extensoes.dominioActual ? m_extensoes.dominioActual() : QString();
-    t.traco = tracoActual(m_controlos.coresTransformada->grafico);
+    t.traco = tracoActual(corDaTransformada());
     m_transformadas.push_back(t);
+}
+
+QColor QuadroDoExercicio::corDaTransformada() const {
+    return m_extensoes.corDaTransformada ? m_extensoes.corDaTransformada()
+                                         : m_controlos.coresTransformada->grafico;
 }
 
 Exercicio::Eixos QuadroDoExercicio::eixos() const {

@@ -54,6 +54,8 @@ public:
         /// The domain of f and the stroke width in force now, kept with each curve drawn.
         std::function<QString()> dominioActual;
         std::function<int()> espessuraActual;
+        /// The colour the transform just drawn took, where it is not the area's choice.
+        std::function<QColor()> corDaTransformada;
         /// Sets its part's choices before the curves are drawn again (domain, one colour per
         /// curve, thick stroke...).
         std::function<void(const Exercicio&)> prepararReposicao;
@@ -88,6 +90,7 @@ private:
     void escreverEixos(const Exercicio::Eixos& eixos);
     void reporCurvas(const Exercicio& exercicio);
     Exercicio::Traco tracoActual(const QColor& cor) const;
+    QColor corDaTransformada() const;
     void prepararCurva(const QString& dominio, const Exercicio::Traco& traco);
 
     Controlos m_controlos;

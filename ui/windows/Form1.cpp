@@ -10,6 +10,7 @@
 #include "CicloDeTracado.h"
 #include "ComandosFicheiro.h"
 #include "Comparacao.h"
+#include "CoresDasCurvas.h"
 #include "Disposicao.h"
 #include "Fontes.h"
 #include "FuncaoComposta.h"
@@ -17,6 +18,7 @@
 #include "GrupoOpcoesTransformada.h"
 #include "GrupoTransformacoes.h"
 #include "Identificacao.h"
+#include "LegendaDaArea.h"
 #include "LeituraDoPonteiro.h"
 #include "NotaDoTracado.h"
 #include "OperacoesImagem.h"
@@ -27,6 +29,7 @@
 #include "QuadroDoExercicio.h"
 #include "TeclasDeAcesso.h"
 #include "TracadoComDominio.h"
+#include "TracoGrosso.h"
 #include "clsEquation.h"
 
 #include <QAction>
@@ -139,6 +142,7 @@ Form1::Form1(Dialogos& dialogos, QWidget* pai) : QMainWindow(pai), m_avisos(dial
     createMenus();
     createControls();
     createComparison();
+    createCurveStyles();
     createFileCommands();
     TeclasDeAcesso::aplicar(*menuBar());
     carregar();
@@ -292,6 +296,8 @@ void Form1::createPictureGroups() {
     connect(frame3->reset(), &QAbstractButton::clicked, m_frame2, &GrupoTransformacoes::reset);
     connect(operacoesT, &OperacoesImagem::apagada, m_frame2,
             &GrupoTransformacoes::transformadaApagada);
+    connect(operacoesT, &OperacoesImagem::corGraficoEscolhida, this,
+            [this] { m_coresDasCurvas->corEscolhida(); });
     // The headings lie under the cells of the axis table.
     auto* image1 = new CabecalhosTabela(m_cliente);
     image1->lower();
@@ -417,10 +423,19 @@ void Form1::keepPanelInExercise() {
     e.dominioActual = [this] {
         return m_painel->isHidden() ? QString() : m_painel->campoDominio()->text();
     };
-    e.prepararCurva = [this](const QString& dominio, int) {
+    e.prepararCurva = [this](const QString& dominio, int espessura) {
         if (!dominio.isEmpty())
             m_accaoPainel->setChecked(true);
         m_painel->campoDominio()->setText(dominio);
+        m_tracoGrosso->tracoGrosso()->setChecked(espessura > 1);
+    };
+    e.espessuraActual = [this] {
+        return m_tracoGrosso->tracoGrosso()->isChecked() ? TracoGrosso::kLargura : 1;
+    };
+    e.corDaTransformada = [this] { return m_coresDasCurvas->ultimaCor(); };
+    // Each curve comes back in the colour it had: the palette waits until all are drawn.
+    e.prepararReposicao = [this](const Exercicio&) {
+        m_coresDasCurvas->umaCorPorCurva()->setChecked(false);
     };
     e.reporG = [this](const Exercicio::Transformada& t) {
         m_painel->campoG()->setText(t.g);
@@ -431,11 +446,17 @@ void Form1::keepPanelInExercise() {
         exercicio.dominio = m_painel->campoDominio()->text();
         exercicio.g = m_painel->campoG()->text();
         exercicio.comparar.painel = m_accaoPainel->isChecked();
+        exercicio.comparar.umaCorPorCurva = m_coresDasCurvas->umaCorPorCurva()->isChecked();
+        exercicio.comparar.legenda = m_legenda->mostrarLegenda()->isChecked();
+        exercicio.comparar.tracoGrosso = m_tracoGrosso->tracoGrosso()->isChecked();
     };
     e.concluirReposicao = [this](const Exercicio& exercicio) {
         m_painel->campoDominio()->setText(exercicio.dominio);
         m_painel->campoG()->setText(exercicio.g);
         m_accaoPainel->setChecked(exercicio.comparar.painel);
+        m_coresDasCurvas->umaCorPorCurva()->setChecked(exercicio.comparar.umaCorPorCurva);
+        m_legenda->mostrarLegenda()->setChecked(exercicio.comparar.legenda);
+        m_tracoGrosso->tracoGrosso()->setChecked(exercicio.comparar.tracoGrosso);
     };
     // The printed page adds what the open panel shows: the description, the domains and ranges
     // and the notable points, a line each.
@@ -455,8 +476,9 @@ void Form1::keepPanelInExercise() {
 // The exercise panel, beside the graphs while "Painel do exercício" is checked.
 void Form1::createExercisePanel() {
     m_painel = new PainelExercicio(
-        *m_areaFuncao, *m_areaTransformada, m_janela, m_coresTransformada,
-        [this] { return m_funcao1->text(); }, m_avisos, m_cliente);
+        *m_areaFuncao, *m_areaTransformada, m_janela,
+        [this] { return m_coresDasCurvas->corSeguinte(); }, [this] { return m_funcao1->text(); },
+        m_avisos, m_cliente);
     m_painel->hide();
     m_frame2->definirDominioDeF([this] { return m_painel->dominioLido(); });
     connect(m_frame2, &GrupoTransformacoes::opcaoDesenhada, m_painel,
@@ -472,6 +494,34 @@ void Form1::createExercisePanel() {
 void Form1::mostrarPainel(bool aberto) {
     m_painel->setVisible(aberto);
     m_disposicao->definirDesenho(aberto ? kClienteComPainel : kCliente);
+}
+
+void Form1::definirCorGraficoTransformada(const QColor& cor) {
+    m_coresTransformada.grafico = cor;
+    m_coresDasCurvas->corEscolhida();
+}
+
+// The colours, the legend and the width of the curves: check items of the menu "Comparar" and
+// of the context menu of the transform area.
+void Form1::createCurveStyles() {
+    Quadro& picture2 = m_areaTransformada->persistente();
+    m_coresDasCurvas = new CoresDasCurvas(picture2, m_coresTransformada, this);
+    m_legenda = new LegendaDaArea(picture2, this);
+    m_tracoGrosso = new TracoGrosso(*m_areaFuncao, *m_areaTransformada, this);
+    m_comparar->addSeparator();
+    for (QAction* item : {m_coresDasCurvas->umaCorPorCurva(), m_legenda->mostrarLegenda(),
+                          m_tracoGrosso->tracoGrosso()}) {
+        m_comparar->addAction(item);
+        picture2.addAction(item);
+    }
+    m_frame2->definirCorSeguinte([this] { return m_coresDasCurvas->corSeguinte(); });
+    // A typed g is one more curve of the pile, as the ten transformations are.
+    const auto juntar = [this](const CurvaDesenhada& curva) {
+        m_legenda->juntar(m_coresDasCurvas->curvaDesenhada(),
+                          LegendaDaArea::nomeDaTransformada(curva));
+    };
+    connect(m_frame2, &GrupoTransformacoes::transformadaDesenhada, m_legenda, juntar);
+    connect(m_painel, &PainelExercicio::transformadaDesenhada, m_legenda, juntar);
 }
 
 bool Form1::redesenharArea(AreaGrafica& area) {

@@ -15,8 +15,10 @@
 class BotaoImagem;
 class ComandosFicheiro;
 class Comparacao;
+class CoresDasCurvas;
 class Disposicao;
 class GrupoTransformacoes;
+class LegendaDaArea;
 class LeituraDoPonteiro;
 class PainelExercicio;
 class QCheckBox;
@@ -24,6 +26,7 @@ class QLineEdit;
 class QMenu;
 class QShowEvent;
 class QuadroDoExercicio;
+class TracoGrosso;
 
 /// The main window: the expression of f, the two graph areas, the transformation group, the
 /// picture buttons, the axis table and the menu bar. Its controls are placed from one layout
@@ -64,7 +67,12 @@ public:
     QColor corGraficoTransformada() const { return m_coresTransformada.grafico; }
     QColor corFundoTransformada() const { return m_coresTransformada.fundo; }
     void definirCorGraficoFuncao(const QColor& cor) { m_coresFuncao.grafico = cor; }
-    void definirCorGraficoTransformada(const QColor& cor) { m_coresTransformada.grafico = cor; }
+    /// As a colour chosen with "Cor": the transforms that follow take it.
+    void definirCorGraficoTransformada(const QColor& cor);
+    /// The colours of the curves piled up in the transform area, one per curve.
+    CoresDasCurvas& coresDasCurvas() const { return *m_coresDasCurvas; }
+    /// The legend of the transform area: its entries, and the legend to draw on any painter.
+    LegendaDaArea& legenda() const { return *m_legenda; }
 
     /// The board as an exercise, gathered and rebuilt.
     QuadroDoExercicio& quadroDoExercicio() const { return *m_quadroDoExercicio; }
@@ -104,6 +112,7 @@ private:
     void keepPanelInExercise();
     void createExercisePanel();
     void mostrarPainel(bool aberto);
+    void createCurveStyles();
     void carregar();
     void activar();
     TabelaEixos tabelaEixos() const;
@@ -126,6 +135,9 @@ private:
     ComandosFicheiro* m_comandosFicheiro = nullptr;
     PainelExercicio* m_painel = nullptr;
     QAction* m_accaoPainel = nullptr;
+    CoresDasCurvas* m_coresDasCurvas = nullptr;
+    LegendaDaArea* m_legenda = nullptr;
+    TracoGrosso* m_tracoGrosso = nullptr;
     CoresDaArea m_coresFuncao;
     CoresDaArea m_coresTransformada;
 
