@@ -13,19 +13,19 @@
 /// them has decimals, as Portuguese textbooks write them.
 namespace EscritaParaAluno {
 
-/// A number rounded to `significativos` significant digits, trailing zeros dropped ("−2,5",
-/// "1,414213562", "0"); "+∞" and "−∞"; a magnitude of 10^15 or more, or below 10^−6, with a
-/// power of ten ("1,5 × 10^−7").
-QString numero(double valor, int significativos = 10);
+/// A number in decimals, as numeroPortugues writes it: at most 10 significant digits, trailing
+/// zeros dropped ("−2,5", "1,414213562", "0"); "+∞" and "−∞"; a magnitude of 10^15 or more, or
+/// below 10^−6, with a power of ten ("1,5 × 10⁻⁷").
+QString numero(double valor);
 
 /// "[−5, 3]", "]−∞, 2]", "[−2,5; 1,5]"; an interval of a single number is "{2}", an empty one
 /// "∅".
-QString intervalo(const Intervalo& intervalo, int significativos = 10);
+QString intervalo(const Intervalo& intervalo);
 
 /// Intervals joined by "∪" ("[−3, −1] ∪ [1, 3]"); "∅" when there is none.
-QString uniao(const std::vector<Intervalo>& intervalos, int significativos = 10);
+QString uniao(const std::vector<Intervalo>& intervalos);
 
-/// A point, "(−3, 0)" or "(1,5; −4)".
-QString ponto(double x, double y, int significativos = 10);
+/// A point, "(−3; 0)" or "(1,5; −4)", as the labels on the graphs write it.
+QString ponto(double x, double y);
 
 } // namespace EscritaParaAluno

@@ -17,6 +17,7 @@ namespace {
 // Sizes in points of the printed page, whatever the printer's resolution.
 constexpr double kTitulo = 20;
 constexpr double kTexto = 12;
+constexpr double kPainel = 10; // the description and the points, many lines of them
 
 QFont fonte(double pontos, bool negrito, const QPaintDevice& folha) {
     QFont resultado(QStringLiteral("Arial"));
@@ -33,6 +34,15 @@ void linha(QPainter& pintor, QRectF& resto, const QFont& tipo, const QString& te
     pintor.drawText(QRectF(resto.topLeft(), QSizeF(resto.width(), altura)),
                     alinhamento | Qt::AlignVCenter | Qt::TextSingleLine, texto);
     resto.setTop(resto.top() + altura);
+}
+
+// Writes a paragraph at the top of `resto`, wrapped to its width, and takes its height off it.
+void paragrafo(QPainter& pintor, QRectF& resto, const QFont& tipo, const QString& texto) {
+    pintor.setFont(tipo);
+    const int forma = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF caixa = pintor.boundingRect(resto, forma, texto);
+    pintor.drawText(caixa, forma, texto);
+    resto.setTop(caixa.bottom() + QFontMetricsF(tipo, pintor.device()).lineSpacing() * 0.3);
 }
 
 } // namespace
@@ -57,8 +67,9 @@ void desenhar(QPagedPaintDevice& folha, const PaginaDosGraficos& graficos, const
     resto.setTop(resto.top() + tamanho.height() * k + folha.logicalDpiY() / 6.0);
 
     const QFont texto = fonte(kTexto, false, folha);
+    const QFont painel = fonte(kPainel, false, folha);
     for (const QString& l : linhasDoPainel)
-        linha(pintor, resto, texto, l);
+        paragrafo(pintor, resto, painel, l);
     resto.setTop(resto.top() + folha.logicalDpiY() / 3.0);
     linha(pintor, resto, texto, QString::fromUtf8(kLinhaDoAluno));
 }

@@ -27,6 +27,7 @@
 #include "PonteiroOcupado.h"
 #include "PreparacaoTexto.h"
 #include "QuadroDoExercicio.h"
+#include "TabelaPontosNotaveis.h"
 #include "TeclasDeAcesso.h"
 #include "TracadoComDominio.h"
 #include "TracoGrosso.h"
@@ -465,8 +466,14 @@ void Form1::keepPanelInExercise() {
             return QStringList();
         QStringList linhas = m_painel->descricao().split(u'\n', Qt::SkipEmptyParts);
         linhas += m_painel->intervalos().split(u'\n', Qt::SkipEmptyParts);
-        for (const QString& l : m_painel->textoParaCopiar().split(u'\n', Qt::SkipEmptyParts))
-            linhas << QString(l).replace(u'\t', QStringLiteral("    "));
+        const TabelaPontosNotaveis& pontos = m_painel->tabela();
+        for (int i = 0; i < pontos.rowCount(); ++i) {
+            const QString funcao = pontos.celula(i, 0), deF = pontos.celula(i, 3);
+            const bool eF = funcao == QStringLiteral("f(x)");
+            linhas << funcao + QStringLiteral(": ") + pontos.celula(i, 4) + QStringLiteral(" (") +
+                          pontos.celula(i, 1) + QStringLiteral("; ") + pontos.celula(i, 2) + u')' +
+                          (eF || deF.isEmpty() ? QString() : QStringLiteral(", de ") + deF);
+        }
         return linhas;
     };
     connect(m_painel, &PainelExercicio::transformadaDesenhada, m_quadroDoExercicio,
