@@ -27,13 +27,19 @@ Passo Passo::translacao(double h, double v) {
     return passo;
 }
 
-Passo Passo::escalaHorizontal(double coeficiente) {
-    const bool dilatacao = coeficiente > 1;
-    Passo passo(dilatacao ? TipoDePasso::DilatacaoHorizontal : TipoDePasso::ContracaoHorizontal,
-                (dilatacao ? QStringLiteral("dilatação") : QStringLiteral("contração")) +
-                    QStringLiteral(" horizontal de coeficiente ") + numeroPortugues(coeficiente));
+Passo Passo::escala(double coeficiente, TipoDePasso dilatacao, TipoDePasso contracao,
+                    const QString& direcao) {
+    const bool dilata = coeficiente > 1;
+    Passo passo(dilata ? dilatacao : contracao,
+                (dilata ? QStringLiteral("dilatação ") : QStringLiteral("contração ")) + direcao +
+                    QStringLiteral(" de coeficiente ") + numeroPortugues(coeficiente));
     passo.m_coeficiente = coeficiente;
     return passo;
+}
+
+Passo Passo::escalaHorizontal(double coeficiente) {
+    return escala(coeficiente, TipoDePasso::DilatacaoHorizontal, TipoDePasso::ContracaoHorizontal,
+                  QStringLiteral("horizontal"));
 }
 
 Passo Passo::escalaVertical(double coeficiente) {
@@ -43,12 +49,8 @@ Passo Passo::escalaVertical(double coeficiente) {
         passo.m_coeficiente = 0;
         return passo;
     }
-    const bool dilatacao = coeficiente > 1;
-    Passo passo(dilatacao ? TipoDePasso::DilatacaoVertical : TipoDePasso::ContracaoVertical,
-                (dilatacao ? QStringLiteral("dilatação") : QStringLiteral("contração")) +
-                    QStringLiteral(" vertical de coeficiente ") + numeroPortugues(coeficiente));
-    passo.m_coeficiente = coeficiente;
-    return passo;
+    return escala(coeficiente, TipoDePasso::DilatacaoVertical, TipoDePasso::ContracaoVertical,
+                  QStringLiteral("vertical"));
 }
 
 Passo Passo::reflexaoOx() {

@@ -77,6 +77,9 @@ public:
 
 private:
     Passo(TipoDePasso tipo, QString texto);
+    // A dilation above 1, a contraction below, in the direction named.
+    static Passo escala(double coeficiente, TipoDePasso dilatacao, TipoDePasso contracao,
+                        const QString& direcao);
 
     TipoDePasso m_tipo;
     QString m_texto;
