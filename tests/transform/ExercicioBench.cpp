@@ -6,7 +6,6 @@
 #include "LeituraComposicao.h"
 #include "TracadoComDominio.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -76,13 +75,3 @@ void BM_PontosNotaveis(benchmark::State& estado) {
 BENCHMARK(BM_PontosNotaveis)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
