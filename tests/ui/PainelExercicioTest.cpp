@@ -6,6 +6,7 @@
 #include "AreaGrafica.h"
 #include "BotaoOpcao.h"
 #include "CamadaPassageira.h"
+#include "Comparacao.h"
 #include "CurvasDaArea.h"
 #include "Descricao.h"
 #include "FuncaoComposta.h"
@@ -210,6 +211,21 @@ TEST_F(PainelExercicioTest, APrevisaoSoNoDominio) {
     EXPECT_TRUE(
         form->areaTransformada().camadaPassageira().nota().startsWith("Erro no domínio de f: "));
     EXPECT_TRUE(dialogos.textos().isEmpty());
+}
+
+// f in grey under the transforms lies on its domain, as f itself.
+TEST_F(PainelExercicioTest, FACinzentoSoNoDominio) {
+    abrirPainel();
+    desenharF("x^2-4", "[-2, 2]");
+    form->findChild<QAction*>(QStringLiteral("MostrarF"))->setChecked(true);
+    const Quadro& q = form->areaTransformada().persistente();
+    const auto cinzento = [&](double x, double y) {
+        return imagem(true).pixel(static_cast<int>(q.pixelX(x)), static_cast<int>(q.pixelY(y))) ==
+               Comparacao::kCinzento;
+    };
+    EXPECT_TRUE(cinzento(1, -3));
+    EXPECT_FALSE(cinzento(-3, 5));
+    EXPECT_FALSE(cinzento(3, 5));
 }
 
 // What cannot be read is said, and nothing is drawn.

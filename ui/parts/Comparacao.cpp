@@ -5,6 +5,7 @@
 
 #include "AreaGrafica.h"
 #include "CicloDeTracado.h"
+#include "FuncaoComposta.h"
 #include "JanelaGrafica.h"
 #include "PixelAnterior.h"
 
@@ -27,8 +28,9 @@ Comparacao::Comparacao(AreaGrafica& transformada, const JanelaGrafica& janela, C
     connect(&m_area.persistente(), &Quadro::limpo, this, &Comparacao::aoLimpar);
 }
 
-void Comparacao::funcaoDesenhada(const QString& expressao) {
+void Comparacao::funcaoDesenhada(const QString& expressao, const Intervalo& dominio) {
     m_funcao = expressao;
+    m_dominio = dominio;
     mostrarOuEsconder();
 }
 
@@ -51,9 +53,12 @@ void Comparacao::mostrarOuEsconder() {
     const bool mostrar = m_mostrarF->isChecked() && m_funcao && m_area.eixosAceites();
     m_area.persistente().definirPorBaixo(mostrar ? pontosDaFuncao() : std::vector<QPointF>{},
                                          kCinzento);
-    m_curvas.definirFuncaoPorBaixo(mostrar ? std::optional<CurvaDesenhada>(CurvaDesenhada{
-                                                 *m_funcao, QStringLiteral("f(x)"), {}})
-                                           : std::nullopt);
+    if (!mostrar)
+        return m_curvas.definirFuncaoPorBaixo(std::nullopt);
+    CurvaDesenhada f{*m_funcao, QStringLiteral("f(x)"), {}};
+    if (!m_dominio.todaAReta())
+        f.valor = leituraDe(std::make_shared<FuncaoComposta>(*m_funcao, m_dominio));
+    m_curvas.definirFuncaoPorBaixo(f);
 }
 
 // The samples of f on the window in force, with the plot rule of f: up to its first reported
@@ -70,6 +75,12 @@ std::vector<QPointF> Comparacao::pontosDaFuncao() const {
             pontos.emplace_back(px, py);
     };
     try {
+        // On a domain, f in grey lies where f is drawn, and nowhere else.
+        if (!m_dominio.todaAReta()) {
+            FuncaoComposta noDominio(*m_funcao, m_dominio);
+            PercorrerAmostras(noDominio, m_janela, PoliticaFalha::Parar, ponto, [](long long) {});
+            return pontos;
+        }
         PercorrerAmostras(equacao, m_janela, PoliticaFalha::Parar, ponto, [](long long) {});
     } catch (const InterpreterError&) {
         // The plot of f stopped here with its message; so does its picture here.

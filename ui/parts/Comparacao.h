@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CurvasDaArea.h"
+#include "Intervalo.h"
 
 #include <QColor>
 #include <QObject>
@@ -36,8 +37,9 @@ public:
     /// the transform area is there.
     QAction* usarComoF() const { return m_usarComoF; }
 
-    /// After each plot of f with "Desenhar": the text the interpreter was given.
-    void funcaoDesenhada(const QString& expressao);
+    /// After each plot of f with "Desenhar": the text the interpreter was given and the domain
+    /// it was drawn on.
+    void funcaoDesenhada(const QString& expressao, const Intervalo& dominio = {});
     /// After each transform drawn in the transform area: its built text.
     void transformadaDesenhada(const QString& construido);
     /// After each redraw of the transform area's axes (which cleared it).
@@ -58,5 +60,6 @@ private:
     QAction* m_mostrarF;
     QAction* m_usarComoF;
     std::optional<QString> m_funcao;       ///< the f last drawn
+    Intervalo m_dominio;                   ///< and its domain
     std::optional<QString> m_transformada; ///< the transform last drawn, until an erase
 };

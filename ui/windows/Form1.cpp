@@ -576,7 +576,7 @@ void Form1::desenhar() {
     if (!dominio.intervalo.todaAReta())
         desenhada.valor = leituraDe(std::make_shared<FuncaoComposta>(f.texto, dominio.intervalo));
     m_leituraFuncao->curvaDesenhada(desenhada);
-    m_comparacao->funcaoDesenhada(f.texto);
+    m_comparacao->funcaoDesenhada(f.texto, dominio.intervalo);
     ResultadoTracado resultado;
     try {
         // The overlay goes before any message, so the box stands over the graph drawn so far.
