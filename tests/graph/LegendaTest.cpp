@@ -142,6 +142,12 @@ TEST(Legenda, CabeNaAreaComNomesLongosEMuitasCurvas) {
     ASSERT_EQ(legenda.textos().size(), nomeadas + 1);
     EXPECT_TRUE(legenda.textos().front().endsWith(QChar(0x2026)));
     EXPECT_EQ(legenda.textos().back(), QStringLiteral("… e mais %1 curvas").arg(60 - nomeadas));
+    // As many curves as there are lines: each one by name, none left out.
+    std::vector<EntradaDaLegenda> justas(static_cast<std::size_t>(nomeadas + 1),
+                                         {Qt::red, QStringLiteral("f(ax), a = 2")});
+    const Legenda cheia(justas);
+    EXPECT_EQ(cheia.curvasNomeadas(), nomeadas + 1);
+    EXPECT_EQ(cheia.textos().back(), QStringLiteral("f(ax), a = 2"));
     const Legenda tres(tresCurvas());
     EXPECT_EQ(tres.textos(),
               (QStringList{QStringLiteral("a+f(x+b), a = 3, b = 2"),
