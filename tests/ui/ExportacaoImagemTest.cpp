@@ -217,11 +217,14 @@ TEST(TeclasDeAcesso, UmaTeclaJaEscolhidaNaoSeRepete) {
     menu.addAction(QStringLiteral("Abrir"));
     menu.addAction(QStringLiteral("Ver &a"));
     menu.addAction(QStringLiteral("Fechar"));
+    // "&&" is a plain "&": the key of this one is its "c", which "Cortar" cannot take.
+    menu.addAction(QStringLiteral("Copiar && &colar"));
+    menu.addAction(QStringLiteral("Cortar"));
     TeclasDeAcesso::aplicar(menu);
     QStringList textos;
     for (const QAction* accao : menu.actions())
         textos << accao->text();
-    EXPECT_EQ(textos, (QStringList{"A&brir", "Ver &a", "&Fechar"}));
+    EXPECT_EQ(textos, (QStringList{"A&brir", "Ver &a", "&Fechar", "Copiar && &colar", "C&ortar"}));
 }
 
 } // namespace
