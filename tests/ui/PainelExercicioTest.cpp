@@ -213,6 +213,26 @@ TEST_F(PainelExercicioTest, APrevisaoSoNoDominio) {
     EXPECT_TRUE(dialogos.textos().isEmpty());
 }
 
+// A label near the right edge of the picture stands left of its point, whole.
+TEST_F(PainelExercicioTest, RotuloJuntoDaMargemFicaDentro) {
+    abrirPainel();
+    desenharF("x/2", "[0; 9,5]");
+    MarcasNoGrafico& marcas = painel().marcasDaFuncao();
+    ASSERT_TRUE(marcas.rotulos().contains(QStringLiteral("(9,5; 4,75)")))
+        << marcas.rotulos().join(u'|').toStdString();
+    const QImage pintado = marcas.grab().toImage();
+    const Quadro& q = form->areaFuncao().persistente();
+    const QPointF ponta =
+        q.modeloParaEcra(QPointF(q.pixelX(9.5), q.pixelY(4.75))) - QPointF(marcas.pos());
+    int aEsquerda = 0, aDireita = 0;
+    for (int y = static_cast<int>(ponta.y()) - 14; y < static_cast<int>(ponta.y()); ++y)
+        for (int x = 0; x < pintado.width(); ++x)
+            if (y >= 0 && qAlpha(pintado.pixel(x, y)) > 0 && qGray(pintado.pixel(x, y)) < 100)
+                ++(x < ponta.x() ? aEsquerda : x > ponta.x() + 4 ? aDireita : aEsquerda);
+    EXPECT_GT(aEsquerda, 20);
+    EXPECT_EQ(aDireita, 0);
+}
+
 // f in grey under the transforms lies on its domain, as f itself.
 TEST_F(PainelExercicioTest, FACinzentoSoNoDominio) {
     abrirPainel();
