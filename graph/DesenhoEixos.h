@@ -22,6 +22,7 @@ struct TabelaEixos {
     bool MarcaX = true;
     bool GradNumY = true;
     bool MarcaY = true;
+    bool operator==(const TabelaEixos&) const = default;
 };
 
 /// Values of one redraw computed by the window set-up.

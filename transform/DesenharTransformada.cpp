@@ -8,6 +8,21 @@
 #include "PonteiroOcupado.h"
 #include "TracadoComDominio.h"
 
+namespace {
+
+// A preview takes the place of the last one, on the live layer only.
+template <class Valor>
+ResultadoTracado prever(Valor& valor, CamadaPassageira& camada, const JanelaGrafica& janela,
+                        const QColor& cor) {
+    camada.limparPontos();
+    const QRgb rgb = cor.rgb();
+    return PercorrerAmostras(
+        valor, janela, PoliticaFalha::Saltar, [&](float x, float y) { camada.ponto(x, y, rgb); },
+        [](long long) {});
+}
+
+} // namespace
+
 ResultadoTracado DesenharTransformada(clsEquation& equacao, AreaGrafica& area,
                                       const JanelaGrafica& janela, const QColor& cor,
                                       QWidget& janelaPrincipal) {
@@ -18,11 +33,7 @@ ResultadoTracado DesenharTransformada(clsEquation& equacao, AreaGrafica& area,
 
 ResultadoTracado PreverTransformada(clsEquation& equacao, CamadaPassageira& camada,
                                     const JanelaGrafica& janela, const QColor& cor) {
-    camada.limparPontos();
-    const QRgb rgb = cor.rgb();
-    return PercorrerAmostras(
-        equacao, janela, PoliticaFalha::Saltar, [&](float x, float y) { camada.ponto(x, y, rgb); },
-        [](long long) {});
+    return prever(equacao, camada, janela, cor);
 }
 
 ResultadoTracado DesenharTransformada(FuncaoComposta& curva, AreaGrafica& area,
@@ -35,9 +46,5 @@ ResultadoTracado DesenharTransformada(FuncaoComposta& curva, AreaGrafica& area,
 
 ResultadoTracado PreverTransformada(FuncaoComposta& curva, CamadaPassageira& camada,
                                     const JanelaGrafica& janela, const QColor& cor) {
-    camada.limparPontos();
-    const QRgb rgb = cor.rgb();
-    return PercorrerAmostras(
-        curva, janela, PoliticaFalha::Saltar, [&](float x, float y) { camada.ponto(x, y, rgb); },
-        [](long long) {});
+    return prever(curva, camada, janela, cor);
 }

@@ -12,6 +12,7 @@
 #include "Form4.h"
 #include "Form5.h"
 #include "Janelas.h"
+#include "JanelasVisiveis.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -114,14 +115,6 @@ void PrintTo(const Caixa& caixa, std::ostream* saida) {
 
 void PrintTo(const Via& via, std::ostream* saida) {
     *saida << via.nome;
-}
-
-QList<QWidget*> janelasVisiveis() {
-    QList<QWidget*> visiveis;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !qobject_cast<QMenu*>(w))
-            visiveis << w;
-    return visiveis;
 }
 
 // What a pupil has on the board: the expression and both graph areas.

@@ -13,6 +13,7 @@
 #include "Form5.h"
 #include "GravacaoBitmap.h"
 #include "GravuraDecorativa.h"
+#include "JanelasVisiveis.h"
 #include "QuadroDoExercicio.h"
 
 #include <QAction>
@@ -29,14 +30,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QList<QWidget*> janelasVisiveis() {
-    QList<QWidget*> visiveis;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !qobject_cast<QMenu*>(w))
-            visiveis << w;
-    return visiveis;
-}
 
 void accionar(QWidget& janela, const char* nome) {
     auto* accao = janela.findChild<QAction*>(QString::fromUtf8(nome));

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "DesenhoEixos.h"
+
 #include <QColor>
 #include <QString>
 #include <vector>
@@ -12,18 +14,8 @@
 /// choices of the "Comparar" menu. Texts are kept as typed, never as the numbers they gave.
 /// A default-built exercise is the board of a main window just opened.
 struct Exercicio {
-    /// The axis table.
-    struct Eixos {
-        QString xmin = QStringLiteral("-10");
-        QString xmax = QStringLiteral("10");
-        QString ymin = QStringLiteral("-10");
-        QString ymax = QStringLiteral("10");
-        QString passoX = QStringLiteral("1");
-        QString passoY = QStringLiteral("1");
-        bool numerosX = true;  ///< `GradNumX`
-        bool marcasX = true;   ///< `MarcaX`
-        bool numerosY = true;  ///< `GradNumY`
-        bool marcasY = true;   ///< `MarcaY`
+    /// The axis table as the window holds it, and its angle mode.
+    struct Eixos : TabelaEixos {
         bool radianos = false; ///< the x axis graduated in multiples of π/2
         bool operator==(const Eixos&) const = default;
     };

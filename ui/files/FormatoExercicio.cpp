@@ -27,12 +27,12 @@ const std::pair<const char*, QString Exercicio::*> kTextos[] = {{"f", &Exercicio
                                                                 {"a", &Exercicio::a},
                                                                 {"b", &Exercicio::b}};
 const std::pair<const char*, QString Eixos::*> kTextosDosEixos[] = {
-    {"xmin", &Eixos::xmin}, {"xmax", &Eixos::xmax},     {"ymin", &Eixos::ymin},
-    {"ymax", &Eixos::ymax}, {"passoX", &Eixos::passoX}, {"passoY", &Eixos::passoY}};
-const std::pair<const char*, bool Eixos::*> kCaixasDosEixos[] = {{"numerosX", &Eixos::numerosX},
-                                                                 {"marcasX", &Eixos::marcasX},
-                                                                 {"numerosY", &Eixos::numerosY},
-                                                                 {"marcasY", &Eixos::marcasY},
+    {"xmin", &Eixos::Xmin}, {"xmax", &Eixos::Xmax},     {"ymin", &Eixos::Ymin},
+    {"ymax", &Eixos::Ymax}, {"passoX", &Eixos::PassoX}, {"passoY", &Eixos::PassoY}};
+const std::pair<const char*, bool Eixos::*> kCaixasDosEixos[] = {{"numerosX", &Eixos::GradNumX},
+                                                                 {"marcasX", &Eixos::MarcaX},
+                                                                 {"numerosY", &Eixos::GradNumY},
+                                                                 {"marcasY", &Eixos::MarcaY},
                                                                  {"radianos", &Eixos::radianos}};
 const std::pair<const char*, bool Comparar::*> kComparar[] = {
     {"mostrarF", &Comparar::mostrarF},

@@ -63,34 +63,24 @@ QColor QuadroDoExercicio::corDaTransformada() const {
 }
 
 Exercicio::Eixos QuadroDoExercicio::eixos() const {
-    const Controlos& c = m_controlos;
     Exercicio::Eixos e;
-    e.xmin = c.xmin->text();
-    e.xmax = c.xmax->text();
-    e.ymin = c.ymin->text();
-    e.ymax = c.ymax->text();
-    e.passoX = c.passoX->text();
-    e.passoY = c.passoY->text();
-    e.numerosX = c.numerosX->isChecked();
-    e.marcasX = c.marcasX->isChecked();
-    e.numerosY = c.numerosY->isChecked();
-    e.marcasY = c.marcasY->isChecked();
+    static_cast<TabelaEixos&>(e) = m_comandos.tabelaEixos();
     e.radianos = m_comandos.radianos();
     return e;
 }
 
 void QuadroDoExercicio::escreverEixos(const Exercicio::Eixos& e) {
     const Controlos& c = m_controlos;
-    c.xmin->setText(e.xmin);
-    c.xmax->setText(e.xmax);
-    c.ymin->setText(e.ymin);
-    c.ymax->setText(e.ymax);
-    c.passoX->setText(e.passoX);
-    c.passoY->setText(e.passoY);
-    c.numerosX->setChecked(e.numerosX);
-    c.marcasX->setChecked(e.marcasX);
-    c.numerosY->setChecked(e.numerosY);
-    c.marcasY->setChecked(e.marcasY);
+    c.xmin->setText(e.Xmin);
+    c.xmax->setText(e.Xmax);
+    c.ymin->setText(e.Ymin);
+    c.ymax->setText(e.Ymax);
+    c.passoX->setText(e.PassoX);
+    c.passoY->setText(e.PassoY);
+    c.numerosX->setChecked(e.GradNumX);
+    c.marcasX->setChecked(e.MarcaX);
+    c.numerosY->setChecked(e.GradNumY);
+    c.marcasY->setChecked(e.MarcaY);
 }
 
 Exercicio QuadroDoExercicio::exercicio() const {

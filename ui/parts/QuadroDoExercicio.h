@@ -43,6 +43,7 @@ public:
         std::function<void()> desenharEixos; ///< "Eixos": both areas cleared and redrawn
         std::function<bool()> radianos;      ///< whether the x axis is in radians
         std::function<void()> alternarRadianos;
+        std::function<TabelaEixos()> tabelaEixos; ///< the axis table as the controls hold it
     };
 
     /// What other parts of the window keep (the domain of f, the typed g, the curve colours

@@ -403,11 +403,12 @@ void Form1::createFileCommands() {
                                            m_areaTransformada.get(),
                                            &m_coresFuncao,
                                            &m_coresTransformada};
-    m_quadroDoExercicio = new QuadroDoExercicio(
-        controlos,
-        {[this] { desenhar(); }, [this] { desenharEixos(); },
-         [this] { return m_janela.EixoRadianos; }, [this] { alternarRadianos(); }},
-        this);
+    m_quadroDoExercicio =
+        new QuadroDoExercicio(controlos,
+                              {[this] { desenhar(); }, [this] { desenharEixos(); },
+                               [this] { return m_janela.EixoRadianos; },
+                               [this] { alternarRadianos(); }, [this] { return tabelaEixos(); }},
+                              this);
     m_comandosFicheiro = new ComandosFicheiro(m_avisos, *m_quadroDoExercicio, *m_areaFuncao,
                                               *m_areaTransformada, this);
     auto* ficheiro = menuBar()->findChild<QMenu*>(QStringLiteral("Ficheiro"));
