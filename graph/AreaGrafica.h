@@ -37,7 +37,7 @@ public:
     /// Draws what the persistent picture keeps, arrowheads included, onto any painter at `k`
     /// units of the painter per pixel of the image, texts `ampliacao` times larger
     /// (Quadro::pintar).
-    void pintar(QPainter& pintor, double k, double ampliacao = 1) const;
+    void pintar(QPainter& pintor, double k, double ampliacao) const;
 
     /// Clears the persistent picture, then the overlay.
     void limpar();

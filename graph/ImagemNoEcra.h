@@ -68,7 +68,7 @@ public:
     /// screen (a ring filled with `fundo`). Texts are `ampliacao` times larger about their
     /// centre, for paper, where the graph is smaller than on a screen. The background itself is
     /// left to the caller.
-    void pintar(QPainter& pintor, double k, const QColor& fundo, double ampliacao = 1) const;
+    void pintar(QPainter& pintor, double k, const QColor& fundo, double ampliacao) const;
 
     /// Number of things drawn since the last clear (dots, lines and texts).
     std::size_t tamanhoDoRegisto() const { return m_registo.size(); }

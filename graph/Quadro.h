@@ -183,7 +183,7 @@ public:
     /// painter, its top-left inner corner at the painter's origin and `k` units of the painter
     /// per pixel of the image: the same drawing at the painter's own resolution, never the
     /// image enlarged; texts `ampliacao` times larger about their centre (ImagemNoEcra::pintar).
-    void pintar(QPainter& pintor, double k, double ampliacao = 1) const;
+    void pintar(QPainter& pintor, double k, double ampliacao) const;
     /// Whether `pintor` at `k` draws on whole pixels of a raster image, one per pixel of the
     /// picture, where the picture's own pixels are the drawing.
     static bool aPixelInteiro(const QPainter& pintor, double k);
